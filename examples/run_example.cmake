@@ -1,0 +1,25 @@
+# Runs an example program in a fresh directory and compares its standard
+# output with the expected text, and any expected files it must write.
+file(REMOVE_RECURSE ${WORKDIR})
+file(MAKE_DIRECTORY ${WORKDIR})
+execute_process(COMMAND ${PROGRAM} WORKING_DIRECTORY ${WORKDIR}
+                OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "${PROGRAM} exited with ${rc}\n${out}")
+endif()
+file(READ ${EXPECTED} expected)
+if(NOT out STREQUAL expected)
+  file(WRITE ${WORKDIR}/actual.out "${out}")
+  message(FATAL_ERROR "output differs from ${EXPECTED}; see ${WORKDIR}/actual.out\n${out}")
+endif()
+get_filename_component(dir ${EXPECTED} DIRECTORY)
+get_filename_component(stem ${EXPECTED} NAME_WE)
+file(GLOB files ${dir}/${stem}.files/*)
+foreach(f ${files})
+  get_filename_component(n ${f} NAME)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${f} ${WORKDIR}/${n}
+                  RESULT_VARIABLE diff)
+  if(NOT diff EQUAL 0)
+    message(FATAL_ERROR "${WORKDIR}/${n} differs from ${f}")
+  endif()
+endforeach()

@@ -1,0 +1,21 @@
+// The one number formatter of the text formats: Fortran-style fixed-width
+// fields, independent of the C locale, negative zero folded to zero.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace zantor {
+
+// Iw: right-justified integer; a value too wide for the field is asterisks.
+std::string fmtI(int64_t v, int w);
+// Iw.m: at least m digits with leading zeros.
+std::string fmtIm(int64_t v, int w, int m);
+// Fw.d: fixed point, rounded to d decimals, right-justified; asterisks when
+// too wide.  The leading zero of |v| < 1 is dropped only if it does not fit.
+std::string fmtF(double v, int w, int d);
+// Fixed point with d decimals and no field width (e.g. SVG, PDF numbers).
+std::string fmtFixed(double v, int d);
+// An integer written with as many digits as it needs.
+std::string fmtInt(int64_t v);
+
+}  // namespace zantor

@@ -1,0 +1,16 @@
+// The process-wide state record.  Every area of the library owns one group
+// of fields (a struct in the area's own header); the record joins them so
+// that every field keeps its plain name: zanglb.nlev, zanglb.xfcuni, ...
+#pragma once
+#include "core/core_fields.h"
+#include "devices/device_fields.h"
+#include "draw/line_fields.h"
+#include "draw/page_fields.h"
+
+namespace zantor {
+
+struct Zanglb : CoreFields, PageFields, DeviceFields, LineFields {};
+
+extern Zanglb zanglb;
+
+}  // namespace zantor

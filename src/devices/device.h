@@ -1,0 +1,65 @@
+// The interface every output writer implements.  The device dispatch
+// (xjdraw, the colour hand-over, the fill primitives, newpag, zanfin) calls
+// these slots with coordinates already transformed to the device's units.
+// A writer keeps its own state in its own object and never reads another
+// writer's state.  Where a writer cannot do something (fill, hardware
+// width), the core does the work in software.
+#pragma once
+#include <cstdint>
+
+namespace zantor {
+
+struct Rgb {
+  uint8_t r = 0, g = 0, b = 0;
+};
+
+struct DeviceCaps {
+  bool fillPolygon = false;  // fillPolygon() fills; otherwise hatching
+  bool fillRect = false;     // fillRect() fills; otherwise a polygon fill
+  bool hwLineWidth = false;  // lineWidth() draws wide lines itself
+  bool hwClip = false;       // clipRect() clips in the device
+  bool hwText = false;       // hardware characters
+};
+
+class Device {
+ public:
+  virtual ~Device() = default;
+  virtual DeviceCaps caps() const { return {}; }
+
+  // zanini, after the file is open and xscf is known: header.
+  // Returns 0, -1 (cannot open) or -2 (no memory).
+  virtual int start() { return 0; }
+
+  // The op stream of xjdraw: 2 draw, 3 move, 999 flush the pending path
+  // (device coordinates).  Attribute ops arrive through their own slots.
+  virtual void move(double x, double y) = 0;
+  virtual void draw(double x, double y) = 0;
+  virtual void flush() {}
+
+  // Current colour: the resolved RGB and the colour value it came from.
+  virtual void colour(Rgb /*rgb*/, int32_t /*value*/) {}
+  virtual void lineWidth(double /*w*/) {}
+  virtual void lineJoin(int /*j*/) {}
+  virtual void lineCap(int /*c*/) {}
+  virtual void miterLimit(double /*m*/) {}
+  // Hardware clipping in device coordinates; reset() removes it.
+  virtual void clipRect(double, double, double, double) {}
+  virtual void clipReset() {}
+
+  // Filled polygon (even-odd rule) in the current colour, device units.
+  virtual void fillPolygon(const double* /*x*/, const double* /*y*/, int /*n*/) {}
+  // Axis-parallel rectangle with opposite corners, in the given colour.
+  virtual void fillRect(double, double, double, double, Rgb) {}
+
+  virtual void newPage() {}
+  virtual void erase() {}
+
+  // zanfin: trailer.  Returns 0 or a negative status (-1 cannot open,
+  // -2 no memory) that the dispatch turns into a warning.
+  virtual int finish() { return 0; }
+
+  // True when the writer wrote a plot file (for the protocol).
+  virtual bool wroteFile() const { return true; }
+};
+
+}  // namespace zantor

@@ -1,0 +1,175 @@
+#include "devices/dispatch.h"
+
+#include <X11/Xlib.h>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/format.h"
+#include "core/state.h"
+#include "core/warnings.h"
+#include "devices/files.h"
+#include "devices/metafile/gksl.h"
+#include "devices/plot_file.h"
+#include "draw/page.h"
+#include "draw/pipeline.h"
+
+namespace zantor {
+namespace {
+
+std::unique_ptr<Device> device;
+DeviceFactory factoryOverride;
+
+// A writer that draws nothing: devices whose writer is not part of this
+// build still get a valid plot (and file) so that programs run unchanged.
+class NullDevice : public Device {
+ public:
+  explicit NullDevice(bool file) : file_(file) {}
+  void move(double, double) override {}
+  void draw(double, double) override {}
+  bool wroteFile() const override { return file_; }
+
+ private:
+  bool file_;
+};
+
+std::unique_ptr<Device> makeDevice(int code) {
+  if (factoryOverride) return factoryOverride(code);
+  if (code == 201) return std::make_unique<GkslDevice>();
+  return std::make_unique<NullDevice>(code >= 101 && code != 603);
+}
+
+void stopNoDisplay() {
+  std::fflush(stdout);
+  std::puts(" <<<< X-Window display cannot be opened!");
+  std::puts("        **** STOP in ZANINI ****");
+  std::fflush(stdout);
+  std::exit(1);
+}
+
+}  // namespace
+
+bool displayReachable() {
+  Display* d = XOpenDisplay(nullptr);
+  if (d == nullptr) return false;
+  XCloseDisplay(d);
+  return true;
+}
+
+bool openGlSupported() { return false; }
+
+Device* currentDevice() { return device.get(); }
+
+void setDeviceFactoryOverride(DeviceFactory factory) { factoryOverride = std::move(factory); }
+
+void zani01() {
+  Zanglb& g = zanglb;
+  g.nub = 15;
+  g.iwinid = (g.ndev == 80 || g.ndev == 81) ? 1 : g.ndev - 71;
+  if (!factoryOverride && !displayReachable()) stopNoDisplay();
+  device = makeDevice(g.ndev);
+  g.xscf = deviceScale();
+  const int k = g.iwinid - 1;
+  if (k >= 0 && k < 8) {
+    g.xsclwn[k] = g.xscf;
+    g.nxarwn[k] = g.nxwind; g.nyarwn[k] = g.nywind;
+    g.nwarwn[k] = g.nwwind; g.nharwn[k] = g.nhwind;
+    g.nxpgwn[k] = g.ipgmod == 1 ? g.nyres : g.nxres;
+    g.nypgwn[k] = g.ipgmod == 1 ? g.nxres : g.nyres;
+  }
+  if (device->start() != 0) g.nlev = 0;
+}
+
+void zani02() {
+  Zanglb& g = zanglb;
+  static FixedString<256> rememberedName;
+  if (g.nfil == 1) {
+    rememberedName = g.cfil;
+    g.nfil = 2;
+  } else if (g.nfil == 2) {
+    g.cfil = rememberedName;
+  } else {
+    g.cfil = "zantor." + std::string(deviceExtension(g.ndev));
+  }
+  g.nub = 15;
+  g.nbmax = 80;
+  g.nbuff = 0;
+
+  const int dev = g.ndev;
+  const bool openNow = dev == 801 || dev == 802 || dev == 701 || dev < 601;
+  const bool nameNow = openNow || dev == 601 || dev == 602 || dev == 604 || dev == 605;
+  if (nameNow) {
+    if (int status = gfilnn(g.cfil); status != 0) {
+      qqserr(gfilnnMessage(status));
+      warnin(status);
+      g.nlev = 0;
+      return;
+    }
+  }
+  if (openNow && dev != 511 && dev != 221) {
+    if (!factoryOverride && !openPlotFile(g.cfil.str(), dev == 211)) {
+      warnin(36);
+      g.nlev = 0;
+    }
+  }
+}
+
+void zani03() {
+  Zanglb& g = zanglb;
+  const int dev = g.ndev;
+  if ((dev >= 501 && dev <= 600) || dev == 211 || dev == 221 || dev == 801 || dev == 802 ||
+      dev == 701 || dev == 605 || ((dev >= 601 && dev <= 700) && g.imagfm == 1))
+    g.ndepth = 24;
+  g.xscf = deviceScale();
+  device = makeDevice(dev);
+  switch (device->start()) {
+    case 0: break;
+    case -2: warnin(53); g.nlev = 0; break;
+    default: warnin(36); g.nlev = 0; break;
+  }
+  if (g.nlev == 0) {
+    device.reset();
+    discardPlotFile();
+  }
+}
+
+void xjdraw(float x, float y, int op) {
+  Device* d = device.get();
+  if (d == nullptr) return;
+  double dx = 0, dy = 0;
+  switch (op) {
+    case 2:
+      deviceTransform(x, y, dx, dy);
+      d->draw(dx, dy);
+      ++zanglb.nplvec;
+      break;
+    case 3:
+      deviceTransform(x, y, dx, dy);
+      d->move(dx, dy);
+      break;
+    case 4: d->newPage(); break;
+    case 6: d->lineWidth(x); break;
+    case 7: d->lineJoin(static_cast<int>(x)); break;
+    case 8: d->lineCap(static_cast<int>(x)); break;
+    case 9: d->miterLimit(x); break;
+    case 999: d->flush(); break;
+    default: break;
+  }
+}
+
+void sendBuffer() {
+  qqstrk();
+  if (device) device->flush();
+}
+
+int finishDevice() {
+  if (!device) return 0;
+  int status = device->finish();
+  const bool wrote = device->wroteFile();
+  device.reset();
+  const bool ok = closePlotFile();
+  if (status == -2) warnin(53);
+  else if (status != 0 || !ok) warnin(36);
+  return wrote ? 1 : 0;
+}
+
+}  // namespace zantor

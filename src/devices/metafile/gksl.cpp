@@ -1,0 +1,36 @@
+#include "devices/metafile/gksl.h"
+
+#include "core/format.h"
+#include "core/state.h"
+#include "devices/plot_file.h"
+
+namespace zantor {
+
+int GkslDevice::start() {
+  const Zanglb& g = zanglb;
+  // The page in centimetres: extent times the scale factor of the page.
+  const double f = static_cast<double>(g.xsclfc) * g.xfcuni;
+  double w = g.nxres * f / 100.0, h = g.nyres * f / 100.0;
+  if (g.ipgmod == 1) std::swap(w, h);
+  writePlotLine(fmtF(w, 10, 1) + fmtF(h, 10, 1));
+  pen_ = 0;
+  return 0;
+}
+
+void GkslDevice::point(double x, double y, int pen) {
+  qqsbuf(fmtF(x, 10, 7));
+  qqsbuf(fmtF(y, 10, 7));
+  if (pen != pen_) {
+    qqsbuf(pen == 2 ? " 2.0000000" : " 3.0000000");
+    pen_ = pen;
+  }
+}
+
+int GkslDevice::finish() {
+  point(0.0, 0.0, 3);  // the pen returns to the origin
+  qqsbuf(" 9.0000000");
+  pen_ = 0;
+  return 0;
+}
+
+}  // namespace zantor

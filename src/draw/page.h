@@ -1,0 +1,23 @@
+// Page size, plot units, the device scale and the device transformation.
+#pragma once
+
+namespace zantor {
+
+// Plot units of a length given in 0.1 mm: int(n / xfcuni + 0.5).
+int lengthUnits(double tenthsOfMm);
+
+// Page-derived defaults, run by zanini: nxres, nyres, default axis lengths
+// and corner, page number 1.
+void defvar();
+
+// The device scale factor xscf for the current device and page.
+float deviceScale();
+
+// Plot coordinates to device coordinates of the current device (rounded
+// for the integer devices).
+void deviceTransform(double x, double y, double& dx, double& dy);
+
+// Applies the page-origin option to a user y position in plot units.
+double pageY(double y);
+
+}  // namespace zantor

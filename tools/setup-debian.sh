@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building and testing zantor needs.
+# Safe to run again; run as root (or through sudo) on Debian 12.
+set -euo pipefail
+
+packages=(
+  # build
+  g++ gfortran cmake ninja-build python3 binutils pkg-config
+  zlib1g-dev libx11-dev libxt-dev libmotif-dev libgl-dev
+  # tests and independent readers of every output format
+  googletest libgtest-dev ghostscript qpdf poppler-utils libxml2-utils
+  pngcheck imagemagick xvfb xauth hp2xx
+  # source data of the generated font tables (generation only)
+  hershey-fonts-data
+)
+
+run() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  run apt-get update -qq
+  run apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+echo "setup: all ${#packages[@]} packages present"
