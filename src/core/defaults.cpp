@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "core/warnings.h"
+#include "draw/colour.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
 
@@ -18,6 +19,7 @@ void resall() {
   g.nxa = g.nxadef;
   g.nya = g.nyadef;
   resetClipWindow();
+  resetColourDefaults();
   g.ierrmd = 1;
   g.iproto = 1;
   g.nchek = 1;

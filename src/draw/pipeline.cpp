@@ -115,6 +115,8 @@ void qqstrk() {
   }
 }
 
+void qqltyp(int /*style*/) {}  // dashing lands with the pattern stage
+
 void resetClipWindow() {
   Zanglb& g = zanglb;
   g.nxclip = 0;

@@ -19,6 +19,10 @@ int jqqclp(float x, float y);
 // Draws the visible part of one segment.
 void clip2d(float x1, float y1, float x2, float y2);
 
+// Selects one of the eight predefined line styles (0 solid .. 7) without
+// the level check (used by hatching and curves).
+void qqltyp(int style);
+
 // Clipping window = the whole page.
 void resetClipWindow();
 
