@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "core/warnings.h"
 #include "devices/files.h"
+#include "devices/java/java_device.h"
 #include "devices/metafile/gksl.h"
 #include "devices/plot_file.h"
 #include "draw/page.h"
@@ -35,6 +36,7 @@ class NullDevice : public Device {
 std::unique_ptr<Device> makeDevice(int code) {
   if (factoryOverride) return factoryOverride(code);
   if (code == 201) return std::make_unique<GkslDevice>();
+  if (code == 701) return std::make_unique<JavaDevice>();
   return std::make_unique<NullDevice>(code >= 101 && code != 603);
 }
 

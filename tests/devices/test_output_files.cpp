@@ -284,3 +284,58 @@ TEST_F(OutputFiles, GkslPortraitHeaderAndFullDisk) {
 
 }  // namespace
 }  // namespace zantor::test
+
+namespace zantor::test {
+namespace {
+
+class JavaOutput : public LibraryTest {};
+
+TEST_F(JavaOutput, AppletSourceWithLinesAndErase) {
+  call(metafl_, "JAVA");
+  call(setfil_, "Plot.java");
+  zanini_();
+  zanglb.iproto = 0;
+  const int32_t a = 0, b = 2969, c = 2099;
+  line_(&a, &a, &b, &c);
+  erase_();
+  zanfin_();
+  EXPECT_EQ(readFile(dir / "Plot.java"),
+            "// ZANTOR Java Metafile\n"
+            "// Creator: ZANTOR 11.6\n"
+            "// Date   : 14.11.2023 22:13:20\n"
+            "// Size   : 853 603\n"
+            "import java.applet.*;\n"
+            "import java.awt.*;\n"
+            "public class Plot extends Applet {\n"
+            "public void paint(Graphics g) {\n"
+            "  g.drawLine (0,0,852,602);\n"
+            "  g.clearRect (0,0,853,603);\n"
+            "  }\n"
+            "}\n");
+}
+
+}  // namespace
+}  // namespace zantor::test
+
+namespace zantor::test {
+namespace {
+
+class ScreenDevices : public LibraryTest {};
+
+TEST_F(ScreenDevices, WindowWithoutDisplayStopsTheProgram) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  unsetenv("DISPLAY");
+  call(metafl_, "XWIN");
+  EXPECT_EQ(zanglb.ndev, 72);
+  EXPECT_EXIT(zanini_(), ::testing::ExitedWithCode(1), "");
+}
+
+TEST_F(ScreenDevices, GlWithoutSupportFallsBackToTheDefaultWindow) {
+  auto lines = printed([] { call(metafl_, "GL"); });
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], " <<<< Warning 181: OPENGL is not supported in METAFL!");
+  EXPECT_EQ(zanglb.ndev, 80);
+}
+
+}  // namespace
+}  // namespace zantor::test
