@@ -4,6 +4,7 @@
 #include "core/levels.h"
 #include "core/state.h"
 #include "core/warnings.h"
+#include "devices/trace/trace_device.h"
 #include "support/fixture.h"
 
 namespace zantor::test {
@@ -137,6 +138,16 @@ TEST_F(Warnings, ProtocolBoxLayout) {
   };
   EXPECT_EQ(lines, want);
   for (std::size_t i = 1; i + 1 < lines.size(); ++i) EXPECT_EQ(lines[i].size(), 68u);
+}
+
+TEST_F(Warnings, ProtocolWithoutPlotFileHasAnEmptyName) {
+  installTraceDevice();  // like a screen: no plot file is written
+  auto lines = printed([] {
+    zanini_();
+    zanfin_();
+  });
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines[5], "  <<  Metafile:" + std::string(51, ' ') + "<<");
 }
 
 TEST_F(Warnings, ProtocolShowsNaNCount) {
