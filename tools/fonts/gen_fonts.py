@@ -405,6 +405,8 @@ def rotate180(strokes, h):
 def standard_glyphs_stroke(style, extra):
     """char -> strokes for every glyph number of the standard alphabet."""
     out = {}
+    style = StrokeStyle({**extra, **style.glyphs}, style.accents, style.gap,
+                        style.dot, style.apos, style.small)
     for g, ch in STANDARD.items():
         if ch in style.glyphs:
             out[g] = style.glyphs[ch]
@@ -642,7 +644,7 @@ def math_set():
     glyphs = {c: s for c, s in low.items() if not (48 <= c <= 57 or 65 <= c <= 90)}
     # Extra symbols after the ASCII range.
     extra_sym = [(127, 44), (128, 45), (129, 46), (130, 47), (131, 48), (132, 43),
-                 (133, 42), (134, 89)]
+                 (133, 42)]
     for code, k in extra_sym:
         st = [simplify(s, HERSHEY_TOL) for s in sym[k][1]]
         if st:
