@@ -111,6 +111,7 @@ class RasterContext {
   void plainLine(int x0, int y0, int x1, int y1, bool clip);
   void clippedLine(int x0, int y0, int x1, int y1, int width);
   void thickPolyline();
+  void circle(int x, int y, int r, bool filled);
   void smoothLine(double x0, double y0, double x1, double y1);
   void blendPixel(int x, int y, float coverage);
   void fillPolygon(const double* x, const double* y, int n, int& status);

@@ -129,7 +129,7 @@ void RasterContext::drawPoint(int x, int y) {
     const int x0 = x - w / 2, y0 = y - w / 2;
     for (int j = std::max(y0, cymin_); j < y0 + w && j <= cymax_; ++j) span(x0, x0 + w - 1, j);
   } else {
-    qqvcirc(x, y, w / 2, true);
+    circle(x, y, w / 2, true);
   }
 }
 
@@ -242,12 +242,16 @@ void RasterContext::thickPolyline() {
     fillPolygon(qx, qy, 4, status);
   }
   if (round) {
-    for (int i = 0; i < count_; ++i) qqvcirc(px_[i], py_[i], lineWidth_ / 2, true);
+    for (int i = 0; i < count_; ++i) circle(px_[i], py_[i], lineWidth_ / 2, true);
   }
 }
 
 void RasterContext::qqvcirc(int cx, int cy, int r, bool filled) {
   flush();
+  circle(cx, cy, r, filled);
+}
+
+void RasterContext::circle(int cx, int cy, int r, bool filled) {
   if (!pixels_ || r < 0) return;
   // Circles entirely outside the clip rectangle cost nothing.
   if (int64_t(cx) + r < cxmin_ || int64_t(cx) - r > cxmax_ || int64_t(cy) + r < cymin_ ||
