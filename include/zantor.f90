@@ -3,6 +3,11 @@
 module zantor
   implicit none
   interface
+    subroutine bmpmod(n, cunit, ckey)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cunit
+      character(len=*), intent(in) :: ckey
+    end subroutine bmpmod
     subroutine closfl(nlu)
       integer, intent(in) :: nlu
     end subroutine closfl
@@ -58,6 +63,9 @@ module zantor
     subroutine hwscal(xfac)
       real, intent(in) :: xfac
     end subroutine hwscal
+    subroutine imgfmt(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine imgfmt
     subroutine line(nx1, ny1, nx2, ny2)
       integer, intent(in) :: nx1
       integer, intent(in) :: ny1
@@ -93,17 +101,37 @@ module zantor
     subroutine pagorg(copt)
       character(len=*), intent(in) :: copt
     end subroutine pagorg
+    subroutine pngmod(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine pngmod
     subroutine posifl(nlu, npos, istat)
       integer, intent(in) :: nlu
       integer, intent(in) :: npos
       integer, intent(inout) :: istat
     end subroutine posifl
+    subroutine rbfpng(cbuf, nmax, n)
+      character(len=*), intent(inout) :: cbuf
+      integer, intent(in) :: nmax
+      integer, intent(inout) :: n
+    end subroutine rbfpng
     subroutine readfl(nlu, ibuf, nbyt, istat)
       integer, intent(in) :: nlu
       type(*), intent(inout) :: ibuf(*)
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine readfl
+    subroutine rpixel(ix, iy, iclr)
+      integer, intent(in) :: ix
+      integer, intent(in) :: iy
+      integer, intent(inout) :: iclr
+    end subroutine rpixel
+    subroutine rpxrow(iray, ix, iy, n)
+      type(*), intent(inout) :: iray(*)
+      integer, intent(in) :: ix
+      integer, intent(in) :: iy
+      integer, intent(in) :: n
+    end subroutine rpxrow
     subroutine sclfac(xfac)
       real, intent(in) :: xfac
     end subroutine sclfac
@@ -154,6 +182,17 @@ module zantor
       integer, intent(in) :: nw
       integer, intent(in) :: nh
     end subroutine winsiz
+    subroutine wpixel(ix, iy, iclr)
+      integer, intent(in) :: ix
+      integer, intent(in) :: iy
+      integer, intent(in) :: iclr
+    end subroutine wpixel
+    subroutine wpxrow(iray, ix, iy, n)
+      type(*), intent(inout) :: iray(*)
+      integer, intent(in) :: ix
+      integer, intent(in) :: iy
+      integer, intent(in) :: n
+    end subroutine wpxrow
     subroutine writfl(nlu, ibuf, nbyt, istat)
       integer, intent(in) :: nlu
       type(*), intent(inout) :: ibuf(*)

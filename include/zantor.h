@@ -13,6 +13,7 @@
 extern "C" {
 #endif
 
+void bmpmod_(const int32_t* n, const char* cunit, const char* ckey, size_t cunit_len, size_t ckey_len);
 void closfl_(const int32_t* nlu);
 void complx_(void);
 void duplx_(void);
@@ -32,6 +33,7 @@ void helvet_(void);
 void hworig_(const int32_t* nx, const int32_t* ny);
 void hwpage_(const int32_t* nwidth, const int32_t* nheight);
 void hwscal_(const float* xfac);
+void imgfmt_(const char* copt, size_t copt_len);
 void line_(const int32_t* nx1, const int32_t* ny1, const int32_t* nx2, const int32_t* ny2);
 void metafl_(const char* cfmt, size_t cfmt_len);
 void newpag_(void);
@@ -42,8 +44,12 @@ void page_(const int32_t* nxpag, const int32_t* nypag);
 void pagera_(void);
 void pagmod_(const char* cmode, size_t cmode_len);
 void pagorg_(const char* copt, size_t copt_len);
+void pngmod_(const char* copt, const char* ckey, size_t copt_len, size_t ckey_len);
 void posifl_(const int32_t* nlu, const int32_t* npos, int32_t* istat);
+void rbfpng_(char* cbuf, const int32_t* nmax, int32_t* n, size_t cbuf_len);
 void readfl_(const int32_t* nlu, void* ibuf, const int32_t* nbyt, int32_t* istat);
+void rpixel_(const int32_t* ix, const int32_t* iy, int32_t* iclr);
+void rpxrow_(void* iray, const int32_t* ix, const int32_t* iy, const int32_t* n);
 void sclfac_(const float* xfac);
 void sclmod_(const char* cmode, size_t cmode_len);
 void scrmod_(const char* cmode, size_t cmode_len);
@@ -60,6 +66,8 @@ void unit_(const int32_t* nu);
 void units_(const char* copt, size_t copt_len);
 void window_(const int32_t* nx, const int32_t* ny, const int32_t* nw, const int32_t* nh);
 void winsiz_(const int32_t* nw, const int32_t* nh);
+void wpixel_(const int32_t* ix, const int32_t* iy, const int32_t* iclr);
+void wpxrow_(void* iray, const int32_t* ix, const int32_t* iy, const int32_t* n);
 void writfl_(const int32_t* nlu, void* ibuf, const int32_t* nbyt, int32_t* istat);
 void xdraw_(const float* x, const float* y);
 void xmove_(const float* x, const float* y);

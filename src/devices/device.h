@@ -38,6 +38,10 @@ class Device {
 
   // Current colour: the resolved RGB and the colour value it came from.
   virtual void colour(Rgb /*rgb*/, int32_t /*value*/) {}
+  // The colour table changed (setvlt, setind, myvlt, resall): 256 entries
+  // 0x00RRGGBB; size mode 0 = 9 entries used, 7 = 16, else 256.  Devices
+  // that draw with colour indices (the raster) keep a copy.
+  virtual void colourTable(const int32_t* /*table*/, int /*sizeMode*/) {}
   virtual void lineWidth(double /*w*/) {}
   virtual void lineJoin(int /*j*/) {}
   virtual void lineCap(int /*c*/) {}

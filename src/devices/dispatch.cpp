@@ -11,6 +11,7 @@
 #include "devices/java/java_device.h"
 #include "devices/metafile/gksl.h"
 #include "devices/plot_file.h"
+#include "devices/raster/raster_device.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
 
@@ -37,6 +38,7 @@ std::unique_ptr<Device> makeDevice(int code) {
   if (factoryOverride) return factoryOverride(code);
   if (code == 201) return std::make_unique<GkslDevice>();
   if (code == 701) return std::make_unique<JavaDevice>();
+  if (code >= 601 && code <= 607) return std::make_unique<RasterDevice>(code);
   return std::make_unique<NullDevice>(code >= 101 && code != 603);
 }
 

@@ -1,0 +1,146 @@
+// The raster context: a framebuffer of 8-bit colour indices or 32-bit
+// R, G, B, A pixels with its colour table, clip rectangle and polyline
+// buffer.  All raster file formats draw into one such context (the virtual
+// raster device); the window device keeps one as the back-up image of a
+// window.  Coordinates are pixels, row 0 at the top.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+namespace zantor {
+
+class RasterContext {
+ public:
+  static constexpr int kMaxPolyline = 100;
+  static constexpr int kMaxCrossings = 99;
+  // Framebuffers above this size are refused as "not enough memory" instead
+  // of asking the system for absurd amounts (winsiz(100000, 100000)).
+  static constexpr uint64_t kMaxBytes = uint64_t{1} << 30;
+
+  // qqvini: creates the framebuffer.  `trueColour` selects 32-bit pixels,
+  // `reverse` the white background.  Returns 0, or 1 when the size cannot
+  // be allocated (no pixels, zero or negative size, overflow, no memory).
+  int qqvini(int width, int height, bool trueColour, bool reverse);
+  // qqvfin: releases the framebuffer.
+  void qqvfin();
+  bool allocated() const { return pixels_ != nullptr; }
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  bool trueColour() const { return trueColour_; }
+  std::size_t rowBytes() const { return rowBytes_; }
+  // qqvptr: the framebuffer for the file writers (null when released).
+  const uint8_t* qqvptr() const { return pixels_.get(); }
+  const uint8_t* row(int y) const { return pixels_.get() + std::size_t(y) * rowBytes_; }
+
+  // qqvers: clears to the background.
+  void qqvers();
+  // qqvwin: crops to a sub-rectangle; 0, -3 outside the picture, -2 memory.
+  int qqvwin(int x, int y, int w, int h);
+  // qqvcrp: bounding box of the pixels that differ from the background;
+  // all -1 for an empty picture.
+  void qqvcrp(int& xmin, int& ymin, int& xmax, int& ymax);
+
+  // Colour table: entries 0x00RRGGBB; size mode 0 loads 9 entries, 7 loads
+  // 16, any other value all 256.
+  void qqvvlt(int sizeMode, const int32_t* table);
+  void setTableEntry(int index, uint8_t r, uint8_t g, uint8_t b);
+  uint32_t tableEntry(int index) const;  // 0x00RRGGBB
+  // Nearest table entry (sum of absolute differences, lower index wins).
+  int nearestIndex(uint8_t r, uint8_t g, uint8_t b) const;
+
+  // qqvclr: current colour from a colour value (index, or 0x01BBGGRR).
+  void qqvclr(int32_t value);
+  void setAlpha(uint8_t a) { alpha_ = a; }
+  void setLineWidth(int w);
+  int lineWidth() const { return lineWidth_; }
+  // Point shape: 2 square points and caps, otherwise round.
+  void setPointShape(int shape) { pointShape_ = shape; }
+  void setAntialias(bool on) { antialias_ = on; }
+  bool antialias() const { return antialias_; }
+  // Clip rectangle (inclusive), cut to the picture; reset = whole picture.
+  void setClip(int xmin, int ymin, int xmax, int ymax);
+  void resetClip();
+
+  // qqvdrw: polyline primitive, code 2 draw to, otherwise move to.
+  void qqvdrw(int x, int y, int code);
+  // Draws the pending polyline.
+  void flush();
+
+  // qqvfll: filled rectangle with both corners included.
+  void qqvfll(int x1, int y1, int x2, int y2, int32_t colour);
+  // qqvpol: even-odd polygon in the current colour; status 1 when a scan
+  // line had more crossings than kept.
+  void qqvpol(const double* x, const double* y, int n, int& status);
+  // qqvftr: triangle with a colour value at each corner, shaded across.
+  void qqvftr(const double* x, const double* y, const int32_t* colour);
+  // qqvsym: marker symbol 0..23 of `size` pixels centred at (x, y).
+  void qqvsym(int symbol, int x, int y, int size);
+  // Circle of radius r, outline or filled.
+  void qqvcirc(int x, int y, int r, bool filled);
+
+  // Pixels: colour values (an index in 8-bit mode, 0x01BBGGRR in 32-bit).
+  void qqvwpx(int x, int y, int32_t colour);
+  int32_t qqvrpx(int x, int y);  // -1 outside the picture
+  // A run of n pixels from (x, y) to the right, one colour index byte each
+  // (cut to the picture).
+  void qqvrow(const uint8_t* data, int x, int y, int n);
+  void qqvrdr(uint8_t* data, int x, int y, int n);
+  // Row reader of the file writers: n pixels of row y from x, as indices
+  // (rgb false; 8-bit only) or as R, G, B bytes.
+  void readRow(uint8_t* out, int x, int y, int n, bool rgb) const;
+
+ private:
+  struct FreeDeleter {
+    void operator()(uint8_t* p) const { std::free(p); }
+  };
+  // Drawing helpers (raster_lines.cpp, raster_fill.cpp, raster_smooth.cpp).
+  bool insideClip(int x, int y) const {
+    return x >= cxmin_ && x <= cxmax_ && y >= cymin_ && y <= cymax_;
+  }
+  void setPixel(int x, int y);          // current colour, no tests
+  void plot(int x, int y) {             // current colour, clip tested
+    if (insideClip(x, y)) setPixel(x, y);
+  }
+  void span(int x1, int x2, int y);     // horizontal run, cut to the clip
+  void drawPolyline();
+  void drawPoint(int x, int y);
+  void plainLine(int x0, int y0, int x1, int y1, bool clip);
+  void clippedLine(int x0, int y0, int x1, int y1, int width);
+  void thickPolyline();
+  void circle(int x, int y, int r, bool filled);
+  void smoothLine(double x0, double y0, double x1, double y1);
+  void blendPixel(int x, int y, float coverage);
+  void fillPolygon(const double* x, const double* y, int n, int& status);
+
+  std::unique_ptr<uint8_t, FreeDeleter> pixels_;
+  int width_ = 0, height_ = 0;
+  std::size_t rowBytes_ = 0;
+  bool trueColour_ = false;
+  bool reverse_ = false;
+
+  std::array<uint8_t, 256> red_{}, green_{}, blue_{};
+  int tableSize_ = 256;
+
+  // Current colour.
+  uint8_t index_ = 0, r_ = 0, g_ = 0, b_ = 0, alpha_ = 255;
+
+  int lineWidth_ = 1;
+  int pointShape_ = 0;
+  bool antialias_ = false;
+  int cxmin_ = 0, cymin_ = 0, cxmax_ = -1, cymax_ = -1;
+  bool clipSet_ = false;  // a clip rectangle smaller than the picture
+
+  std::array<int, kMaxPolyline> px_{}, py_{};
+  int count_ = 0;
+  bool lastWasMove_ = true;
+};
+
+// The one context of the virtual raster device (VIRT keeps it after zanfin
+// for the pixel routines until the next zanini).
+RasterContext& virtualRaster();
+
+}  // namespace zantor

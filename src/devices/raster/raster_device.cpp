@@ -1,0 +1,161 @@
+#include "devices/raster/raster_device.h"
+
+#include <cmath>
+#include <vector>
+
+#include "core/state.h"
+#include "core/warnings.h"
+#include "devices/files.h"
+#include "devices/raster/image_files.h"
+#include "devices/raster/raster.h"
+
+namespace zantor {
+namespace {
+
+RasterSinkFactory sinkFactory;
+
+// Device coordinates arrive rounded; far-away or invalid values are
+// clamped so that the integer stepping stays defined.
+int pixel(double v) {
+  constexpr double kFar = 1 << 28;
+  if (!(v > -kFar)) return -(1 << 28);
+  if (v > kFar) return 1 << 28;
+  return int(std::floor(v + 0.5));
+}
+
+std::unique_ptr<Sink> openSink(const std::string& path) {
+  if (sinkFactory) return sinkFactory(path);
+  return std::make_unique<FileSink>(path);
+}
+
+}  // namespace
+
+void setRasterSinkFactory(RasterSinkFactory factory) { sinkFactory = std::move(factory); }
+
+RasterContext* activeRaster() {
+  const int dev = zanglb.ndev;
+  if (dev < 601 || dev > 700 || !virtualRaster().allocated()) return nullptr;
+  return &virtualRaster();
+}
+
+RasterDevice::RasterDevice(int code) : code_(code) {}
+
+RasterDevice::~RasterDevice() {
+  // A plot that never reached finish (zanini failed later on) keeps nothing.
+  if (!finished_ && code_ != 603) virtualRaster().qqvfin();
+}
+
+DeviceCaps RasterDevice::caps() const {
+  DeviceCaps c;
+  c.fillPolygon = true;
+  c.fillRect = true;
+  c.hwLineWidth = true;  // thick lines are drawn by the raster itself
+  c.hwClip = true;
+  return c;
+}
+
+int RasterDevice::start() {
+  const Zanglb& g = zanglb;
+  const bool trueColour = g.imagfm == 1 || code_ == 605;
+  RasterContext& r = virtualRaster();
+  if (r.qqvini(g.nwwind, g.nhwind, trueColour, g.inoers == 2) != 0) return -2;
+  // Thin lines of true-colour pictures are antialiased; indexed pictures
+  // cannot blend, so they keep the plain lines.
+  r.setAntialias(trueColour);
+  // Until the colour model hands over its table: a grey ramp, black at 0
+  // and white at 255 like the default tables.
+  for (int i = 0; i < 256; ++i) r.setTableEntry(i, uint8_t(i), uint8_t(i), uint8_t(i));
+  r.qqvclr(0);
+  return 0;
+}
+
+void RasterDevice::move(double x, double y) { virtualRaster().qqvdrw(pixel(x), pixel(y), 3); }
+void RasterDevice::draw(double x, double y) { virtualRaster().qqvdrw(pixel(x), pixel(y), 2); }
+void RasterDevice::flush() { virtualRaster().flush(); }
+
+void RasterDevice::colour(Rgb rgb, int32_t value) {
+  RasterContext& r = virtualRaster();
+  // An index arrives with the RGB the colour model resolved for it: keep
+  // the raster's table in step, so files get the palette actually used.
+  if ((static_cast<uint32_t>(value) >> 24) != 1) r.setTableEntry(value & 255, rgb.r, rgb.g, rgb.b);
+  r.qqvclr(value);
+}
+
+void RasterDevice::colourTable(const int32_t* table, int sizeMode) {
+  virtualRaster().qqvvlt(sizeMode, table);
+}
+
+void RasterDevice::lineWidth(double w) {
+  virtualRaster().setLineWidth(w < 1.5 ? 1 : pixel(w));
+}
+
+// Cap "ROUN" gives round points and caps; "CUT" and "LONG" square ones.
+void RasterDevice::lineCap(int c) { virtualRaster().setPointShape(c == 1 ? 0 : 2); }
+
+void RasterDevice::clipRect(double x1, double y1, double x2, double y2) {
+  virtualRaster().setClip(pixel(x1), pixel(y1), pixel(x2), pixel(y2));
+}
+
+void RasterDevice::clipReset() {
+  RasterContext& r = virtualRaster();
+  r.flush();
+  r.resetClip();
+}
+
+void RasterDevice::fillPolygon(const double* x, const double* y, int n) {
+  int status = 0;
+  virtualRaster().qqvpol(x, y, n, status);
+}
+
+void RasterDevice::fillRect(double x1, double y1, double x2, double y2, Rgb rgb) {
+  const int32_t value = int32_t(0x01000000u | uint32_t(rgb.b) << 16 | uint32_t(rgb.g) << 8 | rgb.r);
+  virtualRaster().qqvfll(pixel(x1), pixel(y1), pixel(x2), pixel(y2), value);
+}
+
+void RasterDevice::erase() { virtualRaster().qqvers(); }
+
+int RasterDevice::finish() {
+  finished_ = true;
+  RasterContext& r = virtualRaster();
+  r.flush();
+  if (code_ == 603) return 0;  // VIRT keeps its raster until the next zanini
+  Zanglb& g = zanglb;
+  if (int status = gfilnn(g.cfil); status != 0) {
+    qqserr(gfilnnMessage(status));
+    warnin(status);
+    r.qqvfin();
+    return 0;
+  }
+  const int kind = code_ - 600;
+  if (kind == 1 || kind == 7) {
+    // TIFF and GIF writers are not part of this build: no file is written.
+    qqerror(40, kind == 1 ? "TIFF files are not available yet"
+                          : "GIF files are not available yet");
+    r.qqvfin();
+    return 0;
+  }
+  const std::string path = g.cfil.str();
+  std::unique_ptr<Sink> out = openSink(path);
+  const ImageSource src = rasterSource(r);
+  int status = 0;
+  switch (kind) {
+    case 2: {
+      const int s = writeImag(*out, src, "VIRT ");
+      status = s == 0 ? kImageOk : s == 2 ? kImageMemory : kImageIo;
+      break;
+    }
+    case 4: status = writePng(*out, src, g.ipngtr == 1); break;
+    case 5: status = writePpm(*out, src); break;
+    case 6: status = writeBmp(*out, src, g.ibmprs); break;
+    default: break;
+  }
+  if (!out->close() && status == 0) status = kImageIo;
+  r.qqvfin();
+  if (status == kImageIo) warnin(36);
+  else if (status == kImageMemory) warnin(53);
+  else if (status != 0) qqerror(126, "ZLIB error");
+  wrote_ = status == 0;
+  return 0;
+}
+
+}  // namespace zantor

@@ -1,0 +1,287 @@
+// Lines of the raster context: the polyline buffer, thin lines (runs and
+// Bresenham), clipped lines of width 1 to 3, thick polylines, points and
+// circles.
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "devices/raster/raster.h"
+
+namespace zantor {
+namespace {
+
+// Cuts the segment to the rectangle (Liang-Barsky); false when nothing is
+// left.  Used only for segments far longer than the picture, so that
+// stepping never runs through millions of invisible pixels.
+bool cutSegment(double& x0, double& y0, double& x1, double& y1, double xmin, double ymin,
+                double xmax, double ymax) {
+  double t0 = 0, t1 = 1;
+  const double dx = x1 - x0, dy = y1 - y0;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x0 - xmin, xmax - x0, y0 - ymin, ymax - y0};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+  }
+  if (t0 > t1) return false;
+  const double ax = x0 + t0 * dx, ay = y0 + t0 * dy;
+  x1 = x0 + t1 * dx;
+  y1 = y0 + t1 * dy;
+  x0 = ax;
+  y0 = ay;
+  return true;
+}
+
+}  // namespace
+
+void RasterContext::qqvdrw(int x, int y, int code) {
+  if (code == 2) {
+    lastWasMove_ = false;
+    if (count_ > 0 && px_[count_ - 1] == x && py_[count_ - 1] == y) return;
+    px_[count_] = x;
+    py_[count_] = y;
+    if (++count_ < kMaxPolyline) return;
+  }
+  if (count_ > 1 || (count_ == 1 && !lastWasMove_)) drawPolyline();
+  // The buffer restarts with the new point (the hundredth point continues
+  // the line).
+  if (code != 2) {
+    px_[0] = x;
+    py_[0] = y;
+  } else {
+    px_[0] = px_[count_ - 1];
+    py_[0] = py_[count_ - 1];
+  }
+  count_ = 1;
+  lastWasMove_ = true;
+}
+
+void RasterContext::flush() {
+  if (count_ > 1 || (count_ == 1 && !lastWasMove_)) drawPolyline();
+  if (count_ > 0) {
+    // Keep the last point so that a following draw-to continues from it.
+    px_[0] = px_[count_ - 1];
+    py_[0] = py_[count_ - 1];
+    count_ = 1;
+  }
+  lastWasMove_ = true;
+}
+
+void RasterContext::drawPolyline() {
+  if (!pixels_ || cxmax_ < cxmin_ || cymax_ < cymin_) return;
+  const int n = count_;
+  if (lineWidth_ > 3 && n >= 2) {
+    thickPolyline();
+    return;
+  }
+  if (n == 1) {
+    drawPoint(px_[0], py_[0]);
+    return;
+  }
+  if (trueColour_ && antialias_ && lineWidth_ == 1) {
+    for (int i = 1; i < n; ++i) {
+      // Shared vertices are blended once: later segments skip their start.
+      if (i > 1) {
+        const double dx = px_[i] - px_[i - 1], dy = py_[i] - py_[i - 1];
+        const double len = std::max(std::abs(dx), std::abs(dy));
+        smoothLine(px_[i - 1] + dx / len, py_[i - 1] + dy / len, px_[i], py_[i]);
+      } else {
+        smoothLine(px_[0], py_[0], px_[1], py_[1]);
+      }
+    }
+    return;
+  }
+  bool clip = clipSet_;
+  for (int i = 0; i < n && !clip; ++i) clip = !insideClip(px_[i], py_[i]);
+  if (!clip && lineWidth_ < 2) {
+    for (int i = 1; i < n; ++i) plainLine(px_[i - 1], py_[i - 1], px_[i], py_[i], false);
+  } else {
+    for (int i = 1; i < n; ++i) clippedLine(px_[i - 1], py_[i - 1], px_[i], py_[i], lineWidth_);
+  }
+}
+
+void RasterContext::span(int x1, int x2, int y) {
+  if (y < cymin_ || y > cymax_) return;
+  if (x1 > x2) std::swap(x1, x2);
+  x1 = std::max(x1, cxmin_);
+  x2 = std::min(x2, cxmax_);
+  if (x1 > x2) return;
+  uint8_t* p = pixels_.get() + std::size_t(y) * rowBytes_;
+  if (!trueColour_) {
+    std::memset(p + x1, index_, std::size_t(x2 - x1 + 1));
+    return;
+  }
+  const uint8_t px[4] = {r_, g_, b_, alpha_};
+  for (uint8_t* q = p + 4 * std::size_t(x1); x1 <= x2; ++x1, q += 4) std::memcpy(q, px, 4);
+}
+
+void RasterContext::drawPoint(int x, int y) {
+  const int w = lineWidth_;
+  if (w < 2) {
+    plot(x, y);
+  } else if (pointShape_ == 2) {
+    const int x0 = x - w / 2, y0 = y - w / 2;
+    for (int j = std::max(y0, cymin_); j < y0 + w && j <= cymax_; ++j) span(x0, x0 + w - 1, j);
+  } else {
+    circle(x, y, w / 2, true);
+  }
+}
+
+void RasterContext::plainLine(int x0, int y0, int x1, int y1, bool clip) {
+  if (y0 == y1) {  // horizontal run, both ends included, cut to the clip
+    span(x0, x1, y0);
+    return;
+  }
+  if (x0 == x1) {  // vertical run
+    if (y0 > y1) std::swap(y0, y1);
+    if (clip) {
+      if (x0 < cxmin_ || x0 > cxmax_) return;
+      y0 = std::max(y0, cymin_);
+      y1 = std::min(y1, cymax_);
+    }
+    for (int y = y0; y <= y1; ++y) setPixel(x0, y);
+    return;
+  }
+  const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
+  const int sx = x1 > x0 ? 1 : -1, sy = y1 > y0 ? 1 : -1;
+  int x = x0, y = y0;
+  if (dx > dy) {
+    int err = -dx / 2;
+    for (int i = 0; i <= dx; ++i) {
+      if (!clip || insideClip(x, y)) setPixel(x, y);
+      x += sx;
+      err += dy;
+      if (err > 0) {
+        err -= dx;
+        y += sy;
+      }
+    }
+  } else {
+    int err = -dy / 2;
+    for (int i = 0; i <= dy; ++i) {
+      if (!clip || insideClip(x, y)) setPixel(x, y);
+      y += sy;
+      err += dx;
+      if (err > 0) {
+        err -= dy;
+        x += sx;
+      }
+    }
+  }
+}
+
+void RasterContext::clippedLine(int x0, int y0, int x1, int y1, int width) {
+  const int64_t dx = std::abs(int64_t(x1) - x0), dy = std::abs(int64_t(y1) - y0);
+  const int64_t limit = 4 * int64_t(width_ + height_) + 16;
+  if (std::max(dx, dy) > limit) {
+    // A segment reaching far outside: cut it to the picture (plus the
+    // width) first, then step only through the visible part.
+    double ax = x0, ay = y0, bx = x1, by = y1;
+    const double m = width + 1;
+    if (!cutSegment(ax, ay, bx, by, cxmin_ - m, cymin_ - m, cxmax_ + m, cymax_ + m)) return;
+    x0 = int(std::lround(ax));
+    y0 = int(std::lround(ay));
+    x1 = int(std::lround(bx));
+    y1 = int(std::lround(by));
+    clippedLine(x0, y0, x1, y1, width);
+    return;
+  }
+  const int sx = x1 > x0 ? 1 : -1, sy = y1 > y0 ? 1 : -1;
+  const int before = width / 2;
+  int x = x0, y = y0;
+  if (dx > dy) {
+    int64_t err = -dx / 2;
+    for (int64_t i = 0; i <= dx; ++i) {
+      for (int k = 0; k < width; ++k) plot(x, y - before + k);
+      x += sx;
+      err += dy;
+      if (err > 0) {
+        err -= dx;
+        y += sy;
+      }
+    }
+  } else {
+    int64_t err = -dy / 2;
+    for (int64_t i = 0; i <= dy; ++i) {
+      for (int k = 0; k < width; ++k) plot(x - before + k, y);
+      y += sy;
+      err += dx;
+      if (err > 0) {
+        err -= dy;
+        x += sx;
+      }
+    }
+  }
+}
+
+void RasterContext::thickPolyline() {
+  const double h = lineWidth_ / 2.0;
+  const bool round = pointShape_ != 2;
+  int status = 0;
+  for (int i = 1; i < count_; ++i) {
+    double ax = px_[i - 1], ay = py_[i - 1], bx = px_[i], by = py_[i];
+    const double len = std::hypot(bx - ax, by - ay);
+    if (len == 0) continue;
+    const double ux = (bx - ax) / len, uy = (by - ay) / len;
+    if (!round) {  // square caps reach half the width beyond the points
+      ax -= ux * h;
+      ay -= uy * h;
+      bx += ux * h;
+      by += uy * h;
+    }
+    // The quadrilateral of the line width; pixel centres inside it are set.
+    const double nx = -uy * h, ny = ux * h;
+    const double qx[4] = {ax + nx, bx + nx, bx - nx, ax - nx};
+    const double qy[4] = {ay + ny, by + ny, by - ny, ay - ny};
+    fillPolygon(qx, qy, 4, status);
+  }
+  if (round) {
+    for (int i = 0; i < count_; ++i) circle(px_[i], py_[i], lineWidth_ / 2, true);
+  }
+}
+
+void RasterContext::qqvcirc(int cx, int cy, int r, bool filled) {
+  flush();
+  circle(cx, cy, r, filled);
+}
+
+void RasterContext::circle(int cx, int cy, int r, bool filled) {
+  if (!pixels_ || r < 0) return;
+  // Circles entirely outside the clip rectangle cost nothing.
+  if (int64_t(cx) + r < cxmin_ || int64_t(cx) - r > cxmax_ || int64_t(cy) + r < cymin_ ||
+      int64_t(cy) - r > cymax_)
+    return;
+  auto put8 = [&](int x, int y) {
+    if (filled) {
+      span(cx - x, cx + x, cy + y);
+      span(cx - x, cx + x, cy - y);
+      span(cx - y, cx + y, cy + x);
+      span(cx - y, cx + y, cy - x);
+    } else {
+      plot(cx + x, cy + y); plot(cx - x, cy + y);
+      plot(cx + x, cy - y); plot(cx - x, cy - y);
+      plot(cx + y, cy + x); plot(cx - y, cy + x);
+      plot(cx + y, cy - x); plot(cx - y, cy - x);
+    }
+  };
+  int x = 0, y = r, d = 1 - r;
+  put8(x, y);
+  while (x < y) {
+    ++x;
+    if (d >= 0) {
+      --y;
+      d += 2 * (x - y) + 1;
+    } else {
+      d += 2 * x + 1;
+    }
+    put8(x, y);
+  }
+}
+
+}  // namespace zantor
