@@ -11,6 +11,16 @@ module zantor
     subroutine closfl(nlu)
       integer, intent(in) :: nlu
     end subroutine closfl
+    subroutine clrcyc(index, iclr)
+      integer, intent(in) :: index
+      integer, intent(in) :: iclr
+    end subroutine clrcyc
+    subroutine clrmod(cmode)
+      character(len=*), intent(in) :: cmode
+    end subroutine clrmod
+    subroutine color(cname)
+      character(len=*), intent(in) :: cname
+    end subroutine color
     subroutine complx()
     end subroutine complx
     subroutine duplx()
@@ -34,6 +44,15 @@ module zantor
       character(len=*), intent(in) :: cval
       character(len=*), intent(in) :: copt
     end subroutine filopt
+    subroutine getclr(ncol)
+      integer, intent(inout) :: ncol
+    end subroutine getclr
+    subroutine getind(index, xr, xg, xb)
+      integer, intent(in) :: index
+      real, intent(inout) :: xr
+      real, intent(inout) :: xg
+      real, intent(inout) :: xb
+    end subroutine getind
     subroutine getlev(nlev)
       integer, intent(inout) :: nlev
     end subroutine getlev
@@ -41,6 +60,11 @@ module zantor
       integer, intent(inout) :: nxpag
       integer, intent(inout) :: nypag
     end subroutine getpag
+    subroutine getrgb(xr, xg, xb)
+      real, intent(inout) :: xr
+      real, intent(inout) :: xg
+      real, intent(inout) :: xb
+    end subroutine getrgb
     function getver() result(res)
       real :: res
     end function getver
@@ -52,6 +76,14 @@ module zantor
     end subroutine helves
     subroutine helvet()
     end subroutine helvet
+    subroutine hsvrgb(xh, xs, xv, xr, xg, xb)
+      real, intent(in) :: xh
+      real, intent(in) :: xs
+      real, intent(in) :: xv
+      real, intent(inout) :: xr
+      real, intent(inout) :: xg
+      real, intent(inout) :: xb
+    end subroutine hsvrgb
     subroutine hworig(nx, ny)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -66,6 +98,18 @@ module zantor
     subroutine imgfmt(copt)
       character(len=*), intent(in) :: copt
     end subroutine imgfmt
+    function indrgb(xr, xg, xb) result(res)
+      integer :: res
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+    end function indrgb
+    function intrgb(xr, xg, xb) result(res)
+      integer :: res
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+    end function intrgb
     subroutine line(nx1, ny1, nx2, ny2)
       integer, intent(in) :: nx1
       integer, intent(in) :: ny1
@@ -75,6 +119,12 @@ module zantor
     subroutine metafl(cfmt)
       character(len=*), intent(in) :: cfmt
     end subroutine metafl
+    subroutine myvlt(xr, xg, xb, n)
+      real, intent(in) :: xr(*)
+      real, intent(in) :: xg(*)
+      real, intent(in) :: xb(*)
+      integer, intent(in) :: n
+    end subroutine myvlt
     subroutine newpag()
     end subroutine newpag
     subroutine nochek()
@@ -121,6 +171,17 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine readfl
+    subroutine reset(cname)
+      character(len=*), intent(in) :: cname
+    end subroutine reset
+    subroutine rgbhsv(xr, xg, xb, xh, xs, xv)
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+      real, intent(inout) :: xh
+      real, intent(inout) :: xs
+      real, intent(inout) :: xv
+    end subroutine rgbhsv
     subroutine rpixel(ix, iy, iclr)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
@@ -145,12 +206,29 @@ module zantor
     end subroutine sendbf
     subroutine serif()
     end subroutine serif
+    subroutine setclr(ncol)
+      integer, intent(in) :: ncol
+    end subroutine setclr
     subroutine setfil(cfil)
       character(len=*), intent(in) :: cfil
     end subroutine setfil
+    subroutine setind(index, xr, xg, xb)
+      integer, intent(in) :: index
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+    end subroutine setind
     subroutine setpag(copt)
       character(len=*), intent(in) :: copt
     end subroutine setpag
+    subroutine setrgb(xr, xg, xb)
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+    end subroutine setrgb
+    subroutine setvlt(cvlt)
+      character(len=*), intent(in) :: cvlt
+    end subroutine setvlt
     subroutine shdcha()
     end subroutine shdcha
     subroutine simplx()
@@ -172,6 +250,10 @@ module zantor
     subroutine units(copt)
       character(len=*), intent(in) :: copt
     end subroutine units
+    subroutine vltfil(cfil, cmode)
+      character(len=*), intent(in) :: cfil
+      character(len=*), intent(in) :: cmode
+    end subroutine vltfil
     subroutine window(nx, ny, nw, nh)
       integer, intent(in) :: nx
       integer, intent(in) :: ny

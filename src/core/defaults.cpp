@@ -1,3 +1,7 @@
+// resall: the per-plot defaults, loaded by every zanini and by
+// reset("ALL").  Each area restores its own settings; the order of the
+// steps matters where a later step reads an earlier one (the colour table
+// needs the device, the axis corner the page size).
 #include "core/defaults.h"
 
 #include "core/state.h"
@@ -10,20 +14,54 @@ namespace zantor {
 
 void resall() {
   Zanglb& g = zanglb;
-  // Messages go to the error file when the plot itself goes to standard
+
+  // 1. Solid lines and colour value 0.
+  // LINE DEFAULTS: resetLineDefaults() of the line pipeline is called here
+  // (solid pattern, pattern state, xmrlen = 1.0).
+  g.ncolr = 0;
+
+  // 2. The device's default colour table with its named colours,
+  // foreground, background, colour range and curve colour cycle; the
+  // foreground becomes the current colour.
+  resetColourDefaults();
+
+  // 3. Text line spacing (xlinsp = 1.5) joins here with the text engine.
+
+  // 4. Messages go to the error file when the plot itself goes to standard
   // output, in window applications and when errdev asked for a file.
   g.nunit = messagesGoToFile() ? 17 : 6;
-  g.nx0 = 0;
-  g.ny0 = 0;
-  g.ipgorg = 0;
+
+  // 5. Origin, axis corner from the page-derived defaults, clipping window
+  // over the whole page.  (The axis lengths join with the axis systems.)
+  resetOrigin();
+  resetPageOrigin();
   g.nxa = g.nxadef;
   g.nya = g.nyadef;
   resetClipWindow();
-  resetColourDefaults();
+
+  // 6. Axis, text, symbol, legend, title, bar, pie, map, 3D, lighting,
+  // streamline and image defaults join here with their areas.
+
+  // 7. angle(0), height(u(36)) and shdpat(0) through their setters join
+  // here with the text engine and area filling.
+
+  // 8. Cycles of automatic curve attributes: the colour cycle was rebuilt
+  // from the named colours in step 2; the line style and shading pattern
+  // cycles join here with curves and area filling.
+
+  // 9. Warnings on, protocol on, data checks on.
   g.ierrmd = 1;
   g.iproto = 1;
   g.nchek = 1;
+
+  // 10. NaN option off, unless zanini marked it with -1.
   if (g.inanop != -1) g.inanop = 0;
+
+  // 11. Stored PostScript information of a previous plot is released here
+  // once the PostScript writer keeps any.
+
+  // 12. linwid(1) through its setter and the default stroke font (zanalf)
+  // join here with the line pipeline and the stroke fonts.
 }
 
 }  // namespace zantor

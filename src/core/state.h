@@ -4,13 +4,19 @@
 #pragma once
 #include "core/core_fields.h"
 #include "devices/device_fields.h"
+#include "draw/colour_fields.h"
 #include "draw/line_fields.h"
 #include "draw/page_fields.h"
 #include "text/font_fields.h"
 
 namespace zantor {
 
-struct Zanglb : CoreFields, PageFields, DeviceFields, LineFields, FontFields {};
+struct Zanglb : CoreFields,
+                PageFields,
+                DeviceFields,
+                LineFields,
+                ColourFields,
+                FontFields {};
 
 extern Zanglb zanglb;
 

@@ -130,6 +130,13 @@ void deviceTransform(double x, double y, double& dx, double& dy) {
   }
 }
 
+void resetOrigin() {
+  zanglb.nx0 = 0;
+  zanglb.ny0 = 0;
+}
+
+void resetPageOrigin() { zanglb.ipgorg = 0; }
+
 double pageY(double y) {
   const Zanglb& g = zanglb;
   if (g.ipgorg == 1 && g.iflgco != 1) return g.nyres - y;

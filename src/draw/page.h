@@ -17,6 +17,10 @@ float deviceScale();
 // for the integer devices).
 void deviceTransform(double x, double y, double& dx, double& dy);
 
+// Per-plot page defaults: user origin (0, 0) and page origin at the top.
+void resetOrigin();
+void resetPageOrigin();
+
 // Applies the page-origin option to a user y position in plot units.
 double pageY(double y);
 

@@ -308,6 +308,7 @@ TEST_F(JavaOutput, AppletSourceWithLinesAndErase) {
             "import java.awt.*;\n"
             "public class Plot extends Applet {\n"
             "public void paint(Graphics g) {\n"
+            "  g.setColor (new Color (0,0,0));\n"  // the foreground on paper
             "  g.drawLine (0,0,852,602);\n"
             "  g.clearRect (0,0,853,603);\n"
             "  }\n"
