@@ -3,9 +3,25 @@
 module zantor
   implicit none
   interface
+    subroutine areaf(nxray, nyray, n)
+      integer, intent(in) :: nxray(*)
+      integer, intent(in) :: nyray(*)
+      integer, intent(in) :: n
+    end subroutine areaf
+    subroutine circle(nx, ny, nr)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+      integer, intent(in) :: nr
+    end subroutine circle
     subroutine closfl(nlu)
       integer, intent(in) :: nlu
     end subroutine closfl
+    subroutine ellips(nx, ny, na, nb)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+      integer, intent(in) :: na
+      integer, intent(in) :: nb
+    end subroutine ellips
     subroutine erase()
     end subroutine erase
     subroutine errdev(copt)
@@ -55,6 +71,12 @@ module zantor
     subroutine metafl(cfmt)
       character(len=*), intent(in) :: cfmt
     end subroutine metafl
+    subroutine mypat(iang, itype, idens, icross)
+      integer, intent(in) :: iang
+      integer, intent(in) :: itype
+      integer, intent(in) :: idens
+      integer, intent(in) :: icross
+    end subroutine mypat
     subroutine newpag()
     end subroutine newpag
     subroutine nochek()
@@ -75,6 +97,9 @@ module zantor
     end subroutine page
     subroutine pagera()
     end subroutine pagera
+    subroutine pagfll(nclr)
+      integer, intent(in) :: nclr
+    end subroutine pagfll
     subroutine pagmod(cmode)
       character(len=*), intent(in) :: cmode
     end subroutine pagmod
@@ -92,6 +117,12 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine readfl
+    subroutine rectan(nx, ny, nw, nh)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+      integer, intent(in) :: nw
+      integer, intent(in) :: nh
+    end subroutine rectan
     subroutine sclfac(xfac)
       real, intent(in) :: xfac
     end subroutine sclfac
@@ -109,6 +140,12 @@ module zantor
     subroutine setpag(copt)
       character(len=*), intent(in) :: copt
     end subroutine setpag
+    subroutine shdfac(xfac)
+      real, intent(in) :: xfac
+    end subroutine shdfac
+    subroutine shdpat(ipat)
+      integer, intent(in) :: ipat
+    end subroutine shdpat
     subroutine skipfl(nlu, nbyt, istat)
       integer, intent(in) :: nlu
       integer, intent(in) :: nbyt

@@ -13,7 +13,10 @@
 extern "C" {
 #endif
 
+void areaf_(const int32_t* nxray, const int32_t* nyray, const int32_t* n);
+void circle_(const int32_t* nx, const int32_t* ny, const int32_t* nr);
 void closfl_(const int32_t* nlu);
+void ellips_(const int32_t* nx, const int32_t* ny, const int32_t* na, const int32_t* nb);
 void erase_(void);
 void errdev_(const char* copt, size_t copt_len);
 void errfil_(const char* cfil, size_t cfil_len);
@@ -28,22 +31,27 @@ void hwpage_(const int32_t* nwidth, const int32_t* nheight);
 void hwscal_(const float* xfac);
 void line_(const int32_t* nx1, const int32_t* ny1, const int32_t* nx2, const int32_t* ny2);
 void metafl_(const char* cfmt, size_t cfmt_len);
+void mypat_(const int32_t* iang, const int32_t* itype, const int32_t* idens, const int32_t* icross);
 void newpag_(void);
 void nochek_(void);
 void openfl_(const char* cfil, const int32_t* nlu, const int32_t* imode, int32_t* istat, size_t cfil_len);
 void origin_(const int32_t* nx, const int32_t* ny);
 void page_(const int32_t* nxpag, const int32_t* nypag);
 void pagera_(void);
+void pagfll_(const int32_t* nclr);
 void pagmod_(const char* cmode, size_t cmode_len);
 void pagorg_(const char* copt, size_t copt_len);
 void posifl_(const int32_t* nlu, const int32_t* npos, int32_t* istat);
 void readfl_(const int32_t* nlu, void* ibuf, const int32_t* nbyt, int32_t* istat);
+void rectan_(const int32_t* nx, const int32_t* ny, const int32_t* nw, const int32_t* nh);
 void sclfac_(const float* xfac);
 void sclmod_(const char* cmode, size_t cmode_len);
 void scrmod_(const char* cmode, size_t cmode_len);
 void sendbf_(void);
 void setfil_(const char* cfil, size_t cfil_len);
 void setpag_(const char* copt, size_t copt_len);
+void shdfac_(const float* xfac);
+void shdpat_(const int32_t* ipat);
 void skipfl_(const int32_t* nlu, const int32_t* nbyt, int32_t* istat);
 void tellfl_(const int32_t* nlu, int32_t* npos);
 void unit_(const int32_t* nu);

@@ -3,6 +3,7 @@
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/colour.h"
+#include "draw/fill.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
 
@@ -20,6 +21,7 @@ void resall() {
   g.nya = g.nyadef;
   resetClipWindow();
   resetColourDefaults();
+  resetFillDefaults();
   g.ierrmd = 1;
   g.iproto = 1;
   g.nchek = 1;

@@ -2,6 +2,7 @@
 // handed to the device as black or white.
 #include "draw/colour.h"
 
+#include "core/state.h"
 #include "devices/dispatch.h"
 #include "draw/pipeline.h"
 
@@ -9,6 +10,7 @@ namespace zantor {
 
 void qqsclr(int32_t value) {
   qqstrk();
+  zanglb.ncolr = value;
   if (Device* d = currentDevice()) d->colour(colourRgb(value), value);
 }
 
@@ -17,6 +19,6 @@ Rgb colourRgb(int32_t value) {
   return {v, v, v};
 }
 
-void resetColourDefaults() {}
+void resetColourDefaults() { zanglb.ncolr = 0; }
 
 }  // namespace zantor
