@@ -3,11 +3,21 @@
 module zantor
   implicit none
   interface
+    subroutine areaf(nxray, nyray, n)
+      integer, intent(in) :: nxray(*)
+      integer, intent(in) :: nyray(*)
+      integer, intent(in) :: n
+    end subroutine areaf
     subroutine bmpmod(n, cunit, ckey)
       integer, intent(in) :: n
       character(len=*), intent(in) :: cunit
       character(len=*), intent(in) :: ckey
     end subroutine bmpmod
+    subroutine circle(nx, ny, nr)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+      integer, intent(in) :: nr
+    end subroutine circle
     subroutine closfl(nlu)
       integer, intent(in) :: nlu
     end subroutine closfl
@@ -25,6 +35,12 @@ module zantor
     end subroutine complx
     subroutine duplx()
     end subroutine duplx
+    subroutine ellips(nx, ny, na, nb)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+      integer, intent(in) :: na
+      integer, intent(in) :: nb
+    end subroutine ellips
     subroutine erase()
     end subroutine erase
     subroutine errdev(copt)
@@ -119,6 +135,12 @@ module zantor
     subroutine metafl(cfmt)
       character(len=*), intent(in) :: cfmt
     end subroutine metafl
+    subroutine mypat(iang, itype, idens, icross)
+      integer, intent(in) :: iang
+      integer, intent(in) :: itype
+      integer, intent(in) :: idens
+      integer, intent(in) :: icross
+    end subroutine mypat
     subroutine myvlt(xr, xg, xb, n)
       real, intent(in) :: xr(*)
       real, intent(in) :: xg(*)
@@ -145,6 +167,9 @@ module zantor
     end subroutine page
     subroutine pagera()
     end subroutine pagera
+    subroutine pagfll(nclr)
+      integer, intent(in) :: nclr
+    end subroutine pagfll
     subroutine pagmod(cmode)
       character(len=*), intent(in) :: cmode
     end subroutine pagmod
@@ -171,6 +196,12 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine readfl
+    subroutine rectan(nx, ny, nw, nh)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+      integer, intent(in) :: nw
+      integer, intent(in) :: nh
+    end subroutine rectan
     subroutine reset(cname)
       character(len=*), intent(in) :: cname
     end subroutine reset
@@ -231,6 +262,12 @@ module zantor
     end subroutine setvlt
     subroutine shdcha()
     end subroutine shdcha
+    subroutine shdfac(xfac)
+      real, intent(in) :: xfac
+    end subroutine shdfac
+    subroutine shdpat(ipat)
+      integer, intent(in) :: ipat
+    end subroutine shdpat
     subroutine simplx()
     end subroutine simplx
     subroutine skipfl(nlu, nbyt, istat)

@@ -13,13 +13,16 @@
 extern "C" {
 #endif
 
+void areaf_(const int32_t* nxray, const int32_t* nyray, const int32_t* n);
 void bmpmod_(const int32_t* n, const char* cunit, const char* ckey, size_t cunit_len, size_t ckey_len);
+void circle_(const int32_t* nx, const int32_t* ny, const int32_t* nr);
 void closfl_(const int32_t* nlu);
 void clrcyc_(const int32_t* index, const int32_t* iclr);
 void clrmod_(const char* cmode, size_t cmode_len);
 void color_(const char* cname, size_t cname_len);
 void complx_(void);
 void duplx_(void);
+void ellips_(const int32_t* nx, const int32_t* ny, const int32_t* na, const int32_t* nb);
 void erase_(void);
 void errdev_(const char* copt, size_t copt_len);
 void errfil_(const char* cfil, size_t cfil_len);
@@ -45,6 +48,7 @@ int32_t indrgb_(const float* xr, const float* xg, const float* xb);
 int32_t intrgb_(const float* xr, const float* xg, const float* xb);
 void line_(const int32_t* nx1, const int32_t* ny1, const int32_t* nx2, const int32_t* ny2);
 void metafl_(const char* cfmt, size_t cfmt_len);
+void mypat_(const int32_t* iang, const int32_t* itype, const int32_t* idens, const int32_t* icross);
 void myvlt_(const float* xr, const float* xg, const float* xb, const int32_t* n);
 void newpag_(void);
 void nochek_(void);
@@ -52,12 +56,14 @@ void openfl_(const char* cfil, const int32_t* nlu, const int32_t* imode, int32_t
 void origin_(const int32_t* nx, const int32_t* ny);
 void page_(const int32_t* nxpag, const int32_t* nypag);
 void pagera_(void);
+void pagfll_(const int32_t* nclr);
 void pagmod_(const char* cmode, size_t cmode_len);
 void pagorg_(const char* copt, size_t copt_len);
 void pngmod_(const char* copt, const char* ckey, size_t copt_len, size_t ckey_len);
 void posifl_(const int32_t* nlu, const int32_t* npos, int32_t* istat);
 void rbfpng_(char* cbuf, const int32_t* nmax, int32_t* n, size_t cbuf_len);
 void readfl_(const int32_t* nlu, void* ibuf, const int32_t* nbyt, int32_t* istat);
+void rectan_(const int32_t* nx, const int32_t* ny, const int32_t* nw, const int32_t* nh);
 void reset_(const char* cname, size_t cname_len);
 void rgbhsv_(const float* xr, const float* xg, const float* xb, float* xh, float* xs, float* xv);
 void rpixel_(const int32_t* ix, const int32_t* iy, int32_t* iclr);
@@ -74,6 +80,8 @@ void setpag_(const char* copt, size_t copt_len);
 void setrgb_(const float* xr, const float* xg, const float* xb);
 void setvlt_(const char* cvlt, size_t cvlt_len);
 void shdcha_(void);
+void shdfac_(const float* xfac);
+void shdpat_(const int32_t* ipat);
 void simplx_(void);
 void skipfl_(const int32_t* nlu, const int32_t* nbyt, int32_t* istat);
 void tellfl_(const int32_t* nlu, int32_t* npos);

@@ -7,6 +7,7 @@
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/colour.h"
+#include "draw/fill.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
 
@@ -42,8 +43,9 @@ void resall() {
   // 6. Axis, text, symbol, legend, title, bar, pie, map, 3D, lighting,
   // streamline and image defaults join here with their areas.
 
-  // 7. angle(0), height(u(36)) and shdpat(0) through their setters join
-  // here with the text engine and area filling.
+  // 7. angle(0), height(u(36)) and shdpat(0) through their setters; the
+  // angle and height join here with the text engine.
+  resetFillDefaults();
 
   // 8. Cycles of automatic curve attributes: the colour cycle was rebuilt
   // from the named colours in step 2; the line style and shading pattern

@@ -5,6 +5,7 @@
 #include "core/core_fields.h"
 #include "devices/device_fields.h"
 #include "draw/colour_fields.h"
+#include "draw/fill_fields.h"
 #include "draw/line_fields.h"
 #include "draw/page_fields.h"
 #include "text/font_fields.h"
@@ -16,6 +17,7 @@ struct Zanglb : CoreFields,
                 DeviceFields,
                 LineFields,
                 ColourFields,
+                FillFields,
                 FontFields {};
 
 extern Zanglb zanglb;

@@ -12,6 +12,7 @@ struct LineFields {
   // Clipping window in plot coordinates (left, top, right, bottom).
   int32_t nxclip = 0, nyclip = 0, nuclip = 0, nvclip = 0;
   int32_t iclipp = 0;
+  int32_t ityp = 0;      // current predefined line style 0..7
 };
 
 }  // namespace zantor

@@ -115,7 +115,11 @@ void qqstrk() {
   }
 }
 
-void qqltyp(int /*style*/) {}  // dashing lands with the pattern stage
+// Dashing lands with the pattern stage; the style is remembered already.
+void qqltyp(int style) {
+  qqstrk();
+  zanglb.ityp = style;
+}
 
 void resetClipWindow() {
   Zanglb& g = zanglb;

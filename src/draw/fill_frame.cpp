@@ -1,0 +1,48 @@
+// Rectangular frames of a given thickness (axis frames, legends, boxes).
+#include <algorithm>
+#include <cmath>
+
+#include "core/state.h"
+#include "draw/colour.h"
+#include "draw/fill.h"
+#include "draw/pipeline.h"
+
+namespace zantor {
+
+void dframe(int x, int y, int w, int h, int t, float angle) {
+  const Zanglb& g = zanglb;
+  if (t == 0 || !std::isfinite(angle)) return;
+  const int32_t previous = g.ncolr;
+  const bool ownColour = g.ifrclr != -1;
+  if (ownColour) qqsclr(g.ifrclr);
+  const double x0 = static_cast<double>(x) + g.nx0, y0 = static_cast<double>(y) + g.ny0;
+  const double x1 = x0 + w - 1.0, y1 = y0 + h - 1.0;
+  // One rectangle per 0.1 mm of thickness, each 0.1 mm further out (or in
+  // for negative frame settings).  Thicknesses beyond any page are capped.
+  const double tenths = std::min(std::fabs(static_cast<double>(t)) * g.xfcuni, 10000.0);
+  const int count = std::max(1, static_cast<int>(std::lround(tenths)));
+  const double step = (g.nfra < 0 ? -1.0 : 1.0) / g.xfcuni;
+  const double r = angle * (3.14159265358979323846 / 180.0);
+  const double s = std::sin(r), c = std::cos(r);
+  // Counter-clockwise on the page (y grows downwards) about (x0, y0).
+  auto put = [&](double px, double py, bool first) {
+    const double dx = px - x0, dy = py - y0;
+    const float rx = static_cast<float>(x0 + dx * c + dy * s);
+    const float ry = static_cast<float>(y0 - dx * s + dy * c);
+    if (first) qqmove(rx, ry);
+    else qqdraw(rx, ry);
+  };
+  for (int i = 0; i < count; ++i) {
+    const double o = i * step;
+    const double l = x0 - o, r2 = x1 + o, tp = y0 - o, b = y1 + o;
+    put(l, tp, true);
+    put(r2, tp, false);
+    put(r2, b, false);
+    put(l, b, false);
+    put(l, tp, false);
+  }
+  qqstrk();
+  if (ownColour) qqsclr(previous);
+}
+
+}  // namespace zantor
