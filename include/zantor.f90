@@ -3,9 +3,39 @@
 module zantor
   implicit none
   interface
+    subroutine chndot()
+    end subroutine chndot
+    subroutine chndsh()
+    end subroutine chndsh
     subroutine closfl(nlu)
       integer, intent(in) :: nlu
     end subroutine closfl
+    subroutine clpbor(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine clpbor
+    subroutine clpmod(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine clpmod
+    subroutine clpwin(nx, ny, nw, nh)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+      integer, intent(in) :: nw
+      integer, intent(in) :: nh
+    end subroutine clpwin
+    subroutine connpt(x, y)
+      real, intent(in) :: x
+      real, intent(in) :: y
+    end subroutine connpt
+    subroutine dash()
+    end subroutine dash
+    subroutine dashl()
+    end subroutine dashl
+    subroutine dashm()
+    end subroutine dashm
+    subroutine dot()
+    end subroutine dot
+    subroutine dotl()
+    end subroutine dotl
     subroutine erase()
     end subroutine erase
     subroutine errdev(copt)
@@ -46,19 +76,44 @@ module zantor
     subroutine hwscal(xfac)
       real, intent(in) :: xfac
     end subroutine hwscal
+    subroutine lincyc(index, ntyp)
+      integer, intent(in) :: index
+      integer, intent(in) :: ntyp
+    end subroutine lincyc
     subroutine line(nx1, ny1, nx2, ny2)
       integer, intent(in) :: nx1
       integer, intent(in) :: ny1
       integer, intent(in) :: nx2
       integer, intent(in) :: ny2
     end subroutine line
+    subroutine lintyp(ntyp)
+      integer, intent(in) :: ntyp
+    end subroutine lintyp
+    subroutine linwid(nwidth)
+      integer, intent(in) :: nwidth
+    end subroutine linwid
+    subroutine lncap(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine lncap
+    subroutine lnjoin(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine lnjoin
+    subroutine lnmlt(xfac)
+      real, intent(in) :: xfac
+    end subroutine lnmlt
     subroutine metafl(cfmt)
       character(len=*), intent(in) :: cfmt
     end subroutine metafl
+    subroutine myline(nray, n)
+      integer, intent(in) :: nray(*)
+      integer, intent(in) :: n
+    end subroutine myline
     subroutine newpag()
     end subroutine newpag
     subroutine nochek()
     end subroutine nochek
+    subroutine noclip()
+    end subroutine noclip
     subroutine openfl(cfil, nlu, imode, istat)
       character(len=*), intent(in) :: cfil
       integer, intent(in) :: nlu
@@ -81,6 +136,9 @@ module zantor
     subroutine pagorg(copt)
       character(len=*), intent(in) :: copt
     end subroutine pagorg
+    subroutine penwid(xwidth)
+      real, intent(in) :: xwidth
+    end subroutine penwid
     subroutine posifl(nlu, npos, istat)
       integer, intent(in) :: nlu
       integer, intent(in) :: npos
@@ -114,10 +172,19 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine skipfl
+    subroutine solid()
+    end subroutine solid
+    subroutine strtpt(x, y)
+      real, intent(in) :: x
+      real, intent(in) :: y
+    end subroutine strtpt
     subroutine tellfl(nlu, npos)
       integer, intent(in) :: nlu
       integer, intent(inout) :: npos
     end subroutine tellfl
+    subroutine thkcrv(n)
+      integer, intent(in) :: n
+    end subroutine thkcrv
     subroutine unit(nu)
       integer, intent(in) :: nu
     end subroutine unit

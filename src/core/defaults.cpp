@@ -18,12 +18,13 @@ void resall() {
   g.ipgorg = 0;
   g.nxa = g.nxadef;
   g.nya = g.nyadef;
-  resetClipWindow();
   resetColourDefaults();
   g.ierrmd = 1;
   g.iproto = 1;
   g.nchek = 1;
   if (g.inanop != -1) g.inanop = 0;
+  // Line style, width, cap, join and clipping; linwid(1) goes to the device.
+  resetLineDefaults();
 }
 
 }  // namespace zantor

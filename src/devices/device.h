@@ -38,6 +38,9 @@ class Device {
 
   // Current colour: the resolved RGB and the colour value it came from.
   virtual void colour(Rgb /*rgb*/, int32_t /*value*/) {}
+  // Line attributes as the pipeline sets them: width in plot units (1 =
+  // thin; devices without hardware widths always get 1), join 0 sharp,
+  // 1 round, 2 truncated; cap 0 cut, 1 round, 2 long; miter limit.
   virtual void lineWidth(double /*w*/) {}
   virtual void lineJoin(int /*j*/) {}
   virtual void lineCap(int /*c*/) {}
