@@ -92,11 +92,12 @@ void clipRectangle(double x1, double y1, double x2, double y2, line::SegmentEmit
     const int c = ca != 0 ? ca : cb;
     double x = 0, y = 0;
     const double dx = bx - ax, dy = by - ay;
+    // Ends are classified with the tolerance but placed on the border.
     if (c & 3) {
-      x = (c & 1) ? left : right;
+      x = (c & 1) ? g.nxclip : g.nuclip;
       y = std::fabs(dx) < g.eps ? ay : ay + dy * (x - ax) / dx;
     } else {
-      y = (c & 4) ? top : bottom;
+      y = (c & 4) ? g.nyclip : g.nvclip;
       x = std::fabs(dy) < g.eps ? ax : ax + dx * (y - ay) / dy;
     }
     if (c == ca) { ax = x; ay = y; ca = code(ax, ay); }
