@@ -53,7 +53,8 @@ void strokeBuffer(bool continues) {
     }
   }
 
-  if (g.nlinwd >= 2 && n >= 2) {
+  // One point after a full piece: only the end cap of that piece is left.
+  if (g.nlinwd >= 2 && (n >= 2 || joinLead)) {
     const int w = static_cast<int>(g.nlinwd * g.xfcuni + 0.5f);
     if (w >= 2) {
       line::Pt pts[LineFields::kPolylineSize];

@@ -184,6 +184,19 @@ TEST_F(LineStroke, ThickPolylineContinuesAcrossBufferPieces) {
   EXPECT_TRUE(hasPoint(400, 102));  // and at the end
 }
 
+TEST_F(LineStroke, PolylineEndingAtAPieceBoundaryStillGetsItsCap) {
+  startPlot();
+  width(4);  // one pair at 2.0, cap LONG
+  float x = 100, y = 100;
+  xmove_(&x, &y);
+  for (int i = 1; i < 100; ++i) {  // exactly one full buffer
+    x = 100.0f + static_cast<float>(i);
+    xdraw_(&x, &y);
+  }
+  flushLine();
+  EXPECT_TRUE(hasPoint(201, 98) && hasPoint(201, 102));
+}
+
 TEST_F(LineStroke, DevicesWithHardwareWidthsGetTheWidth) {
   DeviceCaps caps;
   caps.hwLineWidth = true;
