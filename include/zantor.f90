@@ -13,6 +13,10 @@ module zantor
       character(len=*), intent(in) :: cunit
       character(len=*), intent(in) :: ckey
     end subroutine bmpmod
+    subroutine chndot()
+    end subroutine chndot
+    subroutine chndsh()
+    end subroutine chndsh
     subroutine circle(nx, ny, nr)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -21,6 +25,18 @@ module zantor
     subroutine closfl(nlu)
       integer, intent(in) :: nlu
     end subroutine closfl
+    subroutine clpbor(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine clpbor
+    subroutine clpmod(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine clpmod
+    subroutine clpwin(nx, ny, nw, nh)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+      integer, intent(in) :: nw
+      integer, intent(in) :: nh
+    end subroutine clpwin
     subroutine clrcyc(index, iclr)
       integer, intent(in) :: index
       integer, intent(in) :: iclr
@@ -33,6 +49,20 @@ module zantor
     end subroutine color
     subroutine complx()
     end subroutine complx
+    subroutine connpt(x, y)
+      real, intent(in) :: x
+      real, intent(in) :: y
+    end subroutine connpt
+    subroutine dash()
+    end subroutine dash
+    subroutine dashl()
+    end subroutine dashl
+    subroutine dashm()
+    end subroutine dashm
+    subroutine dot()
+    end subroutine dot
+    subroutine dotl()
+    end subroutine dotl
     subroutine duplx()
     end subroutine duplx
     subroutine ellips(nx, ny, na, nb)
@@ -126,15 +156,38 @@ module zantor
       real, intent(in) :: xg
       real, intent(in) :: xb
     end function intrgb
+    subroutine lincyc(index, ntyp)
+      integer, intent(in) :: index
+      integer, intent(in) :: ntyp
+    end subroutine lincyc
     subroutine line(nx1, ny1, nx2, ny2)
       integer, intent(in) :: nx1
       integer, intent(in) :: ny1
       integer, intent(in) :: nx2
       integer, intent(in) :: ny2
     end subroutine line
+    subroutine lintyp(ntyp)
+      integer, intent(in) :: ntyp
+    end subroutine lintyp
+    subroutine linwid(nwidth)
+      integer, intent(in) :: nwidth
+    end subroutine linwid
+    subroutine lncap(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine lncap
+    subroutine lnjoin(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine lnjoin
+    subroutine lnmlt(xfac)
+      real, intent(in) :: xfac
+    end subroutine lnmlt
     subroutine metafl(cfmt)
       character(len=*), intent(in) :: cfmt
     end subroutine metafl
+    subroutine myline(nray, n)
+      integer, intent(in) :: nray(*)
+      integer, intent(in) :: n
+    end subroutine myline
     subroutine mypat(iang, itype, idens, icross)
       integer, intent(in) :: iang
       integer, intent(in) :: itype
@@ -151,6 +204,8 @@ module zantor
     end subroutine newpag
     subroutine nochek()
     end subroutine nochek
+    subroutine noclip()
+    end subroutine noclip
     subroutine openfl(cfil, nlu, imode, istat)
       character(len=*), intent(in) :: cfil
       integer, intent(in) :: nlu
@@ -176,6 +231,9 @@ module zantor
     subroutine pagorg(copt)
       character(len=*), intent(in) :: copt
     end subroutine pagorg
+    subroutine penwid(xwidth)
+      real, intent(in) :: xwidth
+    end subroutine penwid
     subroutine pngmod(copt, ckey)
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: ckey
@@ -275,10 +333,19 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine skipfl
+    subroutine solid()
+    end subroutine solid
+    subroutine strtpt(x, y)
+      real, intent(in) :: x
+      real, intent(in) :: y
+    end subroutine strtpt
     subroutine tellfl(nlu, npos)
       integer, intent(in) :: nlu
       integer, intent(inout) :: npos
     end subroutine tellfl
+    subroutine thkcrv(n)
+      integer, intent(in) :: n
+    end subroutine thkcrv
     subroutine triplx()
     end subroutine triplx
     subroutine unit(nu)

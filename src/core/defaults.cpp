@@ -16,9 +16,8 @@ namespace zantor {
 void resall() {
   Zanglb& g = zanglb;
 
-  // 1. Solid lines and colour value 0.
-  // LINE DEFAULTS: resetLineDefaults() of the line pipeline is called here
-  // (solid pattern, pattern state, xmrlen = 1.0).
+  // 1. Solid lines (the whole line state is set in step 12) and colour
+  // value 0.
   g.ncolr = 0;
 
   // 2. The device's default colour table with its named colours,
@@ -62,8 +61,9 @@ void resall() {
   // 11. Stored PostScript information of a previous plot is released here
   // once the PostScript writer keeps any.
 
-  // 12. linwid(1) through its setter and the default stroke font (zanalf)
-  // join here with the line pipeline and the stroke fonts.
+  // 12. Line style, width (linwid(1) reaches the device), cap, join and
+  // clipping; the default stroke font joins here with the text engine.
+  resetLineDefaults();
 }
 
 }  // namespace zantor

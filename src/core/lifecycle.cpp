@@ -117,5 +117,8 @@ ZANTOR_API void newpag_() {
   if (jqqlev(1, 1, "NEWPAG") != 0) return;
   qqstrk();
   ++zanglb.npagnr;
-  if (Device* d = currentDevice()) d->newPage();
+  if (Device* d = currentDevice()) {
+    d->newPage();
+    sendLineAttributes();  // a new page starts with the device defaults
+  }
 }

@@ -42,6 +42,9 @@ class Device {
   // 0x00RRGGBB; size mode 0 = 9 entries used, 7 = 16, else 256.  Devices
   // that draw with colour indices (the raster) keep a copy.
   virtual void colourTable(const int32_t* /*table*/, int /*sizeMode*/) {}
+  // Line attributes as the pipeline sets them: width in plot units (1 =
+  // thin; devices without hardware widths always get 1), join 0 sharp,
+  // 1 round, 2 truncated; cap 0 cut, 1 round, 2 long; miter limit.
   virtual void lineWidth(double /*w*/) {}
   virtual void lineJoin(int /*j*/) {}
   virtual void lineCap(int /*c*/) {}

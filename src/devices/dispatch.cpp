@@ -1,6 +1,7 @@
 #include "devices/dispatch.h"
 
 #include <X11/Xlib.h>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +21,7 @@ namespace {
 
 std::unique_ptr<Device> device;
 DeviceFactory factoryOverride;
+double clipCornerX = 0, clipCornerY = 0;  // first corner of op 16
 
 // A writer that draws nothing: devices whose writer is not part of this
 // build still get a valid plot (and file) so that programs run unchanged.
@@ -151,10 +153,21 @@ void xjdraw(float x, float y, int op) {
       d->move(dx, dy);
       break;
     case 4: d->newPage(); break;
-    case 6: d->lineWidth(x); break;
-    case 7: d->lineJoin(static_cast<int>(x)); break;
-    case 8: d->lineCap(static_cast<int>(x)); break;
-    case 9: d->miterLimit(x); break;
+    // Attribute values arrive divided by xscf; scaled back here, the
+    // writer receives them as the sender meant them (plot units).
+    case 6: d->lineWidth(static_cast<double>(x) * zanglb.xscf); break;
+    case 7: d->lineJoin(static_cast<int>(std::lround(x * zanglb.xscf))); break;
+    case 8: d->lineCap(static_cast<int>(std::lround(x * zanglb.xscf))); break;
+    case 9: d->miterLimit(static_cast<double>(x) * zanglb.xscf); break;
+    // Hardware clipping: 16 and 17 give the two corners, 18 removes it.
+    case 16:
+      deviceTransform(x, y, clipCornerX, clipCornerY);
+      break;
+    case 17:
+      deviceTransform(x, y, dx, dy);
+      d->clipRect(clipCornerX, clipCornerY, dx, dy);
+      break;
+    case 18: d->clipReset(); break;
     case 999: d->flush(); break;
     default: break;
   }

@@ -1,5 +1,5 @@
 // The line pipeline: pattern stage, polyline buffer, stroking with clipping
-// and the hand-over to the device.
+// and software line widths, and the hand-over to the device.
 #pragma once
 
 namespace zantor {
@@ -8,7 +8,8 @@ namespace zantor {
 void strtqq(float x, float y);
 void connqq(float x, float y);
 
-// Buffer stage: collects up to 100 points.
+// Buffer stage: collects up to 100 points.  Points with a NaN or infinite
+// coordinate are dropped and break the line: the next draw starts anew.
 void qqmove(float x, float y);
 void qqdraw(float x, float y);
 // Strokes and empties the buffer.
@@ -20,10 +21,25 @@ int jqqclp(float x, float y);
 void clip2d(float x1, float y1, float x2, float y2);
 
 // Selects one of the eight predefined line styles (0 solid .. 7) without
-// the level check (used by hatching and curves).
+// the level check (used by hatching and curves); other values are ignored.
 void qqltyp(int style);
 
-// Clipping window = the whole page.
+// Clipping window = the whole page (no circle, iclipp = 0).
 void resetClipWindow();
+
+// Line defaults of a new plot: solid, width 1, cap LONG, join TRUN, miter
+// limit 2, device widths on, one curve, no offset, clipping to the page,
+// the style cycle of curves.
+void resetLineDefaults();
+
+// Sends cap, join and width to the device again (after a new page).
+void sendLineAttributes();
+
+// Receivers of stroked segments in hidden-line mode (ihlopt = 1) and while
+// blanking areas are active (nblind > 0); installed by those areas.  Each
+// gets one segment in plot coordinates.
+using SegmentRoutine = void (*)(float x1, float y1, float x2, float y2);
+void setHiddenLineRoutine(SegmentRoutine r);
+void setBlankingRoutine(SegmentRoutine r);
 
 }  // namespace zantor

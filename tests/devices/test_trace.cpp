@@ -26,10 +26,11 @@ TEST_F(Trace, LinesReachTheWriterInDeviceUnits) {
   ASSERT_GE(t.size(), 5u);
   EXPECT_EQ(t[0], "start");
   EXPECT_EQ(t[1].substr(0, 7), "colour ");  // the plot's foreground
+  EXPECT_EQ(t[2], "width 1");                // the default width
   char want[64];
   std::snprintf(want, sizeof want, "move %g %g", 100 * s, (2099 - 200) * s);
-  EXPECT_EQ(t[2].substr(0, 9), std::string(want).substr(0, 9));
-  EXPECT_EQ(t[3].substr(0, 4), "draw");
+  EXPECT_EQ(t[3].substr(0, 9), std::string(want).substr(0, 9));
+  EXPECT_EQ(t[4].substr(0, 4), "draw");
   EXPECT_EQ(t.back(), "finish");
   // The page border is one closed polyline of four draws.
   int draws = 0;
@@ -71,9 +72,10 @@ TEST_F(Trace, SegmentsAreClippedAtThePageBorder) {
   const auto& t = traceLines();
   ASSERT_GE(t.size(), 5u);
   EXPECT_EQ(t[1].substr(0, 7), "colour ");  // the plot's foreground
-  EXPECT_EQ(t[2], "move 0 0.37");  // (2099 - 1000) / 2969
-  EXPECT_EQ(t[3].substr(0, 10), "draw 0.168");
-  EXPECT_EQ(t[4], "finish");
+  EXPECT_EQ(t[2], "width 1");
+  EXPECT_EQ(t[3], "move 0 0.37");  // (2099 - 1000) / 2969
+  EXPECT_EQ(t[4].substr(0, 10), "draw 0.168");
+  EXPECT_EQ(t[5], "finish");
 }
 
 }  // namespace
