@@ -86,6 +86,15 @@ module zantor
       integer, intent(in) :: npos
       integer, intent(inout) :: istat
     end subroutine posifl
+    subroutine psfont(cfont)
+      character(len=*), intent(in) :: cfont
+    end subroutine psfont
+    subroutine psmeta(cstr)
+      character(len=*), intent(in) :: cstr
+    end subroutine psmeta
+    subroutine psmode(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine psmode
     subroutine readfl(nlu, ibuf, nbyt, istat)
       integer, intent(in) :: nlu
       type(*), intent(inout) :: ibuf(*)

@@ -20,6 +20,7 @@ void resall() {
   g.nya = g.nyadef;
   resetClipWindow();
   resetColourDefaults();
+  g.ipsmod = 0;
   g.ierrmd = 1;
   g.iproto = 1;
   g.nchek = 1;

@@ -4,12 +4,13 @@
 #pragma once
 #include "core/core_fields.h"
 #include "devices/device_fields.h"
+#include "devices/postscript/ps_fields.h"
 #include "draw/line_fields.h"
 #include "draw/page_fields.h"
 
 namespace zantor {
 
-struct Zanglb : CoreFields, PageFields, DeviceFields, LineFields {};
+struct Zanglb : CoreFields, PageFields, DeviceFields, LineFields, PostScriptFields {};
 
 extern Zanglb zanglb;
 

@@ -10,6 +10,7 @@
 #include "devices/files.h"
 #include "devices/metafile/gksl.h"
 #include "devices/plot_file.h"
+#include "devices/postscript/ps_device.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
 
@@ -35,6 +36,7 @@ class NullDevice : public Device {
 std::unique_ptr<Device> makeDevice(int code) {
   if (factoryOverride) return factoryOverride(code);
   if (code == 201) return std::make_unique<GkslDevice>();
+  if (code >= 501 && code <= 504) return std::make_unique<PostScriptDevice>(code);
   return std::make_unique<NullDevice>(code >= 101 && code != 603);
 }
 
