@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <clocale>
 
+#include "devices/plot_file.h"
 #include "devices/postscript/ps_fonts.h"
+#include "devices/sink.h"
 #include "devices/ps_support.h"
 
 namespace zantor::test {
@@ -427,6 +429,21 @@ TEST_F(PostScript, EveryLineFitsAndLocaleDoesNotMatter) {
   std::setlocale(LC_NUMERIC, old.c_str());
   EXPECT_EQ(comma, ref);
   EXPECT_NE(ref.find("0.750000"), std::string::npos);
+}
+
+TEST_F(PostScript, FullDiskIsReportedAtTheEnd) {
+  call(metafl_, "PSCL");
+  zanini_();
+  zanglb.iproto = 0;
+  // The disk fills up in the middle of the drawing.
+  attachPlotSink(std::make_unique<FaultSink>(std::make_unique<MemorySink>(), 500));
+  dev().move(0, 0);
+  for (int i = 0; i < 1000; ++i) dev().draw(i, i % 7);
+  newpag_();
+  auto out = printed([] { zanfin_(); });
+  ASSERT_FALSE(out.empty());
+  EXPECT_EQ(out[0], " <<<< Warning  36: File error in ZANFIN!");
+  EXPECT_EQ(zanglb.nlev, 0);
 }
 
 }  // namespace
