@@ -243,6 +243,15 @@ module zantor
       integer, intent(in) :: npos
       integer, intent(inout) :: istat
     end subroutine posifl
+    subroutine psfont(cfont)
+      character(len=*), intent(in) :: cfont
+    end subroutine psfont
+    subroutine psmeta(cstr)
+      character(len=*), intent(in) :: cstr
+    end subroutine psmeta
+    subroutine psmode(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine psmode
     subroutine rbfpng(cbuf, nmax, n)
       character(len=*), intent(inout) :: cbuf
       integer, intent(in) :: nmax

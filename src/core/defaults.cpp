@@ -58,8 +58,9 @@ void resall() {
   // 10. NaN option off, unless zanini marked it with -1.
   if (g.inanop != -1) g.inanop = 0;
 
-  // 11. Stored PostScript information of a previous plot is released here
-  // once the PostScript writer keeps any.
+  // 11. PostScript information of a previous plot: the special-character
+  // mode of hardware text.
+  g.ipsmod = 0;
 
   // 12. Line style, width (linwid(1) reaches the device), cap, join and
   // clipping; the default stroke font joins here with the text engine.

@@ -11,6 +11,7 @@
 #include "core/warnings.h"
 #include "devices/dispatch.h"
 #include "devices/files.h"
+#include "draw/colour.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
 
@@ -76,6 +77,9 @@ ZANTOR_API void zanini_() {
     g.nwwind = 853; g.nhwind = 603;
   }
   g.ndepth = 8;
+  // The device's default colour table is known before its header is
+  // written: backgrounds are drawn in colour 0 of that table.
+  resetColourDefaults();
   if (g.ndev >= 101) {
     zani02();
     if (g.nlev != 0) zani03();
@@ -117,8 +121,6 @@ ZANTOR_API void newpag_() {
   if (jqqlev(1, 1, "NEWPAG") != 0) return;
   qqstrk();
   ++zanglb.npagnr;
-  if (Device* d = currentDevice()) {
-    d->newPage();
-    sendLineAttributes();  // a new page starts with the device defaults
-  }
+  // The writer's new page restores cap, join, width and colour itself.
+  if (Device* d = currentDevice()) d->newPage();
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include "core/core_fields.h"
 #include "devices/device_fields.h"
+#include "devices/postscript/ps_fields.h"
 #include "draw/colour_fields.h"
 #include "draw/fill_fields.h"
 #include "draw/line_fields.h"
@@ -18,6 +19,7 @@ struct Zanglb : CoreFields,
                 LineFields,
                 ColourFields,
                 FillFields,
+                PostScriptFields,
                 FontFields {};
 
 extern Zanglb zanglb;

@@ -13,6 +13,7 @@
 #include "devices/metafile/gksl.h"
 #include "devices/plot_file.h"
 #include "devices/raster/raster_device.h"
+#include "devices/postscript/ps_device.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
 
@@ -41,6 +42,7 @@ std::unique_ptr<Device> makeDevice(int code) {
   if (code == 201) return std::make_unique<GkslDevice>();
   if (code == 701) return std::make_unique<JavaDevice>();
   if (code >= 601 && code <= 607) return std::make_unique<RasterDevice>(code);
+  if (code >= 501 && code <= 504) return std::make_unique<PostScriptDevice>(code);
   return std::make_unique<NullDevice>(code >= 101 && code != 603);
 }
 

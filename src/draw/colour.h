@@ -53,6 +53,10 @@ int defaultColourTable();
 // component out of range.
 void setColourEntry(int32_t index, float r, float g, float b);
 
+// Tells the device that the colour table changed (devices that draw with
+// table indices keep a copy).
+void notifyColourTable();
+
 // Restores the colour cycle of curves and bars from the named colours.
 void resetColourCycle();
 

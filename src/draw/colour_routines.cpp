@@ -111,6 +111,7 @@ ZANTOR_API void myvlt_(const float* xr, const float* xg, const float* xb, const 
   for (int i = 0; i < *n; ++i)
     g.ivlt[i] = (colourByte(xr[i]) << 16) | (colourByte(xg[i]) << 8) | colourByte(xb[i]);
   g.imyvlt = 1;
+  notifyColourTable();
 }
 
 ZANTOR_API void getind_(const int32_t* index, float* xr, float* xg, float* xb) {

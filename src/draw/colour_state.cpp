@@ -8,6 +8,8 @@
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/colour.h"
+
+#include "devices/dispatch.h"
 #include "draw/colour_tables.h"
 
 namespace zantor {
@@ -131,6 +133,11 @@ void loadColourTable(int table) {
   setForegroundAndRanges(table);
   applyReverseScreen(table, !keepUserTable);
   resetColourCycle();
+  notifyColourTable();
+}
+
+void notifyColourTable() {
+  if (Device* d = currentDevice()) d->colourTable(zanglb.ivlt, zanglb.nclrtb);
 }
 
 void resetColourCycle() {
@@ -166,6 +173,7 @@ void setColourEntry(int32_t index, float r, float g, float b) {
   // The entry changes in place; a screen palette that mirrors the table
   // picks it up at the next colour change.
   zanglb.ivlt[index] = (colourByte(r) << 16) | (colourByte(g) << 8) | colourByte(b);
+  notifyColourTable();
 }
 
 void resetColourDefaults() {
