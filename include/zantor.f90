@@ -6,6 +6,10 @@ module zantor
     subroutine closfl(nlu)
       integer, intent(in) :: nlu
     end subroutine closfl
+    subroutine complx()
+    end subroutine complx
+    subroutine duplx()
+    end subroutine duplx
     subroutine erase()
     end subroutine erase
     subroutine errdev(copt)
@@ -35,6 +39,14 @@ module zantor
     function getver() result(res)
       real :: res
     end function getver
+    subroutine gothic()
+    end subroutine gothic
+    subroutine helve()
+    end subroutine helve
+    subroutine helves()
+    end subroutine helves
+    subroutine helvet()
+    end subroutine helvet
     subroutine hworig(nx, ny)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -103,12 +115,18 @@ module zantor
     end subroutine scrmod
     subroutine sendbf()
     end subroutine sendbf
+    subroutine serif()
+    end subroutine serif
     subroutine setfil(cfil)
       character(len=*), intent(in) :: cfil
     end subroutine setfil
     subroutine setpag(copt)
       character(len=*), intent(in) :: copt
     end subroutine setpag
+    subroutine shdcha()
+    end subroutine shdcha
+    subroutine simplx()
+    end subroutine simplx
     subroutine skipfl(nlu, nbyt, istat)
       integer, intent(in) :: nlu
       integer, intent(in) :: nbyt
@@ -118,6 +136,8 @@ module zantor
       integer, intent(in) :: nlu
       integer, intent(inout) :: npos
     end subroutine tellfl
+    subroutine triplx()
+    end subroutine triplx
     subroutine unit(nu)
       integer, intent(in) :: nu
     end subroutine unit
@@ -148,6 +168,8 @@ module zantor
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine xmove
+    subroutine zanalf()
+    end subroutine zanalf
     subroutine zanfin()
     end subroutine zanfin
     subroutine zanini()

@@ -14,6 +14,8 @@ extern "C" {
 #endif
 
 void closfl_(const int32_t* nlu);
+void complx_(void);
+void duplx_(void);
 void erase_(void);
 void errdev_(const char* copt, size_t copt_len);
 void errfil_(const char* cfil, size_t cfil_len);
@@ -23,6 +25,10 @@ void filopt_(const char* cval, const char* copt, size_t cval_len, size_t copt_le
 void getlev_(int32_t* nlev);
 void getpag_(int32_t* nxpag, int32_t* nypag);
 float getver_(void);
+void gothic_(void);
+void helve_(void);
+void helves_(void);
+void helvet_(void);
 void hworig_(const int32_t* nx, const int32_t* ny);
 void hwpage_(const int32_t* nwidth, const int32_t* nheight);
 void hwscal_(const float* xfac);
@@ -42,10 +48,14 @@ void sclfac_(const float* xfac);
 void sclmod_(const char* cmode, size_t cmode_len);
 void scrmod_(const char* cmode, size_t cmode_len);
 void sendbf_(void);
+void serif_(void);
 void setfil_(const char* cfil, size_t cfil_len);
 void setpag_(const char* copt, size_t copt_len);
+void shdcha_(void);
+void simplx_(void);
 void skipfl_(const int32_t* nlu, const int32_t* nbyt, int32_t* istat);
 void tellfl_(const int32_t* nlu, int32_t* npos);
+void triplx_(void);
 void unit_(const int32_t* nu);
 void units_(const char* copt, size_t copt_len);
 void window_(const int32_t* nx, const int32_t* ny, const int32_t* nw, const int32_t* nh);
@@ -53,6 +63,7 @@ void winsiz_(const int32_t* nw, const int32_t* nh);
 void writfl_(const int32_t* nlu, void* ibuf, const int32_t* nbyt, int32_t* istat);
 void xdraw_(const float* x, const float* y);
 void xmove_(const float* x, const float* y);
+void zanalf_(void);
 void zanfin_(void);
 void zanini_(void);
 

@@ -6,10 +6,11 @@
 #include "devices/device_fields.h"
 #include "draw/line_fields.h"
 #include "draw/page_fields.h"
+#include "text/font_fields.h"
 
 namespace zantor {
 
-struct Zanglb : CoreFields, PageFields, DeviceFields, LineFields {};
+struct Zanglb : CoreFields, PageFields, DeviceFields, LineFields, FontFields {};
 
 extern Zanglb zanglb;
 
