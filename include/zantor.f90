@@ -3,11 +3,33 @@
 module zantor
   implicit none
   interface
+    subroutine angle(n)
+      integer, intent(in) :: n
+    end subroutine angle
+    subroutine basalf(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine basalf
+    subroutine chaang(x)
+      real, intent(in) :: x
+    end subroutine chaang
+    subroutine chacod(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine chacod
+    subroutine chaspc(x)
+      real, intent(in) :: x
+    end subroutine chaspc
+    subroutine chawth(x)
+      real, intent(in) :: x
+    end subroutine chawth
     subroutine closfl(nlu)
       integer, intent(in) :: nlu
     end subroutine closfl
     subroutine complx()
     end subroutine complx
+    subroutine digits(n, cax)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cax
+    end subroutine digits
     subroutine duplx()
     end subroutine duplx
     subroutine erase()
@@ -22,6 +44,10 @@ module zantor
       character(len=*), intent(in) :: cstr
       character(len=*), intent(in) :: cmode
     end subroutine errmod
+    subroutine eushft(copt, c)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: c
+    end subroutine eushft
     subroutine filmod(cmode)
       character(len=*), intent(in) :: cmode
     end subroutine filmod
@@ -29,6 +55,12 @@ module zantor
       character(len=*), intent(in) :: cval
       character(len=*), intent(in) :: copt
     end subroutine filopt
+    subroutine fixspc(x)
+      real, intent(in) :: x
+    end subroutine fixspc
+    subroutine frmess(n)
+      integer, intent(in) :: n
+    end subroutine frmess
     subroutine getlev(nlev)
       integer, intent(inout) :: nlev
     end subroutine getlev
@@ -41,6 +73,9 @@ module zantor
     end function getver
     subroutine gothic()
     end subroutine gothic
+    subroutine height(n)
+      integer, intent(in) :: n
+    end subroutine height
     subroutine helve()
     end subroutine helve
     subroutine helves()
@@ -58,19 +93,59 @@ module zantor
     subroutine hwscal(xfac)
       real, intent(in) :: xfac
     end subroutine hwscal
+    subroutine labdig(n, cax)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cax
+    end subroutine labdig
     subroutine line(nx1, ny1, nx2, ny2)
       integer, intent(in) :: nx1
       integer, intent(in) :: ny1
       integer, intent(in) :: nx2
       integer, intent(in) :: ny2
     end subroutine line
+    subroutine linesp(x)
+      real, intent(in) :: x
+    end subroutine linesp
+    subroutine messag(cstr, nx, ny)
+      character(len=*), intent(in) :: cstr
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine messag
     subroutine metafl(cfmt)
       character(len=*), intent(in) :: cfmt
     end subroutine metafl
+    subroutine mixalf()
+    end subroutine mixalf
+    subroutine newmix()
+    end subroutine newmix
     subroutine newpag()
     end subroutine newpag
+    function nlmess(cstr) result(res)
+      integer :: res
+      character(len=*), intent(in) :: cstr
+    end function nlmess
+    function nlnumb(x, ndig) result(res)
+      integer :: res
+      real, intent(in) :: x
+      integer, intent(in) :: ndig
+    end function nlnumb
     subroutine nochek()
     end subroutine nochek
+    subroutine number(x, ndig, nx, ny)
+      real, intent(in) :: x
+      integer, intent(in) :: ndig
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine number
+    subroutine numfmt(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine numfmt
+    subroutine numode(cdec, cgrp, cpos, cfix)
+      character(len=*), intent(in) :: cdec
+      character(len=*), intent(in) :: cgrp
+      character(len=*), intent(in) :: cpos
+      character(len=*), intent(in) :: cfix
+    end subroutine numode
     subroutine openfl(cfil, nlu, imode, istat)
       character(len=*), intent(in) :: cfil
       integer, intent(in) :: nlu
@@ -104,6 +179,17 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine readfl
+    subroutine rlmess(cstr, x, y)
+      character(len=*), intent(in) :: cstr
+      real, intent(in) :: x
+      real, intent(in) :: y
+    end subroutine rlmess
+    subroutine rlnumb(x, ndig, xp, yp)
+      real, intent(in) :: x
+      integer, intent(in) :: ndig
+      real, intent(in) :: xp
+      real, intent(in) :: yp
+    end subroutine rlnumb
     subroutine sclfac(xfac)
       real, intent(in) :: xfac
     end subroutine sclfac
@@ -117,9 +203,19 @@ module zantor
     end subroutine sendbf
     subroutine serif()
     end subroutine serif
+    subroutine setbas(x)
+      real, intent(in) :: x
+    end subroutine setbas
+    subroutine setexp(x)
+      real, intent(in) :: x
+    end subroutine setexp
     subroutine setfil(cfil)
       character(len=*), intent(in) :: cfil
     end subroutine setfil
+    subroutine setmix(c, copt)
+      character(len=*), intent(in) :: c
+      character(len=*), intent(in) :: copt
+    end subroutine setmix
     subroutine setpag(copt)
       character(len=*), intent(in) :: copt
     end subroutine setpag
@@ -132,12 +228,27 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine skipfl
+    subroutine smxalf(copt, c1, c2, n)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: c1
+      character(len=*), intent(in) :: c2
+      integer, intent(in) :: n
+    end subroutine smxalf
     subroutine tellfl(nlu, npos)
       integer, intent(in) :: nlu
       integer, intent(inout) :: npos
     end subroutine tellfl
+    subroutine texmod(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine texmod
     subroutine triplx()
     end subroutine triplx
+    subroutine txtbgd(n)
+      integer, intent(in) :: n
+    end subroutine txtbgd
+    subroutine txtjus(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine txtjus
     subroutine unit(nu)
       integer, intent(in) :: nu
     end subroutine unit

@@ -5,6 +5,7 @@
 #include "draw/colour.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
+#include "text/text_engine.h"
 
 namespace zantor {
 
@@ -20,6 +21,7 @@ void resall() {
   g.nya = g.nyadef;
   resetClipWindow();
   resetColourDefaults();
+  resetTextDefaults();  // height u(36), angle 0, the zanalf font
   g.ierrmd = 1;
   g.iproto = 1;
   g.nchek = 1;

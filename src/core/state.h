@@ -7,10 +7,12 @@
 #include "draw/line_fields.h"
 #include "draw/page_fields.h"
 #include "text/font_fields.h"
+#include "text/text_fields.h"
 
 namespace zantor {
 
-struct Zanglb : CoreFields, PageFields, DeviceFields, LineFields, FontFields {};
+struct Zanglb : CoreFields, PageFields, DeviceFields, LineFields, FontFields,
+                TextFields {};
 
 extern Zanglb zanglb;
 
