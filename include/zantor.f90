@@ -3,16 +3,34 @@
 module zantor
   implicit none
   interface
+    subroutine angle(n)
+      integer, intent(in) :: n
+    end subroutine angle
     subroutine areaf(nxray, nyray, n)
       integer, intent(in) :: nxray(*)
       integer, intent(in) :: nyray(*)
       integer, intent(in) :: n
     end subroutine areaf
+    subroutine basalf(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine basalf
     subroutine bmpmod(n, cunit, ckey)
       integer, intent(in) :: n
       character(len=*), intent(in) :: cunit
       character(len=*), intent(in) :: ckey
     end subroutine bmpmod
+    subroutine chaang(x)
+      real, intent(in) :: x
+    end subroutine chaang
+    subroutine chacod(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine chacod
+    subroutine chaspc(x)
+      real, intent(in) :: x
+    end subroutine chaspc
+    subroutine chawth(x)
+      real, intent(in) :: x
+    end subroutine chawth
     subroutine chndot()
     end subroutine chndot
     subroutine chndsh()
@@ -59,6 +77,10 @@ module zantor
     end subroutine dashl
     subroutine dashm()
     end subroutine dashm
+    subroutine digits(n, cax)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cax
+    end subroutine digits
     subroutine dot()
     end subroutine dot
     subroutine dotl()
@@ -83,6 +105,10 @@ module zantor
       character(len=*), intent(in) :: cstr
       character(len=*), intent(in) :: cmode
     end subroutine errmod
+    subroutine eushft(copt, c)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: c
+    end subroutine eushft
     subroutine filmod(cmode)
       character(len=*), intent(in) :: cmode
     end subroutine filmod
@@ -90,6 +116,12 @@ module zantor
       character(len=*), intent(in) :: cval
       character(len=*), intent(in) :: copt
     end subroutine filopt
+    subroutine fixspc(x)
+      real, intent(in) :: x
+    end subroutine fixspc
+    subroutine frmess(n)
+      integer, intent(in) :: n
+    end subroutine frmess
     subroutine getclr(ncol)
       integer, intent(inout) :: ncol
     end subroutine getclr
@@ -116,6 +148,9 @@ module zantor
     end function getver
     subroutine gothic()
     end subroutine gothic
+    subroutine height(n)
+      integer, intent(in) :: n
+    end subroutine height
     subroutine helve()
     end subroutine helve
     subroutine helves()
@@ -156,6 +191,10 @@ module zantor
       real, intent(in) :: xg
       real, intent(in) :: xb
     end function intrgb
+    subroutine labdig(n, cax)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cax
+    end subroutine labdig
     subroutine lincyc(index, ntyp)
       integer, intent(in) :: index
       integer, intent(in) :: ntyp
@@ -166,6 +205,9 @@ module zantor
       integer, intent(in) :: nx2
       integer, intent(in) :: ny2
     end subroutine line
+    subroutine linesp(x)
+      real, intent(in) :: x
+    end subroutine linesp
     subroutine lintyp(ntyp)
       integer, intent(in) :: ntyp
     end subroutine lintyp
@@ -181,9 +223,16 @@ module zantor
     subroutine lnmlt(xfac)
       real, intent(in) :: xfac
     end subroutine lnmlt
+    subroutine messag(cstr, nx, ny)
+      character(len=*), intent(in) :: cstr
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine messag
     subroutine metafl(cfmt)
       character(len=*), intent(in) :: cfmt
     end subroutine metafl
+    subroutine mixalf()
+    end subroutine mixalf
     subroutine myline(nray, n)
       integer, intent(in) :: nray(*)
       integer, intent(in) :: n
@@ -200,12 +249,38 @@ module zantor
       real, intent(in) :: xb(*)
       integer, intent(in) :: n
     end subroutine myvlt
+    subroutine newmix()
+    end subroutine newmix
     subroutine newpag()
     end subroutine newpag
+    function nlmess(cstr) result(res)
+      integer :: res
+      character(len=*), intent(in) :: cstr
+    end function nlmess
+    function nlnumb(x, ndig) result(res)
+      integer :: res
+      real, intent(in) :: x
+      integer, intent(in) :: ndig
+    end function nlnumb
     subroutine nochek()
     end subroutine nochek
     subroutine noclip()
     end subroutine noclip
+    subroutine number(x, ndig, nx, ny)
+      real, intent(in) :: x
+      integer, intent(in) :: ndig
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine number
+    subroutine numfmt(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine numfmt
+    subroutine numode(cdec, cgrp, cpos, cfix)
+      character(len=*), intent(in) :: cdec
+      character(len=*), intent(in) :: cgrp
+      character(len=*), intent(in) :: cpos
+      character(len=*), intent(in) :: cfix
+    end subroutine numode
     subroutine openfl(cfil, nlu, imode, istat)
       character(len=*), intent(in) :: cfil
       integer, intent(in) :: nlu
@@ -280,6 +355,17 @@ module zantor
       real, intent(inout) :: xs
       real, intent(inout) :: xv
     end subroutine rgbhsv
+    subroutine rlmess(cstr, x, y)
+      character(len=*), intent(in) :: cstr
+      real, intent(in) :: x
+      real, intent(in) :: y
+    end subroutine rlmess
+    subroutine rlnumb(x, ndig, xp, yp)
+      real, intent(in) :: x
+      integer, intent(in) :: ndig
+      real, intent(in) :: xp
+      real, intent(in) :: yp
+    end subroutine rlnumb
     subroutine rpixel(ix, iy, iclr)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
@@ -304,9 +390,15 @@ module zantor
     end subroutine sendbf
     subroutine serif()
     end subroutine serif
+    subroutine setbas(x)
+      real, intent(in) :: x
+    end subroutine setbas
     subroutine setclr(ncol)
       integer, intent(in) :: ncol
     end subroutine setclr
+    subroutine setexp(x)
+      real, intent(in) :: x
+    end subroutine setexp
     subroutine setfil(cfil)
       character(len=*), intent(in) :: cfil
     end subroutine setfil
@@ -316,6 +408,10 @@ module zantor
       real, intent(in) :: xg
       real, intent(in) :: xb
     end subroutine setind
+    subroutine setmix(c, copt)
+      character(len=*), intent(in) :: c
+      character(len=*), intent(in) :: copt
+    end subroutine setmix
     subroutine setpag(copt)
       character(len=*), intent(in) :: copt
     end subroutine setpag
@@ -342,6 +438,12 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine skipfl
+    subroutine smxalf(copt, c1, c2, n)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: c1
+      character(len=*), intent(in) :: c2
+      integer, intent(in) :: n
+    end subroutine smxalf
     subroutine solid()
     end subroutine solid
     subroutine strtpt(x, y)
@@ -352,11 +454,20 @@ module zantor
       integer, intent(in) :: nlu
       integer, intent(inout) :: npos
     end subroutine tellfl
+    subroutine texmod(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine texmod
     subroutine thkcrv(n)
       integer, intent(in) :: n
     end subroutine thkcrv
     subroutine triplx()
     end subroutine triplx
+    subroutine txtbgd(n)
+      integer, intent(in) :: n
+    end subroutine txtbgd
+    subroutine txtjus(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine txtjus
     subroutine unit(nu)
       integer, intent(in) :: nu
     end subroutine unit

@@ -10,6 +10,7 @@
 #include "draw/fill.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
+#include "text/text_engine.h"
 
 namespace zantor {
 
@@ -25,7 +26,9 @@ void resall() {
   // foreground becomes the current colour.
   resetColourDefaults();
 
-  // 3. Text line spacing (xlinsp = 1.5) joins here with the text engine.
+  // 3. Text settings: line spacing 1.5, height u(36), angle 0, the
+  // control characters and the default stroke font (zanalf).
+  resetTextDefaults();
 
   // 4. Messages go to the error file when the plot itself goes to standard
   // output, in window applications and when errdev asked for a file.

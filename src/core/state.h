@@ -10,6 +10,7 @@
 #include "draw/line_fields.h"
 #include "draw/page_fields.h"
 #include "text/font_fields.h"
+#include "text/text_fields.h"
 
 namespace zantor {
 
@@ -20,7 +21,8 @@ struct Zanglb : CoreFields,
                 ColourFields,
                 FillFields,
                 PostScriptFields,
-                FontFields {};
+                FontFields,
+                TextFields {};
 
 extern Zanglb zanglb;
 
