@@ -3,6 +3,36 @@
 module zantor
   implicit none
   interface
+    subroutine axends(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine axends
+    subroutine axsbgd(n)
+      integer, intent(in) :: n
+    end subroutine axsbgd
+    subroutine axsers()
+    end subroutine axsers
+    subroutine axslen(nxl, nyl)
+      integer, intent(in) :: nxl
+      integer, intent(in) :: nyl
+    end subroutine axslen
+    subroutine axsorg(nx, ny)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine axsorg
+    subroutine axspos(nxa, nya)
+      integer, intent(in) :: nxa
+      integer, intent(in) :: nya
+    end subroutine axspos
+    subroutine axsscl(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine axsscl
+    subroutine axstyp(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine axstyp
+    subroutine center()
+    end subroutine center
     subroutine closfl(nlu)
       integer, intent(in) :: nlu
     end subroutine closfl
@@ -10,6 +40,8 @@ module zantor
     end subroutine complx
     subroutine duplx()
     end subroutine duplx
+    subroutine endgrf()
+    end subroutine endgrf
     subroutine erase()
     end subroutine erase
     subroutine errdev(copt)
@@ -29,6 +61,9 @@ module zantor
       character(len=*), intent(in) :: cval
       character(len=*), intent(in) :: copt
     end subroutine filopt
+    subroutine frame(n)
+      integer, intent(in) :: n
+    end subroutine frame
     subroutine getlev(nlev)
       integer, intent(inout) :: nlev
     end subroutine getlev
@@ -41,6 +76,16 @@ module zantor
     end function getver
     subroutine gothic()
     end subroutine gothic
+    subroutine graf(xa, xe, xorg, xstp, ya, ye, yorg, ystp)
+      real, intent(in) :: xa
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+    end subroutine graf
     subroutine helve()
     end subroutine helve
     subroutine helves()
@@ -64,6 +109,9 @@ module zantor
       integer, intent(in) :: nx2
       integer, intent(in) :: ny2
     end subroutine line
+    subroutine logtic(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine logtic
     subroutine metafl(cfmt)
       character(len=*), intent(in) :: cfmt
     end subroutine metafl
@@ -71,6 +119,19 @@ module zantor
     end subroutine newpag
     subroutine nochek()
     end subroutine nochek
+    subroutine nograf()
+    end subroutine nograf
+    subroutine noline(cax)
+      character(len=*), intent(in) :: cax
+    end subroutine noline
+    function nxposn(x) result(res)
+      integer :: res
+      real, intent(in) :: x
+    end function nxposn
+    function nyposn(y) result(res)
+      integer :: res
+      real, intent(in) :: y
+    end function nyposn
     subroutine openfl(cfil, nlu, imode, istat)
       character(len=*), intent(in) :: cfil
       integer, intent(in) :: nlu
@@ -104,6 +165,10 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine readfl
+    subroutine scale(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine scale
     subroutine sclfac(xfac)
       real, intent(in) :: xfac
     end subroutine sclfac
@@ -120,9 +185,20 @@ module zantor
     subroutine setfil(cfil)
       character(len=*), intent(in) :: cfil
     end subroutine setfil
+    subroutine setgrf(c1, c2, c3, c4)
+      character(len=*), intent(in) :: c1
+      character(len=*), intent(in) :: c2
+      character(len=*), intent(in) :: c3
+      character(len=*), intent(in) :: c4
+    end subroutine setgrf
     subroutine setpag(copt)
       character(len=*), intent(in) :: copt
     end subroutine setpag
+    subroutine setscl(xray, n, cax)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cax
+    end subroutine setscl
     subroutine shdcha()
     end subroutine shdcha
     subroutine simplx()
@@ -136,6 +212,18 @@ module zantor
       integer, intent(in) :: nlu
       integer, intent(inout) :: npos
     end subroutine tellfl
+    subroutine ticks(n, cax)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cax
+    end subroutine ticks
+    subroutine ticlen(nmaj, nmin)
+      integer, intent(in) :: nmaj
+      integer, intent(in) :: nmin
+    end subroutine ticlen
+    subroutine ticpos(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine ticpos
     subroutine triplx()
     end subroutine triplx
     subroutine unit(nu)
@@ -164,10 +252,26 @@ module zantor
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine xdraw
+    function xinvrs(nx) result(res)
+      real :: res
+      integer, intent(in) :: nx
+    end function xinvrs
     subroutine xmove(x, y)
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine xmove
+    function xposn(x) result(res)
+      real :: res
+      real, intent(in) :: x
+    end function xposn
+    function yinvrs(ny) result(res)
+      real :: res
+      integer, intent(in) :: ny
+    end function yinvrs
+    function yposn(y) result(res)
+      real :: res
+      real, intent(in) :: y
+    end function yposn
     subroutine zanalf()
     end subroutine zanalf
     subroutine zanfin()

@@ -1,5 +1,6 @@
 #include "core/defaults.h"
 
+#include "axes/axis_string.h"
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/colour.h"
@@ -20,6 +21,7 @@ void resall() {
   g.nya = g.nyadef;
   resetClipWindow();
   resetColourDefaults();
+  resetAxisDefaults();
   g.ierrmd = 1;
   g.iproto = 1;
   g.nchek = 1;
