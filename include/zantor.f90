@@ -11,6 +11,34 @@ module zantor
       integer, intent(in) :: nyray(*)
       integer, intent(in) :: n
     end subroutine areaf
+    subroutine axends(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine axends
+    subroutine axsbgd(n)
+      integer, intent(in) :: n
+    end subroutine axsbgd
+    subroutine axsers()
+    end subroutine axsers
+    subroutine axslen(nxl, nyl)
+      integer, intent(in) :: nxl
+      integer, intent(in) :: nyl
+    end subroutine axslen
+    subroutine axsorg(nx, ny)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine axsorg
+    subroutine axspos(nxa, nya)
+      integer, intent(in) :: nxa
+      integer, intent(in) :: nya
+    end subroutine axspos
+    subroutine axsscl(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine axsscl
+    subroutine axstyp(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine axstyp
     subroutine basalf(copt)
       character(len=*), intent(in) :: copt
     end subroutine basalf
@@ -19,6 +47,8 @@ module zantor
       character(len=*), intent(in) :: cunit
       character(len=*), intent(in) :: ckey
     end subroutine bmpmod
+    subroutine center()
+    end subroutine center
     subroutine chaang(x)
       real, intent(in) :: x
     end subroutine chaang
@@ -93,6 +123,8 @@ module zantor
       integer, intent(in) :: na
       integer, intent(in) :: nb
     end subroutine ellips
+    subroutine endgrf()
+    end subroutine endgrf
     subroutine erase()
     end subroutine erase
     subroutine errdev(copt)
@@ -119,6 +151,9 @@ module zantor
     subroutine fixspc(x)
       real, intent(in) :: x
     end subroutine fixspc
+    subroutine frame(n)
+      integer, intent(in) :: n
+    end subroutine frame
     subroutine frmess(n)
       integer, intent(in) :: n
     end subroutine frmess
@@ -148,6 +183,16 @@ module zantor
     end function getver
     subroutine gothic()
     end subroutine gothic
+    subroutine graf(xa, xe, xorg, xstp, ya, ye, yorg, ystp)
+      real, intent(in) :: xa
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+    end subroutine graf
     subroutine height(n)
       integer, intent(in) :: n
     end subroutine height
@@ -223,6 +268,9 @@ module zantor
     subroutine lnmlt(xfac)
       real, intent(in) :: xfac
     end subroutine lnmlt
+    subroutine logtic(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine logtic
     subroutine messag(cstr, nx, ny)
       character(len=*), intent(in) :: cstr
       integer, intent(in) :: nx
@@ -266,6 +314,11 @@ module zantor
     end subroutine nochek
     subroutine noclip()
     end subroutine noclip
+    subroutine nograf()
+    end subroutine nograf
+    subroutine noline(cax)
+      character(len=*), intent(in) :: cax
+    end subroutine noline
     subroutine number(x, ndig, nx, ny)
       real, intent(in) :: x
       integer, intent(in) :: ndig
@@ -281,6 +334,14 @@ module zantor
       character(len=*), intent(in) :: cpos
       character(len=*), intent(in) :: cfix
     end subroutine numode
+    function nxposn(x) result(res)
+      integer :: res
+      real, intent(in) :: x
+    end function nxposn
+    function nyposn(y) result(res)
+      integer :: res
+      real, intent(in) :: y
+    end function nyposn
     subroutine openfl(cfil, nlu, imode, istat)
       character(len=*), intent(in) :: cfil
       integer, intent(in) :: nlu
@@ -377,6 +438,10 @@ module zantor
       integer, intent(in) :: iy
       integer, intent(in) :: n
     end subroutine rpxrow
+    subroutine scale(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine scale
     subroutine sclfac(xfac)
       real, intent(in) :: xfac
     end subroutine sclfac
@@ -402,6 +467,12 @@ module zantor
     subroutine setfil(cfil)
       character(len=*), intent(in) :: cfil
     end subroutine setfil
+    subroutine setgrf(c1, c2, c3, c4)
+      character(len=*), intent(in) :: c1
+      character(len=*), intent(in) :: c2
+      character(len=*), intent(in) :: c3
+      character(len=*), intent(in) :: c4
+    end subroutine setgrf
     subroutine setind(index, xr, xg, xb)
       integer, intent(in) :: index
       real, intent(in) :: xr
@@ -420,6 +491,11 @@ module zantor
       real, intent(in) :: xg
       real, intent(in) :: xb
     end subroutine setrgb
+    subroutine setscl(xray, n, cax)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cax
+    end subroutine setscl
     subroutine setvlt(cvlt)
       character(len=*), intent(in) :: cvlt
     end subroutine setvlt
@@ -460,6 +536,18 @@ module zantor
     subroutine thkcrv(n)
       integer, intent(in) :: n
     end subroutine thkcrv
+    subroutine ticks(n, cax)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cax
+    end subroutine ticks
+    subroutine ticlen(nmaj, nmin)
+      integer, intent(in) :: nmaj
+      integer, intent(in) :: nmin
+    end subroutine ticlen
+    subroutine ticpos(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine ticpos
     subroutine triplx()
     end subroutine triplx
     subroutine txtbgd(n)
@@ -509,10 +597,26 @@ module zantor
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine xdraw
+    function xinvrs(nx) result(res)
+      real :: res
+      integer, intent(in) :: nx
+    end function xinvrs
     subroutine xmove(x, y)
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine xmove
+    function xposn(x) result(res)
+      real :: res
+      real, intent(in) :: x
+    end function xposn
+    function yinvrs(ny) result(res)
+      real :: res
+      integer, intent(in) :: ny
+    end function yinvrs
+    function yposn(y) result(res)
+      real :: res
+      real, intent(in) :: y
+    end function yposn
     subroutine zanalf()
     end subroutine zanalf
     subroutine zanfin()

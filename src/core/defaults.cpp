@@ -4,6 +4,7 @@
 // needs the device, the axis corner the page size).
 #include "core/defaults.h"
 
+#include "axes/axis_string.h"
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/colour.h"
@@ -42,8 +43,9 @@ void resall() {
   g.nya = g.nyadef;
   resetClipWindow();
 
-  // 6. Axis, text, symbol, legend, title, bar, pie, map, 3D, lighting,
+  // 6. Axis settings; symbol, legend, title, bar, pie, map, 3D, lighting,
   // streamline and image defaults join here with their areas.
+  resetAxisDefaults();
 
   // 7. angle(0), height(u(36)) and shdpat(0) through their setters; the
   // angle and height join here with the text engine.

@@ -2,6 +2,8 @@
 // of fields (a struct in the area's own header); the record joins them so
 // that every field keeps its plain name: zanglb.nlev, zanglb.xfcuni, ...
 #pragma once
+#include "axes/axis_fields.h"
+#include "axes/tick_fields.h"
 #include "core/core_fields.h"
 #include "devices/device_fields.h"
 #include "devices/postscript/ps_fields.h"
@@ -22,7 +24,9 @@ struct Zanglb : CoreFields,
                 FillFields,
                 PostScriptFields,
                 FontFields,
-                TextFields {};
+                TextFields,
+                AxisFields,
+                TickFields {};
 
 extern Zanglb zanglb;
 

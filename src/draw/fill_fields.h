@@ -27,7 +27,6 @@ struct FillFields {
 
   // Frames and shapes.
   int32_t ifrclr = -1;    // frame colour, -1 = current colour
-  int32_t nfra = 1;       // frame thickness around axis systems
   float xcirsp = 10.0f;   // segment length of circles and ellipses
 };
 

@@ -53,7 +53,6 @@ void resetFillDefaults() {
   g.nskipl = 0;
   g.xcirsp = 10.0f / g.xfcuni;
   g.ifrclr = -1;
-  g.nfra = 1;
   g.itprmd = 0;
   g.ialpha = 0;
   g.nalpha = 255;

@@ -1,0 +1,108 @@
+// The sides of a 2D axis system: axis line, ticks, labels and names.
+#include <cmath>
+
+#include "axes/axes.h"
+#include "core/state.h"
+#include "draw/fill.h"
+#include "draw/page.h"
+#include "draw/pipeline.h"
+
+namespace zantor {
+namespace {
+
+// One side of the axis system: its position on the page and the direction
+// in which its labels lie.
+struct Side {
+  int axis;        // 0 X, 1 Y
+  int index;       // isetgr index: 0 lower X, 1 right Y, 2 upper X, 3 left Y
+  double x0, y0;   // plot coordinates of the axis start (value a)
+  double ux, uy;   // unit vector along the axis (increasing plot position)
+  double ox, oy;   // unit vector towards the labels (outwards)
+};
+
+void segment(double x1, double y1, double x2, double y2) {
+  qqmove(static_cast<float>(x1), static_cast<float>(y1));
+  qqdraw(static_cast<float>(x2), static_cast<float>(y2));
+}
+
+// Draws one tick of length `len` at axis position p (plot units from the
+// axis start).
+void tick(const Side& s, double p, int len) {
+  const Zanglb& g = zanglb;
+  const double x = s.x0 + p * s.ux, y = s.y0 + p * s.uy;
+  double from = 0, to = len;  // along the outward direction
+  switch (g.nrvx[s.axis]) {
+    case 1: from = 0; to = -len; break;
+    case 2: from = -len / 2.0; to = len / 2.0; break;
+    default: break;
+  }
+  segment(x + from * s.ox, y + from * s.oy, x + to * s.ox, y + to * s.oy);
+}
+
+void ticks(const Side& s) {
+  const Zanglb& g = zanglb;
+  const int ax = s.axis;
+  const double a = ax == 0 ? g.xa : g.ya, e = ax == 0 ? g.xe : g.ye;
+  const double o = ax == 0 ? g.xorig : g.yorig, st = ax == 0 ? g.xstep : g.ystep;
+  // Plot units from the axis start; (v - a) * delta is never negative
+  // inside the scaling, for descending axes too.
+  const double delta = ax == 0 ? g.xdelta : g.ydelta;
+  const int n = g.nticx[ax];
+  if (n <= 0) return;
+  const double t = st / n;
+  const long lo = -static_cast<long>((o - a) / t + 0.0001);
+  const long hi = static_cast<long>((e - o) / t + 0.0001);
+  const double start = (o - a) * delta;
+  for (long i = lo; i <= hi && i - lo < 100000; ++i) {
+    double p = std::trunc(start + 0.5 + i * t * delta);
+    tick(s, p, i % n == 0 ? g.ntic2 : g.ntic1);
+  }
+  // Decade ticks on logarithmic axes whose step is whole decades.
+  const bool decades = std::fabs(st - std::round(st)) < 0.0001;
+  if (g.ixlg[ax] == 1 && decades) {
+    const bool full = g.ilgtic == 1;
+    if (!full && (std::fabs(st) > 1.5 || std::fabs(delta) < 100)) return;
+    for (double d = std::floor(std::min(a, e)); d < std::max(a, e); d += 1) {
+      for (int k = 2; k <= 9; ++k) {
+        double v = d + std::log10(static_cast<double>(k));
+        double p = (v - a) * delta;
+        if (p < 0 || p > (e - a) * delta) continue;
+        tick(s, std::trunc(p + 0.5), g.ntic1);
+      }
+    }
+  }
+}
+
+void drawSide(const Side& s) {
+  const Zanglb& g = zanglb;
+  const int show = g.isetgr[s.index];
+  if (show < 1) return;
+  const int len = s.axis == 0 ? g.nxl : g.nyl;
+  if (g.naxx[s.axis] == 1)
+    segment(s.x0, s.y0, s.x0 + (len - 1) * s.ux, s.y0 + (len - 1) * s.uy);
+  if (show >= 2) ticks(s);
+  qqstrk();
+}
+
+}  // namespace
+
+void drawAxisSides() {
+  const Zanglb& g = zanglb;
+  const double left = g.nxa, right = g.nxa + g.nxl - 1;
+  const double bottom = g.nya, top = g.nya - g.nyl + 1;
+  if (g.naxbgd != -1) dbox(static_cast<float>(left), static_cast<float>(top),
+                           static_cast<float>(right), static_cast<float>(bottom), g.naxbgd);
+  // Every axis starts (value a) at the left or lower end of its side.
+  if (g.iaxsfr == 1) {
+    drawSide({0, 0, left, static_cast<double>(g.nycros), 1, 0, 0, 1});
+    drawSide({1, 3, static_cast<double>(g.nxcros), bottom, 0, -1, -1, 0});
+  } else {
+    drawSide({0, 0, left, bottom, 1, 0, 0, 1});
+    drawSide({1, 3, left, bottom, 0, -1, -1, 0});
+    drawSide({0, 2, left, top, 1, 0, 0, -1});
+    drawSide({1, 1, right, bottom, 0, -1, 1, 0});
+  }
+  if (g.nfra != 0) dframe(g.nxa, g.nya - g.nyl + 1, g.nxl, g.nyl, g.nfra, 0.0f);
+}
+
+}  // namespace zantor
