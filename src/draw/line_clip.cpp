@@ -182,13 +182,12 @@ ZANTOR_API void clpbor_(const char* copt, size_t copt_len) {
     sendClipWindow(true);
     return;
   }
-  // The axis rectangle: lower-left corner (nxa, nya).  Its lengths are the
-  // page-derived axis lengths until the axis systems keep their own
-  // (nxl, nyl); endgrf restores the page window.
+  // The axis rectangle: lower-left corner (nxa, nya), lengths nxl, nyl;
+  // endgrf restores the page window.
   g.iclipp = 2;
   g.nxclip = g.nxa;
-  g.nyclip = g.nya - g.nyldef + 1;
-  g.nuclip = g.nxa + g.nxldef - 1;
+  g.nyclip = g.nya - g.nyl + 1;
+  g.nuclip = g.nxa + g.nxl - 1;
   g.nvclip = g.nya;
   sendClipWindow(false);
 }

@@ -1,14 +1,18 @@
-// The conversion of user coordinates for rlmess and rlnumb.
-//
-// TO BE FILLED BY THE AXIS SYSTEMS: this is the one place that turns user
-// coordinates into plot coordinates for the text routines.  It needs the
-// scaling of the current axis system (xa, xdelta, xrel, ya, ydelta, yrel
-// and the logarithmic flags), which does not exist yet; until then no
-// position can be converted and rlmess / rlnumb draw nothing.
+// The conversion of user coordinates for rlmess and rlnumb: the
+// transformation of the current axis system.
+#include <cmath>
+
+#include "axes/axes.h"
 #include "text/text_user.h"
 
 namespace zantor {
 
-bool userToPlot(float, float, float&, float&) { return false; }
+bool userToPlot(float x, float y, float& xp, float& yp) {
+  const double px = userToPlotX(x), py = userToPlotY(y);
+  if (!std::isfinite(px) || !std::isfinite(py)) return false;  // e.g. log of 0
+  xp = static_cast<float>(px);
+  yp = static_cast<float>(py);
+  return true;
+}
 
 }  // namespace zantor
