@@ -85,8 +85,10 @@ void RasterDevice::colourTable(const int32_t* table, int sizeMode) {
   virtualRaster().qqvvlt(sizeMode, table);
 }
 
+// Widths arrive in plot units; the raster draws them in pixels.
 void RasterDevice::lineWidth(double w) {
-  virtualRaster().setLineWidth(w < 1.5 ? 1 : pixel(w));
+  const double px = w * zanglb.xscf;
+  virtualRaster().setLineWidth(px < 1.5 ? 1 : pixel(px));
 }
 
 // Cap "ROUN" gives round points and caps; "CUT" and "LONG" square ones.
