@@ -31,6 +31,7 @@ contains
   subroutine draw_page
     ! Linear axes with names.
     call panel(250, 750)
+    call labdig(-1, 'X')
     call name('Distance (m)', 'X')
     call name('Speed', 'Y')
     call graf(0.0, 10.0, 0.0, 2.0, 0.0, 100.0, 0.0, 20.0)
@@ -52,9 +53,11 @@ contains
     call labels('EXP', 'Y')
     call name('Descending', 'X')
     call name('Exponents', 'Y')
+    call labdig(-1, 'X')
     call graf(10.0, 0.0, 10.0, -2.0, 0.0, 5000.0, 0.0, 1000.0)
     call endgrf
     call labels('FLOA', 'Y')
+    call labdig(1, 'X')
 
     ! Crossed axis system.
     call panel(250, 1700)
@@ -77,6 +80,7 @@ contains
     call timopt
     call name('Date', 'X')
     call name('Time of day', 'Y')
+    call labmod('STEP', 'MONTH', 'X')
     call graf(0.0, 60.0, 0.0, 20.0, 0.0, 86400.0, 0.0, 21600.0)
     call endgrf
     call labels('FLOA', 'XY')

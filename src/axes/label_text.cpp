@@ -1,6 +1,7 @@
 // The texts of axis labels for every label type.
 #include "axes/label_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -236,6 +237,26 @@ std::string dateLabel(long day, int baseDay, int baseMonth, int baseYear,
     out += part;
   }
   return opt.upper ? upper(out) : out;
+}
+
+std::vector<double> dateSteps(double a, double e, int step, int baseDay, int baseMonth,
+                              int baseYear) {
+  std::vector<double> out;
+  static constexpr int kMonths[5] = {0, 1, 3, 6, 12};
+  if (step < 1 || step > 4 || !std::isfinite(a) || !std::isfinite(e)) return out;
+  const long base = daysFromCivil(baseYear, baseMonth, baseDay);
+  const double lo = std::min(a, e), hi = std::max(a, e);
+  int y = 0, m = 0, d = 0;
+  civilFromDays(base + static_cast<long>(std::floor(lo)), y, m, d);
+  // From the first of the month at or before lo, in steps of whole months.
+  for (int k = 0; k < 100000; ++k) {
+    const long n = daysFromCivil(y, m, 1) - base;
+    if (n > hi + 1e-6) break;
+    if (n >= lo - 1e-6 && (m - 1) % kMonths[step] == 0) out.push_back(static_cast<double>(n));
+    if (++m > 12) m = 1, ++y;
+  }
+  if (e < a) std::reverse(out.begin(), out.end());
+  return out;
 }
 
 std::string labelText(int type, double v, int ndig, int axis, bool logAxis) {

@@ -58,6 +58,11 @@ std::string dateLabel(long day, int baseDay, int baseMonth, int baseYear,
 std::string monthName(int month, int language);
 std::string dayName(int weekday, int language);
 
+// Day numbers (counted from the base date) of the month, quarter,
+// half-year or year boundaries (step 1, 2, 3, 4 of labmod "STEP") in [a, e].
+std::vector<double> dateSteps(double a, double e, int step, int baseDay, int baseMonth,
+                              int baseYear);
+
 // Label text of value v (the exponent on logarithmic axes) for label type
 // `type` with ndig digits.  `logAxis` selects the 10^v forms of FLOA.
 // The control characters are those of csex; `mylab` is the user string

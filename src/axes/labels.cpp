@@ -83,6 +83,16 @@ std::vector<Label> makeLabels(const Side& sd, int type) {
   const bool centred = g.ixlabc[ax] == 1;
   std::vector<int> index;
   std::vector<double> v = labelValues(sc.a, sc.e, sc.o, sc.s, centred ? 0 : g.ixend[ax], &index);
+  if (type == kLabDate && g.ixdstp[ax] >= 1 && g.ixdstp[ax] <= 4) {
+    // Labels at month, quarter, half-year or year boundaries.
+    std::vector<double> all =
+        dateSteps(sc.a, sc.e, g.ixdstp[ax], g.ndbday, g.ndbmon, g.ndbyea);
+    v.clear();
+    index.clear();
+    const long last = static_cast<long>(all.size()) - 1;
+    for (long i = 0; i <= last; ++i)
+      if (centred || keepLabel(i, last, g.ixend[ax])) v.push_back(all[i]), index.push_back(i);
+  }
   std::vector<Label> out;
   const long m = static_cast<long>(v.size()) - (centred ? 2 : 0);
   for (long i = 0; i < static_cast<long>(v.size()); ++i) {

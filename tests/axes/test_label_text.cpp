@@ -138,6 +138,16 @@ TEST_F(LabelText, LabmodAndBasdatReachTheLabels) {
   EXPECT_EQ(labelText(kLabDate, 0, 1, 0, false), "M/15/20");
 }
 
+TEST_F(LabelText, DateStepsAtMonthQuarterAndYearBoundaries) {
+  using V = std::vector<double>;
+  // Base 15 January 2024: 1 February is day 17, 1 March day 46 (leap year).
+  EXPECT_EQ(dateSteps(0, 60, 1, 15, 1, 2024), (V{17, 46}));
+  EXPECT_EQ(dateSteps(0, 400, 2, 15, 1, 2024), (V{77, 168, 260, 352}));  // Apr, Jul, Oct, Jan
+  EXPECT_EQ(dateSteps(0, 400, 4, 15, 1, 2024), (V{352}));  // 366 days in 2024
+  EXPECT_EQ(dateSteps(60, 0, 1, 15, 1, 2024), (V{46, 17}));  // descending
+  EXPECT_TRUE(dateSteps(0, 10, 1, 15, 1, 2024).empty());
+}
+
 TEST_F(LabelText, LabelValuesAndEndSelections) {
   using V = std::vector<double>;
   EXPECT_EQ(labelValues(0, 10, 0, 2, 0), (V{0, 2, 4, 6, 8, 10}));
