@@ -11,6 +11,11 @@ module zantor
       integer, intent(in) :: nyray(*)
       integer, intent(in) :: n
     end subroutine areaf
+    subroutine axclrs(n, copt, cax)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine axclrs
     subroutine axends(copt, cax)
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: cax
@@ -42,6 +47,11 @@ module zantor
     subroutine basalf(copt)
       character(len=*), intent(in) :: copt
     end subroutine basalf
+    subroutine basdat(iday, imon, iyear)
+      integer, intent(in) :: iday
+      integer, intent(in) :: imon
+      integer, intent(in) :: iyear
+    end subroutine basdat
     subroutine bmpmod(n, cunit, ckey)
       integer, intent(in) :: n
       character(len=*), intent(in) :: cunit
@@ -202,6 +212,9 @@ module zantor
     end subroutine helves
     subroutine helvet()
     end subroutine helvet
+    subroutine hname(n)
+      integer, intent(in) :: n
+    end subroutine hname
     subroutine hsvrgb(xh, xs, xv, xr, xg, xb)
       real, intent(in) :: xh
       real, intent(in) :: xs
@@ -230,6 +243,8 @@ module zantor
       real, intent(in) :: xg
       real, intent(in) :: xb
     end function indrgb
+    subroutine intax()
+    end subroutine intax
     function intrgb(xr, xg, xb) result(res)
       integer :: res
       real, intent(in) :: xr
@@ -240,6 +255,31 @@ module zantor
       integer, intent(in) :: n
       character(len=*), intent(in) :: cax
     end subroutine labdig
+    subroutine labdis(n, cax)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cax
+    end subroutine labdis
+    subroutine labels(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine labels
+    subroutine labjus(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine labjus
+    subroutine labmod(ckey, copt, cax)
+      character(len=*), intent(in) :: ckey
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine labmod
+    subroutine labpos(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine labpos
+    subroutine labtyp(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine labtyp
     subroutine lincyc(index, ntyp)
       integer, intent(in) :: index
       integer, intent(in) :: ntyp
@@ -281,6 +321,11 @@ module zantor
     end subroutine metafl
     subroutine mixalf()
     end subroutine mixalf
+    subroutine mylab(cstr, itick, cax)
+      character(len=*), intent(in) :: cstr
+      integer, intent(in) :: itick
+      character(len=*), intent(in) :: cax
+    end subroutine mylab
     subroutine myline(nray, n)
       integer, intent(in) :: nray(*)
       integer, intent(in) :: n
@@ -297,6 +342,18 @@ module zantor
       real, intent(in) :: xb(*)
       integer, intent(in) :: n
     end subroutine myvlt
+    subroutine namdis(n, cax)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cax
+    end subroutine namdis
+    subroutine name(cstr, cax)
+      character(len=*), intent(in) :: cstr
+      character(len=*), intent(in) :: cax
+    end subroutine name
+    subroutine namjus(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine namjus
     subroutine newmix()
     end subroutine newmix
     subroutine newpag()
@@ -544,10 +601,16 @@ module zantor
       integer, intent(in) :: nmaj
       integer, intent(in) :: nmin
     end subroutine ticlen
+    subroutine ticmod(copt, cax)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: cax
+    end subroutine ticmod
     subroutine ticpos(copt, cax)
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: cax
     end subroutine ticpos
+    subroutine timopt()
+    end subroutine timopt
     subroutine triplx()
     end subroutine triplx
     subroutine txtbgd(n)

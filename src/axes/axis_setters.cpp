@@ -41,6 +41,7 @@ void resetAxisDefaults() {
   g.ntic1 = lengthUnits(16);
   g.ntic2 = lengthUnits(24);
   g.ilgtic = 0;
+  resetLabelDefaults();
 }
 
 namespace {
@@ -143,7 +144,7 @@ ZANTOR_API void frame_(const int32_t* n) {
 
 ZANTOR_API void axsbgd_(const int32_t* n) {
   chkini("AXSBGD");
-  if (jqqval(*n, -1, -1) != 0) return;
+  if (jqqval(*n, -1, -2) != 0) return;
   zanglb.naxbgd = *n;
 }
 

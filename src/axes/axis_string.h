@@ -10,4 +10,7 @@ int axisMask(std::string_view cax);
 // Defaults of the axis settings, loaded by zanini.
 void resetAxisDefaults();
 
+// Defaults of labels, names, axis colours and date labels.
+void resetLabelDefaults();
+
 }  // namespace zantor

@@ -2,23 +2,15 @@
 #include <cmath>
 
 #include "axes/axes.h"
+#include "axes/axis_side.h"
 #include "core/state.h"
+#include "draw/colour.h"
 #include "draw/fill.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
 
 namespace zantor {
 namespace {
-
-// One side of the axis system: its position on the page and the direction
-// in which its labels lie.
-struct Side {
-  int axis;        // 0 X, 1 Y
-  int index;       // isetgr index: 0 lower X, 1 right Y, 2 upper X, 3 left Y
-  double x0, y0;   // plot coordinates of the axis start (value a)
-  double ux, uy;   // unit vector along the axis (increasing plot position)
-  double ox, oy;   // unit vector towards the labels (outwards)
-};
 
 void segment(double x1, double y1, double x2, double y2) {
   qqmove(static_cast<float>(x1), static_cast<float>(y1));
@@ -73,15 +65,30 @@ void ticks(const Side& s) {
   }
 }
 
+// Runs f in the colour of one part of the side (the current colour when
+// none is set) and returns to the previous colour.
+template <class F>
+void inColour(const Side& s, int part, F&& f) {
+  const int c = partColour(s, part);
+  const int32_t previous = zanglb.ncolr;
+  if (c != -1) qqsclr(c);
+  f();
+  qqstrk();
+  if (c != -1) qqsclr(previous);
+}
+
+// The parts a side shows (isetgr): 1 line, 2 ticks, 3 labels, 4 name.
 void drawSide(const Side& s) {
   const Zanglb& g = zanglb;
   const int show = g.isetgr[s.index];
   if (show < 1) return;
   const int len = s.axis == 0 ? g.nxl : g.nyl;
   if (g.naxx[s.axis] == 1)
-    segment(s.x0, s.y0, s.x0 + (len - 1) * s.ux, s.y0 + (len - 1) * s.uy);
-  if (show >= 2) ticks(s);
-  qqstrk();
+    inColour(s, 0, [&] { segment(s.x0, s.y0, s.x0 + (len - 1) * s.ux, s.y0 + (len - 1) * s.uy); });
+  if (show >= 2) inColour(s, 1, [&] { ticks(s); });
+  int extent = labelDistance(s, show >= 2);
+  if (show >= 3) inColour(s, 2, [&] { extent = drawLabels(s, show >= 2); });
+  if (show >= 4) inColour(s, 3, [&] { drawName(s, extent); });
 }
 
 }  // namespace
@@ -94,8 +101,8 @@ void drawAxisSides() {
                            static_cast<float>(right), static_cast<float>(bottom), g.naxbgd);
   // Every axis starts (value a) at the left or lower end of its side.
   if (g.iaxsfr == 1) {
-    drawSide({0, 0, left, static_cast<double>(g.nycros), 1, 0, 0, 1});
-    drawSide({1, 3, static_cast<double>(g.nxcros), bottom, 0, -1, -1, 0});
+    drawSide({0, 0, left, static_cast<double>(g.nycros), 1, 0, 0, 1, true});
+    drawSide({1, 3, static_cast<double>(g.nxcros), bottom, 0, -1, -1, 0, true});
   } else {
     drawSide({0, 0, left, bottom, 1, 0, 0, 1});
     drawSide({1, 3, left, bottom, 0, -1, -1, 0});

@@ -4,6 +4,7 @@
 #pragma once
 #include "axes/axis_fields.h"
 #include "axes/tick_fields.h"
+#include "axes/label_fields.h"
 #include "core/core_fields.h"
 #include "devices/device_fields.h"
 #include "devices/postscript/ps_fields.h"
@@ -26,7 +27,8 @@ struct Zanglb : CoreFields,
                 FontFields,
                 TextFields,
                 AxisFields,
-                TickFields {};
+                TickFields,
+                LabelFields {};
 
 extern Zanglb zanglb;
 

@@ -1,0 +1,37 @@
+// One side of a 2D axis system and the parts drawn on it.
+#pragma once
+#include <string_view>
+
+namespace zantor {
+
+// A side: its position on the page and the direction of its labels.
+struct Side {
+  int axis;        // 0 X, 1 Y
+  int index;       // isetgr index: 0 lower X, 1 right Y, 2 upper X, 3 left Y
+  double x0, y0;   // plot coordinates of the axis start (value a)
+  double ux, uy;   // unit vector along the axis (increasing plot position)
+  double ox, oy;   // unit vector towards the labels (outwards)
+  bool crossed = false;  // an axis of a crossed system
+};
+
+// Distance from the axis line to the labels: labdis plus the part of the
+// ticks that lies on the label side.
+int labelDistance(const Side& s, bool ticksDrawn);
+
+// Draws the labels of a side; returns the largest distance from the axis
+// line that the labels reach (the distance alone when nothing is drawn).
+int drawLabels(const Side& s, bool ticksDrawn);
+
+// Draws the axis name `extent` + namdis beyond the axis line.
+void drawName(const Side& s, int extent);
+
+// Colour of one part of a side (0 line, 1 ticks, 2 labels, 3 name), -1
+// for the current colour.
+int partColour(const Side& s, int part);
+
+// Writes s with the text engine so that its box has the given upper left
+// page corner; `rotated` turns it by 90 degrees (reading upwards) and `up`
+// is the room exponents need above the line (left of a rotated text).
+void textInBox(std::string_view s, double left, double top, bool rotated, int length, int up);
+
+}  // namespace zantor

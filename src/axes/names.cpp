@@ -1,0 +1,54 @@
+// Axis names (namex) and the colours of the parts of a side.
+#include <algorithm>
+#include <cmath>
+
+#include "axes/axis_side.h"
+#include "core/state.h"
+#include "text/text_engine.h"
+
+namespace zantor {
+
+int partColour(const Side& s, int part) {
+  const Zanglb& g = zanglb;
+  return s.axis == 0 ? g.ixclr[part] : g.iyclr[part];
+}
+
+void drawName(const Side& sd, int extent) {
+  Zanglb& g = zanglb;
+  const auto name = sd.axis == 0 ? g.cxnam.trimmed() : g.cynam.trimmed();
+  if (name.empty()) return;
+  const bool xAxis = sd.oy != 0;
+  // Names are written at their own height; X names horizontal, Y names
+  // reading upwards.
+  const int nhchar = g.nhchar, nangle = g.nangle;
+  const float sina = g.sina, cosa = g.cosa;
+  g.nhchar = g.nhname;
+  g.nangle = xAxis ? 0 : 90;
+  g.sina = xAxis ? 0.0f : 1.0f;
+  g.cosa = xAxis ? 1.0f : 0.0f;
+  const int len = textLength(name);
+  const int h = g.nhname;
+  const int axisLen = xAxis ? g.nxl : g.nyl;
+  const double dist = extent + g.nnamx[sd.axis];
+  // Along the axis: centred, or starting at the axis start (LEFT) or
+  // ending at its end (RIGH).
+  double p = (axisLen - 1 - len) / 2.0;
+  int jus = g.ixjnam[sd.axis];
+  // On a crossed system the middle of an axis is the crossing point: the
+  // name goes to the far end unless a justification was chosen.
+  if (sd.crossed && jus == 0) jus = 2;
+  if (jus == 1) p = 0;
+  else if (jus == 2) p = axisLen - 1 - len;
+  double left, top;
+  if (xAxis) {
+    left = sd.x0 + p;
+    top = sd.oy > 0 ? sd.y0 + dist : sd.y0 - dist - h;
+  } else {
+    top = sd.y0 - p - len;
+    left = sd.ox > 0 ? sd.x0 + dist : sd.x0 - dist - h;
+  }
+  textInBox(name, left, top, !xAxis, len, 0);
+  g.nhchar = nhchar, g.nangle = nangle, g.sina = sina, g.cosa = cosa;
+}
+
+}  // namespace zantor
