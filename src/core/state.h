@@ -3,7 +3,9 @@
 // that every field keeps its plain name: zanglb.nlev, zanglb.xfcuni, ...
 #pragma once
 #include "axes/axis_fields.h"
+#include "axes/legend_fields.h"
 #include "axes/tick_fields.h"
+#include "axes/title_fields.h"
 #include "core/core_fields.h"
 #include "devices/device_fields.h"
 #include "devices/postscript/ps_fields.h"
@@ -26,7 +28,9 @@ struct Zanglb : CoreFields,
                 FontFields,
                 TextFields,
                 AxisFields,
-                TickFields {};
+                TickFields,
+                LegendFields,
+                TitleFields {};
 
 extern Zanglb zanglb;
 
