@@ -1,7 +1,7 @@
 # Runs every gallery program in OUT, then renders each PostScript and EPS
 # file to PNG pages with Ghostscript.  Fails if a program or Ghostscript
 # fails.
-string(REPLACE "|" ";" PROGRAMS "${PROGRAMS}")
+string(REPLACE "," ";" PROGRAMS "${PROGRAMS}")
 file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT})
 foreach(p ${PROGRAMS})

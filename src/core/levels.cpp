@@ -45,8 +45,11 @@ void ensureOneTimeDefaults() {
   }
 }
 
+void resetUsageLog();  // lifecycle.cpp
+
 void resetProcessState() {
   zanglb = Zanglb{};
+  resetUsageLog();
   oneTimeDone = true;
   setOneTimeDefaults();
 }

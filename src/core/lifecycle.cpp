@@ -21,17 +21,22 @@ constexpr float kVersion = 11.6f;
 // The build tag that closes every usage log line.
 constexpr const char* kBuildTag = "GNU";
 
+namespace {
+bool usageLogged = false;  // one usage line per process
+}  // namespace
+
+void resetUsageLog() { usageLogged = false; }
+
 // Appends one line per process to zantor.log in the installation
 // directory; an unwritable log is silently retried by the next call.
 void zanlog() {
-  static bool written = false;
-  if (written) return;
+  if (usageLogged) return;
   std::string path = qqgetenv("ZANTOR");
   if (!path.empty() && path.back() != '/') path += '/';
   path += "zantor.log";
   std::FILE* f = std::fopen(path.c_str(), "a");
   if (f == nullptr) return;
-  written = true;
+  usageLogged = true;
   std::string user = qqgetenv("LOGNAME").substr(0, 20);
   user.resize(13, ' ');
   DateTime t = now();

@@ -85,7 +85,13 @@ void drawGlyph(int alphabet, int glyph, float shift, bool italic) {
       first = false;
     }
   });
-  if (polyX.size() > 2) dareaf(polyX.data(), polyY.data(), static_cast<int>(polyX.size()));
+  if (polyX.size() > 2) {
+    // Filled glyphs are solid whatever pattern the areas use.
+    const int32_t pattern = g.nshd;
+    setShadingPattern(16);
+    dareaf(polyX.data(), polyY.data(), static_cast<int>(polyX.size()));
+    setShadingPattern(pattern);
+  }
 }
 
 }  // namespace

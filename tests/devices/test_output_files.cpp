@@ -340,3 +340,35 @@ TEST_F(ScreenDevices, GlWithoutSupportFallsBackToTheDefaultWindow) {
 
 }  // namespace
 }  // namespace zantor::test
+
+namespace zantor::test {
+namespace {
+
+class FullDisk : public LibraryTest {};
+
+// Every text-file device survives a disk that fills up at any point of
+// the plot: the plot ends with warning 36 and level 0, never a crash.
+TEST_F(FullDisk, EveryTextDeviceReportsTheFileError) {
+  for (const char* device : {"GKSL", "PS", "EPS", "POST", "PSCL", "JAVA"}) {
+    for (uint64_t limit : {0u, 1u, 200u, 5000u}) {
+      resetProcessState();
+      call(metafl_, device);
+      call(filmod_, "DELE");
+      zanini_();
+      ASSERT_EQ(zanglb.nlev, 1) << device;
+      zanglb.iproto = 0;
+      attachPlotSink(std::make_unique<FaultSink>(std::make_unique<MemorySink>(), limit));
+      for (int32_t i = 0; i < 500; ++i) {
+        const int32_t a = i, b = 2000 - i;
+        line_(&a, &a, &b, &b);
+      }
+      auto lines = printed([] { zanfin_(); });
+      ASSERT_FALSE(lines.empty()) << device << " " << limit;
+      EXPECT_EQ(lines[0], " <<<< Warning  36: File error in ZANFIN!") << device << " " << limit;
+      EXPECT_EQ(zanglb.nlev, 0);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zantor::test
