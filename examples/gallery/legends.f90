@@ -76,6 +76,7 @@ contains
     call color('FORE')
     call plot(x, y1, n, 0, red, 3)
     call plot(x, y2, n, 2, blue, 3)
+    call legbgd(0)
     call legend(cbuf, 7)
     call title
     call endgrf
