@@ -66,8 +66,8 @@ contains
     call leglin(cbuf, 'sin(x)', 1)
     call leglin(cbuf, 'damped cos(2x)', 2)
     call legtit('Curves')
-    call legpat(1, 0, 1, -1, red, -1)
-    call legpat(2, 2, 1, -1, blue, -1)
+    call legpat(1, 0, 3, -1, red, -1)
+    call legpat(2, 0, 3, -1, blue, -1)
     call graf(0.0, 10.0, 0.0, 2.0, -1.0, 1.0, -1.0, 0.5)
     call color('GRAY')
     call dot
@@ -75,7 +75,7 @@ contains
     call solid
     call color('FORE')
     call plot(x, y1, n, 0, red, 3)
-    call plot(x, y2, n, 2, blue, 3)
+    call plot(x, y2, n, 0, blue, 3)
     call legbgd(0)
     call legend(cbuf, 7)
     call title
