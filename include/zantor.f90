@@ -20,6 +20,8 @@ module zantor
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: cax
     end subroutine axends
+    subroutine axgit()
+    end subroutine axgit
     subroutine axsbgd(n)
       integer, intent(in) :: n
     end subroutine axsbgd
@@ -111,6 +113,8 @@ module zantor
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine connpt
+    subroutine cross()
+    end subroutine cross
     subroutine dash()
     end subroutine dash
     subroutine dashl()
@@ -203,6 +207,10 @@ module zantor
       real, intent(in) :: yorg
       real, intent(in) :: ystp
     end subroutine graf
+    subroutine grid(ix, iy)
+      integer, intent(in) :: ix
+      integer, intent(in) :: iy
+    end subroutine grid
     subroutine height(n)
       integer, intent(in) :: n
     end subroutine height
@@ -223,6 +231,9 @@ module zantor
       real, intent(inout) :: xg
       real, intent(inout) :: xb
     end subroutine hsvrgb
+    subroutine htitle(n)
+      integer, intent(in) :: n
+    end subroutine htitle
     subroutine hworig(nx, ny)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -280,6 +291,62 @@ module zantor
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: cax
     end subroutine labtyp
+    subroutine legbgd(n)
+      integer, intent(in) :: n
+    end subroutine legbgd
+    subroutine legclr()
+    end subroutine legclr
+    subroutine legend(cbuf, ncor)
+      character(len=*), intent(in) :: cbuf
+      integer, intent(in) :: ncor
+    end subroutine legend
+    subroutine legini(cbuf, nlin, nmaxln)
+      character(len=*), intent(inout) :: cbuf
+      integer, intent(in) :: nlin
+      integer, intent(in) :: nmaxln
+    end subroutine legini
+    subroutine leglin(cbuf, cstr, ilin)
+      character(len=*), intent(inout) :: cbuf
+      character(len=*), intent(in) :: cstr
+      integer, intent(in) :: ilin
+    end subroutine leglin
+    subroutine legopt(x1, x2, x3)
+      real, intent(in) :: x1
+      real, intent(in) :: x2
+      real, intent(in) :: x3
+    end subroutine legopt
+    subroutine legpat(ilin, ityp, nthk, isym, iclr, ipat)
+      integer, intent(in) :: ilin
+      integer, intent(in) :: ityp
+      integer, intent(in) :: nthk
+      integer, intent(in) :: isym
+      integer, intent(in) :: iclr
+      integer, intent(in) :: ipat
+    end subroutine legpat
+    subroutine legpos(nx, ny)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine legpos
+    subroutine legsel(nray, n)
+      integer, intent(in) :: nray(*)
+      integer, intent(in) :: n
+    end subroutine legsel
+    subroutine legtbl(n, copt)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: copt
+    end subroutine legtbl
+    subroutine legtit(cstr)
+      character(len=*), intent(in) :: cstr
+    end subroutine legtit
+    subroutine legtyp(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine legtyp
+    subroutine legval(x, copt)
+      real, intent(in) :: x
+      character(len=*), intent(in) :: copt
+    end subroutine legval
+    subroutine lfttit()
+    end subroutine lfttit
     subroutine lincyc(index, ntyp)
       integer, intent(in) :: index
       integer, intent(in) :: ntyp
@@ -391,10 +458,18 @@ module zantor
       character(len=*), intent(in) :: cpos
       character(len=*), intent(in) :: cfix
     end subroutine numode
+    function nxlegn(cbuf) result(res)
+      integer :: res
+      character(len=*), intent(in) :: cbuf
+    end function nxlegn
     function nxposn(x) result(res)
       integer :: res
       real, intent(in) :: x
     end function nxposn
+    function nylegn(cbuf) result(res)
+      integer :: res
+      character(len=*), intent(in) :: cbuf
+    end function nylegn
     function nyposn(y) result(res)
       integer :: res
       real, intent(in) :: y
@@ -611,6 +686,18 @@ module zantor
     end subroutine ticpos
     subroutine timopt()
     end subroutine timopt
+    subroutine titjus(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine titjus
+    subroutine title()
+    end subroutine title
+    subroutine titlin(cstr, n)
+      character(len=*), intent(in) :: cstr
+      integer, intent(in) :: n
+    end subroutine titlin
+    subroutine titpos(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine titpos
     subroutine triplx()
     end subroutine triplx
     subroutine txtbgd(n)
@@ -625,6 +712,9 @@ module zantor
     subroutine units(copt)
       character(len=*), intent(in) :: copt
     end subroutine units
+    subroutine vkytit(n)
+      integer, intent(in) :: n
+    end subroutine vkytit
     subroutine vltfil(cfil, cmode)
       character(len=*), intent(in) :: cfil
       character(len=*), intent(in) :: cmode
@@ -656,6 +746,8 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine writfl
+    subroutine xaxgit()
+    end subroutine xaxgit
     subroutine xdraw(x, y)
       real, intent(in) :: x
       real, intent(in) :: y
@@ -672,6 +764,8 @@ module zantor
       real :: res
       real, intent(in) :: x
     end function xposn
+    subroutine yaxgit()
+    end subroutine yaxgit
     function yinvrs(ny) result(res)
       real :: res
       integer, intent(in) :: ny

@@ -138,10 +138,20 @@ ZANTOR_API void graf_(const float* xa, const float* xe, const float* xor_, const
   if (g.inogr == 0) drawAxisSides();
 }
 
+// Ends the axis system: back to level 1, so that another axis system can
+// follow on the same page.
+// Callable at any level: outside an axis system there is nothing to end.
 ZANTOR_API void endgrf_() {
-  if (jqqlev(2, 3, "ENDGRF") != 0) return;
+  ensureOneTimeDefaults();
+  setRoutineName("ENDGRF");
+  if (zanglb.nlev < 2) return;
   qqstrk();
   Zanglb& g = zanglb;
   if (g.iclipp == 2) resetClipWindow();
+  // The curves of the next axis system fill the legend from line 1 again.
+  // (The curve counter of the attribute cycle and the marker join here
+  // with curves; buffered screen output with the window device.)
+  g.nlgcrv = 0;
+  g.ilgrec = 1;
   g.nlev = 1;
 }

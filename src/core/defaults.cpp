@@ -5,6 +5,7 @@
 #include "core/defaults.h"
 
 #include "axes/axis_string.h"
+#include "axes/decorations.h"
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/colour.h"
@@ -46,6 +47,8 @@ void resall() {
   // 6. Axis settings; symbol, legend, title, bar, pie, map, 3D, lighting,
   // streamline and image defaults join here with their areas.
   resetAxisDefaults();
+  resetLegendDefaults();
+  resetTitleDefaults();
 
   // 7. angle(0), height(u(36)) and shdpat(0) through their setters; the
   // angle and height join here with the text engine.

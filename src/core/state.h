@@ -3,8 +3,10 @@
 // that every field keeps its plain name: zanglb.nlev, zanglb.xfcuni, ...
 #pragma once
 #include "axes/axis_fields.h"
+#include "axes/legend_fields.h"
 #include "axes/tick_fields.h"
 #include "axes/label_fields.h"
+#include "axes/title_fields.h"
 #include "core/core_fields.h"
 #include "devices/device_fields.h"
 #include "devices/postscript/ps_fields.h"
@@ -28,7 +30,9 @@ struct Zanglb : CoreFields,
                 TextFields,
                 AxisFields,
                 TickFields,
-                LabelFields {};
+                LabelFields,
+                LegendFields,
+                TitleFields {};
 
 extern Zanglb zanglb;
 
