@@ -61,6 +61,9 @@ module zantor
     subroutine chawth(x)
       real, intent(in) :: x
     end subroutine chawth
+    subroutine chncrv(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine chncrv
     subroutine chndot()
     end subroutine chndot
     subroutine chndsh()
@@ -101,6 +104,11 @@ module zantor
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine connpt
+    subroutine curve(xray, yray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: n
+    end subroutine curve
     subroutine dash()
     end subroutine dash
     subroutine dashl()
@@ -127,6 +135,16 @@ module zantor
     end subroutine endgrf
     subroutine erase()
     end subroutine erase
+    subroutine errbar(xray, yray, e1ray, e2ray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: e1ray(*)
+      real, intent(in) :: e2ray(*)
+      integer, intent(in) :: n
+    end subroutine errbar
+    subroutine errbmd(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine errbmd
     subroutine errdev(copt)
       character(len=*), intent(in) :: copt
     end subroutine errdev
@@ -157,6 +175,9 @@ module zantor
     subroutine frmess(n)
       integer, intent(in) :: n
     end subroutine frmess
+    subroutine gapcrv(xgap)
+      real, intent(in) :: xgap
+    end subroutine gapcrv
     subroutine getclr(ncol)
       integer, intent(inout) :: ncol
     end subroutine getclr
@@ -210,6 +231,9 @@ module zantor
       real, intent(inout) :: xg
       real, intent(inout) :: xb
     end subroutine hsvrgb
+    subroutine hsymbl(n)
+      integer, intent(in) :: n
+    end subroutine hsymbl
     subroutine hworig(nx, ny)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -224,6 +248,12 @@ module zantor
     subroutine imgfmt(copt)
       character(len=*), intent(in) :: copt
     end subroutine imgfmt
+    subroutine inccrv(n)
+      integer, intent(in) :: n
+    end subroutine inccrv
+    subroutine incmrk(n)
+      integer, intent(in) :: n
+    end subroutine incmrk
     function indrgb(xr, xg, xb) result(res)
       integer :: res
       real, intent(in) :: xr
@@ -271,6 +301,9 @@ module zantor
     subroutine logtic(copt)
       character(len=*), intent(in) :: copt
     end subroutine logtic
+    subroutine marker(n)
+      integer, intent(in) :: n
+    end subroutine marker
     subroutine messag(cstr, nx, ny)
       character(len=*), intent(in) :: cstr
       integer, intent(in) :: nx
@@ -281,6 +314,9 @@ module zantor
     end subroutine metafl
     subroutine mixalf()
     end subroutine mixalf
+    subroutine mrkclr(n)
+      integer, intent(in) :: n
+    end subroutine mrkclr
     subroutine myline(nray, n)
       integer, intent(in) :: nray(*)
       integer, intent(in) :: n
@@ -297,6 +333,9 @@ module zantor
       real, intent(in) :: xb(*)
       integer, intent(in) :: n
     end subroutine myvlt
+    subroutine nancrv(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine nancrv
     subroutine newmix()
     end subroutine newmix
     subroutine newpag()
@@ -374,6 +413,9 @@ module zantor
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: ckey
     end subroutine pngmod
+    subroutine polcrv(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine polcrv
     subroutine posifl(nlu, npos, istat)
       integer, intent(in) :: nlu
       integer, intent(in) :: npos
@@ -427,6 +469,11 @@ module zantor
       real, intent(in) :: xp
       real, intent(in) :: yp
     end subroutine rlnumb
+    subroutine rlsymb(nsym, x, y)
+      integer, intent(in) :: nsym
+      real, intent(in) :: x
+      real, intent(in) :: y
+    end subroutine rlsymb
     subroutine rpixel(ix, iy, iclr)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
@@ -522,10 +569,22 @@ module zantor
     end subroutine smxalf
     subroutine solid()
     end subroutine solid
+    subroutine splmod(k, n)
+      integer, intent(in) :: k
+      integer, intent(in) :: n
+    end subroutine splmod
     subroutine strtpt(x, y)
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine strtpt
+    subroutine symbol(nsym, nx, ny)
+      integer, intent(in) :: nsym
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine symbol
+    subroutine symrot(xang)
+      real, intent(in) :: xang
+    end subroutine symrot
     subroutine tellfl(nlu, npos)
       integer, intent(in) :: nlu
       integer, intent(inout) :: npos

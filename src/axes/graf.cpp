@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "axes/axes.h"
+#include "axes/curve_fields.h"
 #include "core/api.h"
 #include "core/levels.h"
 #include "core/state.h"
@@ -143,5 +144,7 @@ ZANTOR_API void endgrf_() {
   qqstrk();
   Zanglb& g = zanglb;
   if (g.iclipp == 2) resetClipWindow();
+  restartCurveCounters();
+  g.nsym = 0;
   g.nlev = 1;
 }

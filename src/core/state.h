@@ -3,6 +3,7 @@
 // that every field keeps its plain name: zanglb.nlev, zanglb.xfcuni, ...
 #pragma once
 #include "axes/axis_fields.h"
+#include "axes/curve_fields.h"
 #include "axes/tick_fields.h"
 #include "core/core_fields.h"
 #include "devices/device_fields.h"
@@ -26,7 +27,8 @@ struct Zanglb : CoreFields,
                 FontFields,
                 TextFields,
                 AxisFields,
-                TickFields {};
+                TickFields,
+                CurveFields {};
 
 extern Zanglb zanglb;
 
