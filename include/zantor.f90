@@ -73,6 +73,9 @@ module zantor
     subroutine chawth(x)
       real, intent(in) :: x
     end subroutine chawth
+    subroutine chncrv(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine chncrv
     subroutine chndot()
     end subroutine chndot
     subroutine chndsh()
@@ -115,6 +118,11 @@ module zantor
     end subroutine connpt
     subroutine cross()
     end subroutine cross
+    subroutine curve(xray, yray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: n
+    end subroutine curve
     subroutine dash()
     end subroutine dash
     subroutine dashl()
@@ -141,6 +149,16 @@ module zantor
     end subroutine endgrf
     subroutine erase()
     end subroutine erase
+    subroutine errbar(xray, yray, e1ray, e2ray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: e1ray(*)
+      real, intent(in) :: e2ray(*)
+      integer, intent(in) :: n
+    end subroutine errbar
+    subroutine errbmd(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine errbmd
     subroutine errdev(copt)
       character(len=*), intent(in) :: copt
     end subroutine errdev
@@ -171,6 +189,9 @@ module zantor
     subroutine frmess(n)
       integer, intent(in) :: n
     end subroutine frmess
+    subroutine gapcrv(xgap)
+      real, intent(in) :: xgap
+    end subroutine gapcrv
     subroutine getclr(ncol)
       integer, intent(inout) :: ncol
     end subroutine getclr
@@ -231,6 +252,9 @@ module zantor
       real, intent(inout) :: xg
       real, intent(inout) :: xb
     end subroutine hsvrgb
+    subroutine hsymbl(n)
+      integer, intent(in) :: n
+    end subroutine hsymbl
     subroutine htitle(n)
       integer, intent(in) :: n
     end subroutine htitle
@@ -248,6 +272,12 @@ module zantor
     subroutine imgfmt(copt)
       character(len=*), intent(in) :: copt
     end subroutine imgfmt
+    subroutine inccrv(n)
+      integer, intent(in) :: n
+    end subroutine inccrv
+    subroutine incmrk(n)
+      integer, intent(in) :: n
+    end subroutine incmrk
     function indrgb(xr, xg, xb) result(res)
       integer :: res
       real, intent(in) :: xr
@@ -378,6 +408,9 @@ module zantor
     subroutine logtic(copt)
       character(len=*), intent(in) :: copt
     end subroutine logtic
+    subroutine marker(n)
+      integer, intent(in) :: n
+    end subroutine marker
     subroutine messag(cstr, nx, ny)
       character(len=*), intent(in) :: cstr
       integer, intent(in) :: nx
@@ -388,6 +421,9 @@ module zantor
     end subroutine metafl
     subroutine mixalf()
     end subroutine mixalf
+    subroutine mrkclr(n)
+      integer, intent(in) :: n
+    end subroutine mrkclr
     subroutine mylab(cstr, itick, cax)
       character(len=*), intent(in) :: cstr
       integer, intent(in) :: itick
@@ -421,6 +457,9 @@ module zantor
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: cax
     end subroutine namjus
+    subroutine nancrv(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine nancrv
     subroutine newmix()
     end subroutine newmix
     subroutine newpag()
@@ -506,6 +545,9 @@ module zantor
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: ckey
     end subroutine pngmod
+    subroutine polcrv(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine polcrv
     subroutine posifl(nlu, npos, istat)
       integer, intent(in) :: nlu
       integer, intent(in) :: npos
@@ -559,6 +601,11 @@ module zantor
       real, intent(in) :: xp
       real, intent(in) :: yp
     end subroutine rlnumb
+    subroutine rlsymb(nsym, x, y)
+      integer, intent(in) :: nsym
+      real, intent(in) :: x
+      real, intent(in) :: y
+    end subroutine rlsymb
     subroutine rpixel(ix, iy, iclr)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
@@ -654,10 +701,22 @@ module zantor
     end subroutine smxalf
     subroutine solid()
     end subroutine solid
+    subroutine splmod(k, n)
+      integer, intent(in) :: k
+      integer, intent(in) :: n
+    end subroutine splmod
     subroutine strtpt(x, y)
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine strtpt
+    subroutine symbol(nsym, nx, ny)
+      integer, intent(in) :: nsym
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine symbol
+    subroutine symrot(xang)
+      real, intent(in) :: xang
+    end subroutine symrot
     subroutine tellfl(nlu, npos)
       integer, intent(in) :: nlu
       integer, intent(inout) :: npos

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "axes/axes.h"
+#include "axes/curve_fields.h"
 #include "core/api.h"
 #include "core/levels.h"
 #include "core/state.h"
@@ -148,10 +149,11 @@ ZANTOR_API void endgrf_() {
   qqstrk();
   Zanglb& g = zanglb;
   if (g.iclipp == 2) resetClipWindow();
-  // The curves of the next axis system fill the legend from line 1 again.
-  // (The curve counter of the attribute cycle and the marker join here
-  // with curves; buffered screen output with the window device.)
+  // The curves of the next axis system fill the legend from line 1 again
+  // and start their attribute cycle and marker afresh.
   g.nlgcrv = 0;
   g.ilgrec = 1;
+  restartCurveCounters();
+  g.nsym = 0;
   g.nlev = 1;
 }

@@ -6,6 +6,7 @@
 
 #include "axes/axis_string.h"
 #include "axes/decorations.h"
+#include "axes/curve_fields.h"
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/colour.h"
@@ -49,6 +50,7 @@ void resall() {
   resetAxisDefaults();
   resetLegendDefaults();
   resetTitleDefaults();
+  resetCurveDefaults();
 
   // 7. angle(0), height(u(36)) and shdpat(0) through their setters; the
   // angle and height join here with the text engine.
@@ -56,7 +58,9 @@ void resall() {
 
   // 8. Cycles of automatic curve attributes: the colour cycle was rebuilt
   // from the named colours in step 2; the line style and shading pattern
-  // cycles join here with curves and area filling.
+  // cycles join here with curves and area filling.  Curves start their
+  // attribute counters at the first cycle entry.
+  restartCurveCounters();
 
   // 9. Warnings on, protocol on, data checks on.
   g.ierrmd = 1;

@@ -3,6 +3,7 @@
 // that every field keeps its plain name: zanglb.nlev, zanglb.xfcuni, ...
 #pragma once
 #include "axes/axis_fields.h"
+#include "axes/curve_fields.h"
 #include "axes/legend_fields.h"
 #include "axes/tick_fields.h"
 #include "axes/label_fields.h"
@@ -32,7 +33,8 @@ struct Zanglb : CoreFields,
                 TickFields,
                 LabelFields,
                 LegendFields,
-                TitleFields {};
+                TitleFields,
+                CurveFields {};
 
 extern Zanglb zanglb;
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "axes/symbols.h"
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/pipeline.h"
@@ -229,9 +230,17 @@ void inscmd(std::string_view cmd) {
     case 'S':
       n = none ? 0 : static_cast<int>(v);
       if (isX || p == Param::Real || n < 0 || n > 21) return bad(43);
-      // The marker symbols arrive with the curves; until then the command
-      // only reserves the symbol's cell.
       salfpa(g.ntpbas);
+      if (g.inoplt == 0) {
+        // Centred half a height right of the pen and half a height (plus
+        // the current shift) above the baseline, turned with the text.
+        const float r = 0.5f * h + g.xtpoff + g.xtpbas;
+        const float cx = g.xalf + 0.5f * h * g.cosa - r * g.sina;
+        const float cy = g.yalf - r * g.cosa - 0.5f * h * g.sina;
+        const float deg = static_cast<float>(std::atan2(g.sina, g.cosa) * 180.0 / 3.14159265358979);
+        drawSymbol(n, cx - static_cast<float>(zanglb.nx0), cy - static_cast<float>(zanglb.ny0), h,
+                   deg);
+      }
       advancePen(h + g.xspc);
       return;
     case 'P':
