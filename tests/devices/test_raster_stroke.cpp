@@ -166,6 +166,29 @@ TEST(RasterStroke, LongPolylineIsOneOutline) {
   EXPECT_EQ(a.qqvrpx(112, 23), 5);  // the bevel at the corner
 }
 
+TEST(RasterStroke, ClipRectangleAndFarPoints) {
+  for (bool smooth : {false, true}) {
+    RasterContext r;
+    ASSERT_EQ(r.qqvini(40, 40, smooth, false), 0);
+    r.setAntialias(smooth);
+    r.qqvclr(smooth ? 0x01FFFFFF : 6);
+    r.setLineWidth(6);
+    r.setClip(10, 10, 29, 29);
+    // Far beyond the picture on both sides: only the clipped part is drawn.
+    polyline(r, {-1 << 27, -1 << 27, 1 << 27, 1 << 27});
+    int inside = 0, outside = 0;
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 40; ++x) {
+        const bool set = (r.qqvrpx(x, y) & 255) != 0;
+        const bool in = x >= 10 && x <= 29 && y >= 10 && y <= 29;
+        (in ? inside : outside) += set;
+      }
+    EXPECT_EQ(outside, 0) << smooth;
+    EXPECT_GT(inside, 20 * 5) << smooth;
+    EXPECT_NE(r.qqvrpx(20, 20) & 255, 0) << smooth;
+  }
+}
+
 // 32-bit pictures, antialiased: a black pen on white.
 class SmoothStroke : public ::testing::Test {
  protected:

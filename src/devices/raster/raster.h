@@ -120,7 +120,9 @@ class RasterContext {
   void plainLine(int x0, int y0, int x1, int y1, bool clip);
   void clippedLine(int x0, int y0, int x1, int y1, int width);
   // Thick lines are stroked as one outline (raster_stroke.cpp): widths
-  // above 3, and in antialiased mode every width above 1.
+  // above 3, and in antialiased mode every width above 1 (our choice: the
+  // stepped lines of width 2 and 3 would look jagged beside smooth thin
+  // lines; indexed pictures keep them).
   bool strokesOutlines() const {
     return lineWidth_ > 3 || (lineWidth_ > 1 && trueColour_ && antialias_);
   }
