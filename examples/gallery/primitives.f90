@@ -6,6 +6,10 @@ program primitives
   character(len=4) :: formats(2) = ['PS  ', 'PNG ']
   integer :: k
 
+  ! The PNG is a 32-bit antialiased picture on white, like the PostScript
+  ! page rendered by Ghostscript.
+  call imgfmt('RGB')
+  call scrmod('REVERS')
   do k = 1, 2
     call metafl(formats(k))
     call setfil('primitives.' // trim(adjustl(lower(formats(k)))))

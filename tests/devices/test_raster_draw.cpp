@@ -121,7 +121,7 @@ TEST_F(RasterDraw, ThickLineHasRoundOrSquareEnds) {
   EXPECT_EQ(at(15, 20), 7);  // round end reaches radius 5 beyond the point
   EXPECT_EQ(at(16, 16), 0);  // ... but not into the corner
   r.qqvers();
-  r.setPointShape(2);
+  r.setLineCap(2);
   r.qqvdrw(20, 20, 3);
   r.qqvdrw(40, 20, 2);
   r.flush();

@@ -32,6 +32,10 @@ int RasterContext::qqvini(int width, int height, bool trueColour, bool reverse) 
   lastWasMove_ = true;
   lineWidth_ = 1;
   pointShape_ = 0;
+  lineCap_ = lineJoin_ = 1;
+  miterLimit_ = 2.0;
+  heldX_.clear();
+  heldY_.clear();
   alpha_ = 255;
   resetClip();
   if (reverse_ && trueColour_) qqvers();  // calloc already gave the black one
@@ -43,6 +47,8 @@ void RasterContext::qqvfin() {
   width_ = height_ = 0;
   rowBytes_ = 0;
   count_ = 0;
+  heldX_.clear();
+  heldY_.clear();
   cxmin_ = cymin_ = 0;
   cxmax_ = cymax_ = -1;
 }
@@ -158,6 +164,27 @@ void RasterContext::qqvclr(int32_t value) {
 void RasterContext::setLineWidth(int w) {
   flush();
   lineWidth_ = std::clamp(w, 1, 10000);
+}
+
+void RasterContext::setLineCap(int cap) {
+  flush();
+  lineCap_ = std::clamp(cap, 0, 2);
+  pointShape_ = lineCap_ == 1 ? 0 : 2;
+}
+
+void RasterContext::setLineJoin(int join) {
+  flush();
+  lineJoin_ = std::clamp(join, 0, 2);
+}
+
+void RasterContext::setMiterLimit(double limit) {
+  flush();
+  miterLimit_ = limit >= 1.0 ? limit : 1.0;  // NaN too
+}
+
+void RasterContext::setAntialias(bool on) {
+  flush();
+  antialias_ = on;
 }
 
 void RasterContext::setClip(int xmin, int ymin, int xmax, int ymax) {

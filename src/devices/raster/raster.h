@@ -9,6 +9,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <vector>
+
+#include "devices/raster/raster_scan.h"
 
 namespace zantor {
 
@@ -59,7 +62,13 @@ class RasterContext {
   int lineWidth() const { return lineWidth_; }
   // Point shape: 2 square points and caps, otherwise round.
   void setPointShape(int shape) { pointShape_ = shape; }
-  void setAntialias(bool on) { antialias_ = on; }
+  // Caps and joins of thick lines: cap 0 cut, 1 round, 2 long (the cap
+  // also sets the point shape: round for 1, else square); join 0 sharp,
+  // 1 round, 2 truncated; miter limit as a ratio of at least 1.
+  void setLineCap(int cap);
+  void setLineJoin(int join);
+  void setMiterLimit(double limit);
+  void setAntialias(bool on);
   bool antialias() const { return antialias_; }
   // Clip rectangle (inclusive), cut to the picture; reset = whole picture.
   void setClip(int xmin, int ymin, int xmax, int ymax);
@@ -110,7 +119,16 @@ class RasterContext {
   void drawPoint(int x, int y);
   void plainLine(int x0, int y0, int x1, int y1, bool clip);
   void clippedLine(int x0, int y0, int x1, int y1, int width);
+  // Thick lines are stroked as one outline (raster_stroke.cpp): widths
+  // above 3, and in antialiased mode every width above 1 (our choice: the
+  // stepped lines of width 2 and 3 would look jagged beside smooth thin
+  // lines; indexed pictures keep them).
+  bool strokesOutlines() const {
+    return lineWidth_ > 3 || (lineWidth_ > 1 && trueColour_ && antialias_);
+  }
+  bool holdPolyline();
   void thickPolyline();
+  void fillOutline();
   void circle(int x, int y, int r, bool filled);
   void smoothLine(double x0, double y0, double x1, double y1);
   void blendPixel(int x, int y, float coverage);
@@ -130,6 +148,8 @@ class RasterContext {
 
   int lineWidth_ = 1;
   int pointShape_ = 0;
+  int lineCap_ = 1, lineJoin_ = 1;  // round, like the point shape
+  double miterLimit_ = 2.0;
   bool antialias_ = false;
   int cxmin_ = 0, cymin_ = 0, cxmax_ = -1, cymax_ = -1;
   bool clipSet_ = false;  // a clip rectangle smaller than the picture
@@ -137,6 +157,11 @@ class RasterContext {
   std::array<int, kMaxPolyline> px_{}, py_{};
   int count_ = 0;
   bool lastWasMove_ = true;
+  // A thick polyline longer than the buffer: the points already passed
+  // on, so that the whole line is filled as one outline (no caps or seams
+  // where the buffer was full).
+  std::vector<double> heldX_, heldY_;
+  ScanEdges outline_;
 };
 
 // The one context of the virtual raster device (VIRT keeps it after zanfin

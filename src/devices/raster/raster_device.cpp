@@ -91,8 +91,10 @@ void RasterDevice::lineWidth(double w) {
   virtualRaster().setLineWidth(px < 1.5 ? 1 : pixel(px));
 }
 
-// Cap "ROUN" gives round points and caps; "CUT" and "LONG" square ones.
-void RasterDevice::lineCap(int c) { virtualRaster().setPointShape(c == 1 ? 0 : 2); }
+// Cap "ROUN" gives round points and caps; "CUT" and "LONG" square points.
+void RasterDevice::lineCap(int c) { virtualRaster().setLineCap(c); }
+void RasterDevice::lineJoin(int j) { virtualRaster().setLineJoin(j); }
+void RasterDevice::miterLimit(double m) { virtualRaster().setMiterLimit(m); }
 
 void RasterDevice::clipRect(double x1, double y1, double x2, double y2) {
   virtualRaster().setClip(pixel(x1), pixel(y1), pixel(x2), pixel(y2));

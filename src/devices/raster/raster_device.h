@@ -27,6 +27,8 @@ class RasterDevice : public Device {
   void colourTable(const int32_t* table, int sizeMode) override;
   void lineWidth(double w) override;
   void lineCap(int c) override;
+  void lineJoin(int j) override;
+  void miterLimit(double m) override;
   void clipRect(double x1, double y1, double x2, double y2) override;
   void clipReset() override;
   void fillPolygon(const double* x, const double* y, int n) override;

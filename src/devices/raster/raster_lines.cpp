@@ -1,12 +1,15 @@
 // Lines of the raster context: the polyline buffer, thin lines (runs and
-// Bresenham), clipped lines of width 1 to 3, thick polylines, points and
-// circles.
+// Bresenham), clipped lines of width 1 to 3, thick polylines (outlines
+// filled by the scan converter), points and circles.
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <new>
+#include <vector>
 
 #include "devices/raster/raster.h"
+#include "devices/raster/raster_stroke.h"
 
 namespace zantor {
 namespace {
@@ -47,8 +50,9 @@ void RasterContext::qqvdrw(int x, int y, int code) {
     px_[count_] = x;
     py_[count_] = y;
     if (++count_ < kMaxPolyline) return;
+    if (strokesOutlines() && holdPolyline()) return;
   }
-  if (count_ > 1 || (count_ == 1 && !lastWasMove_)) drawPolyline();
+  if (count_ > 1 || (count_ == 1 && !lastWasMove_) || !heldX_.empty()) drawPolyline();
   // The buffer restarts with the new point (the hundredth point continues
   // the line).
   if (code != 2) {
@@ -62,8 +66,30 @@ void RasterContext::qqvdrw(int x, int y, int code) {
   lastWasMove_ = true;
 }
 
+// Keeps all but the last buffered point of a thick line for later, so that
+// the line is filled as one outline when it ends.  False (draw the piece
+// now) for absurdly long lines or when memory is short.
+bool RasterContext::holdPolyline() {
+  constexpr std::size_t kMaxHeld = std::size_t{1} << 20;
+  if (heldX_.size() + std::size_t(count_) > kMaxHeld) return false;
+  try {
+    for (int i = 0; i + 1 < count_; ++i) {
+      heldX_.push_back(px_[i]);
+      heldY_.push_back(py_[i]);
+    }
+  } catch (const std::bad_alloc&) {
+    heldX_.resize(std::min(heldX_.size(), heldY_.size()));
+    heldY_.resize(heldX_.size());
+    return false;
+  }
+  px_[0] = px_[count_ - 1];
+  py_[0] = py_[count_ - 1];
+  count_ = 1;
+  return true;
+}
+
 void RasterContext::flush() {
-  if (count_ > 1 || (count_ == 1 && !lastWasMove_)) drawPolyline();
+  if (count_ > 1 || (count_ == 1 && !lastWasMove_) || !heldX_.empty()) drawPolyline();
   if (count_ > 0) {
     // Keep the last point so that a following draw-to continues from it.
     px_[0] = px_[count_ - 1];
@@ -74,9 +100,13 @@ void RasterContext::flush() {
 }
 
 void RasterContext::drawPolyline() {
-  if (!pixels_ || cxmax_ < cxmin_ || cymax_ < cymin_) return;
+  if (!pixels_ || cxmax_ < cxmin_ || cymax_ < cymin_) {
+    heldX_.clear();
+    heldY_.clear();
+    return;
+  }
   const int n = count_;
-  if (lineWidth_ > 3 && n >= 2) {
+  if (strokesOutlines() && (n >= 2 || !heldX_.empty())) {
     thickPolyline();
     return;
   }
@@ -125,6 +155,13 @@ void RasterContext::drawPoint(int x, int y) {
   const int w = lineWidth_;
   if (w < 2) {
     plot(x, y);
+  } else if (trueColour_ && antialias_) {
+    // A smooth dot: the cap of a line of no length.
+    const double px = x, py = y;
+    outline_.clear();
+    strokeOutline(&px, &py, 1, {double(w), pointShape_ == 2 ? 2 : 1, lineJoin_, miterLimit_},
+                  outline_);
+    fillOutline();
   } else if (pointShape_ == 2) {
     const int x0 = x - w / 2, y0 = y - w / 2;
     for (int j = std::max(y0, cymin_); j < y0 + w && j <= cymax_; ++j) span(x0, x0 + w - 1, j);
@@ -220,30 +257,36 @@ void RasterContext::clippedLine(int x0, int y0, int x1, int y1, int width) {
   }
 }
 
+// Thick polyline: segment quads, joins and caps filled as one union, so
+// overlaps are filled once.  Indexed pictures set the pixels whose centres
+// lie inside; true-colour pictures with antialiasing blend by coverage.
 void RasterContext::thickPolyline() {
-  const double h = lineWidth_ / 2.0;
-  const bool round = pointShape_ != 2;
-  int status = 0;
-  for (int i = 1; i < count_; ++i) {
-    double ax = px_[i - 1], ay = py_[i - 1], bx = px_[i], by = py_[i];
-    const double len = std::hypot(bx - ax, by - ay);
-    if (len == 0) continue;
-    const double ux = (bx - ax) / len, uy = (by - ay) / len;
-    if (!round) {  // square caps reach half the width beyond the points
-      ax -= ux * h;
-      ay -= uy * h;
-      bx += ux * h;
-      by += uy * h;
-    }
-    // The quadrilateral of the line width; pixel centres inside it are set.
-    const double nx = -uy * h, ny = ux * h;
-    const double qx[4] = {ax + nx, bx + nx, bx - nx, ax - nx};
-    const double qy[4] = {ay + ny, by + ny, by - ny, ay - ny};
-    fillPolygon(qx, qy, 4, status);
+  std::vector<double> xs, ys;
+  xs.reserve(heldX_.size() + std::size_t(count_));
+  ys.reserve(xs.capacity());
+  xs.assign(heldX_.begin(), heldX_.end());
+  ys.assign(heldY_.begin(), heldY_.end());
+  for (int i = 0; i < count_; ++i) {
+    xs.push_back(px_[i]);
+    ys.push_back(py_[i]);
   }
-  if (round) {
-    for (int i = 0; i < count_; ++i) circle(px_[i], py_[i], lineWidth_ / 2, true);
+  heldX_.clear();
+  heldY_.clear();
+  outline_.clear();
+  strokeOutline(xs.data(), ys.data(), int(xs.size()),
+                {double(lineWidth_), lineCap_, lineJoin_, miterLimit_}, outline_);
+  fillOutline();
+}
+
+void RasterContext::fillOutline() {
+  if (trueColour_ && antialias_) {
+    outline_.coverage(cxmin_, cymin_, cxmax_, cymax_,
+                      [this](int x, int y, float c) { blendPixel(x, y, c); });
+  } else {
+    outline_.centreRuns(cxmin_, cymin_, cxmax_, cymax_,
+                        [this](int x1, int x2, int y) { span(x1, x2, y); });
   }
+  outline_.clear();
 }
 
 void RasterContext::qqvcirc(int cx, int cy, int r, bool filled) {

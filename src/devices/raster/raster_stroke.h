@@ -1,0 +1,25 @@
+// The outline of a thick polyline as pieces for the scan converter: one
+// quadrilateral per segment, a join piece at every corner and a cap at
+// both ends of an open line.
+#pragma once
+
+namespace zantor {
+
+class ScanEdges;
+
+struct StrokeStyle {
+  double width = 1;       // pixels
+  int cap = 2;            // 0 cut, 1 round, 2 long (square, half a width on)
+  int join = 2;           // 0 sharp (miter), 1 round, 2 truncated (bevel)
+  double miterLimit = 2;  // longest miter as a multiple of half the width
+};
+
+// Adds the outline of the polyline (n points, consecutive duplicates
+// allowed) to `out`.  A polyline whose last point equals its first (and
+// that has at least three points) is closed: its first corner is joined
+// and it has no caps.  A polyline of one distinct point adds its round or
+// square cap only ("CUT" adds nothing).
+void strokeOutline(const double* x, const double* y, int n, const StrokeStyle& style,
+                   ScanEdges& out);
+
+}  // namespace zantor
