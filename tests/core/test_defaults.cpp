@@ -1,5 +1,6 @@
 // Per-plot defaults (resall at zanini and reset("ALL")) and reset of
 // single settings.
+#include <cstdlib>
 #include <zantor.h>
 
 #include <algorithm>
@@ -108,6 +109,48 @@ TEST_F(Defaults, ResetOfSingleSettings) {
   ASSERT_EQ(out.size(), 1u);
   EXPECT_EQ(out[0], " <<<< Warning   2: Incorrect parameter in RESET!   (BOGUS)");
   EXPECT_EQ(zanglb.nclrtb, kGrey);  // nothing changed
+}
+
+}  // namespace
+}  // namespace zantor::test
+
+namespace zantor::test {
+namespace {
+
+class ResetNames : public LibraryTest {};
+
+// Every area's setters are restored by name, and a plot goes on drawing.
+TEST_F(ResetNames, SettersOfEveryAreaAreRestoredByName) {
+  zanini_();
+  zanglb.iproto = 0;
+  const int32_t h = 50, w = 10, pat = 5, a = 30, five = 5, len = 900;
+  height_(&h);
+  angle_(&a);
+  linwid_(&w);
+  dash_();
+  shdpat_(&pat);
+  ticks_(&five, "X", 1);
+  axslen_(&len, &len);
+  call(lncap_, "ROUN");
+  call(reset_, "HEIGHT");
+  call(reset_, "angle");
+  call(reset_, "LINWID");
+  call(reset_, "DASH");
+  call(reset_, "SHDPAT");
+  call(reset_, "TICKS");
+  call(reset_, "AXSLEN");
+  call(reset_, "LNCAP");
+  EXPECT_EQ(zanglb.nhchar, 36);
+  EXPECT_EQ(zanglb.nangle, 0);
+  EXPECT_EQ(std::abs(zanglb.nlinwd), 1);
+  EXPECT_EQ(zanglb.nmrk, 1);
+  EXPECT_EQ(zanglb.nshd, 0);
+  EXPECT_EQ(zanglb.nticx[0], 2);
+  EXPECT_EQ(zanglb.nxl, zanglb.nxldef);
+  EXPECT_EQ(zanglb.ilincp, 2);
+  auto lines = printed([] { call(reset_, "NOSUCH"); });
+  EXPECT_EQ(lines.at(0), " <<<< Warning   2: Incorrect parameter in RESET!   (NOSUCH)");
+  zanfin_();
 }
 
 }  // namespace
