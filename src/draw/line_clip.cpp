@@ -150,14 +150,7 @@ ZANTOR_API void clpwin_(const int32_t* nx, const int32_t* ny, const int32_t* nw,
                         const int32_t* nh) {
   if (jqqlev(1, 3, "CLPWIN") != 0) return;
   Zanglb& g = zanglb;
-  if (*nx < 0 || *ny < 0) {
-    warni1(2, std::min(*nx, *ny));
-    return;
-  }
-  if (*nw < 1 || *nh < 1) {
-    warni1(2, std::min(*nw, *nh));
-    return;
-  }
+  if (!checkWindowRect(*nx, *ny, *nw, *nh)) return;
   if (int64_t{*nx} + *nw - 1 > g.nxres || int64_t{*ny} + *nh - 1 > g.nyres) {
     warnin(2);
     return;

@@ -143,6 +143,18 @@ double pageY(double y) {
   return y;
 }
 
+bool checkWindowRect(int nx, int ny, int nw, int nh) {
+  if (nx < 0 || ny < 0) {
+    warni1(2, std::min(nx, ny));
+    return false;
+  }
+  if (nw < 1 || nh < 1) {
+    warni1(2, std::min(nw, nh));
+    return false;
+  }
+  return true;
+}
+
 }  // namespace zantor
 
 using namespace zantor;
@@ -268,14 +280,7 @@ ZANTOR_API void pagera_() {
 ZANTOR_API void window_(const int32_t* nx, const int32_t* ny, const int32_t* nw,
                         const int32_t* nh) {
   if (jqqlev(0, 3, "WINDOW") != 0) return;
-  if (*nx < 0 || *ny < 0) {
-    warni1(2, std::min(*nx, *ny));
-    return;
-  }
-  if (*nw < 1 || *nh < 1) {
-    warni1(2, std::min(*nw, *nh));
-    return;
-  }
+  if (!checkWindowRect(*nx, *ny, *nw, *nh)) return;
   Zanglb& g = zanglb;
   g.iwind = 1;
   g.nxusrw = *nx; g.nyusrw = *ny; g.nwusrw = *nw; g.nhusrw = *nh;

@@ -21,6 +21,11 @@ void deviceTransform(double x, double y, double& dx, double& dy);
 void resetOrigin();
 void resetPageOrigin();
 
+// A window rectangle from the user: corner (nx, ny) not negative, width
+// and height at least 1.  Otherwise warns about the offending value and
+// returns false.
+bool checkWindowRect(int nx, int ny, int nw, int nh);
+
 // Applies the page-origin option to a user y position in plot units.
 double pageY(double y);
 

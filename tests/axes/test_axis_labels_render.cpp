@@ -3,66 +3,23 @@
 // tick, decades on a logarithmic axis, part colours.
 #include <zantor.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 #include <functional>
 
 #include "core/state.h"
-#include "draw/page.h"
 #include "support/fixture.h"
+#include "support/ghostscript.h"
 
 namespace zantor::test {
 namespace {
 
-constexpr double kPointsPerUnit = 72.0 / 508.0;
 constexpr int kDpi = 36;
-
-struct Picture {
-  int w = 0, h = 0;
-  std::vector<unsigned char> rgb;
-};
-
-Picture renderPs(const std::string& file) {
-  const std::string cmd = "/usr/bin/gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=ppmraw -r" +
-                          std::to_string(kDpi) +
-                          " -sPAPERSIZE=a4 -dFIXEDMEDIA -sOutputFile=page.ppm " + file +
-                          " > gs.out 2>&1";
-  Picture p;
-  if (std::system(cmd.c_str()) != 0) {
-    std::ifstream msg("gs.out");
-    ADD_FAILURE() << "Ghostscript refused " << file << ": " << msg.rdbuf();
-    return p;
-  }
-  std::ifstream in("page.ppm", std::ios::binary);
-  // Header fields, separated by blanks and "#" comment lines.
-  auto field = [&in]() {
-    std::string t;
-    while (in >> t) {
-      if (t[0] != '#') return t;
-      std::getline(in, t);
-    }
-    return std::string();
-  };
-  const std::string magic = field();
-  p.w = std::atoi(field().c_str());
-  p.h = std::atoi(field().c_str());
-  const int maxval = std::atoi(field().c_str());
-  in.get();
-  if (magic != "P6" || p.w <= 0 || p.h <= 0 || maxval != 255) {
-    ADD_FAILURE() << "no PPM picture";
-    return {};
-  }
-  p.rgb.resize(static_cast<std::size_t>(p.w) * p.h * 3);
-  in.read(reinterpret_cast<char*>(p.rgb.data()), static_cast<std::streamsize>(p.rgb.size()));
-  return p;
-}
 
 class AxisRender : public LibraryTest {
  protected:
   void SetUp() override {
     LibraryTest::SetUp();
-    if (!std::filesystem::exists("/usr/bin/gs")) GTEST_SKIP() << "Ghostscript is not installed";
+    if (!haveGhostscript()) GTEST_SKIP() << "Ghostscript is not installed";
   }
 
   // One axis system on a PostScript page: the lower left corner at
@@ -89,7 +46,7 @@ class AxisRender : public LibraryTest {
     endgrf_();
     const std::string file = zanglb.cfil.str();
     zanfin_();
-    pic = renderPs(file);
+    pic = renderPage(file, kDpi, Pixels::Colour);
     ASSERT_GT(pic.w, 0);
   }
 
@@ -98,20 +55,14 @@ class AxisRender : public LibraryTest {
     int lo[2] = {1 << 30, 1 << 30}, hi[2] = {-1, -1};
     for (double x : {x1, x2})
       for (double y : {y1, y2}) {
-        double dx = 0, dy = 0;
-        deviceTransform(x, y, dx, dy);
-        const int px = static_cast<int>((150.0 + dx) * kPointsPerUnit * kDpi / 72.0);
-        const int py = static_cast<int>(pic.h - (200.0 + dy) * kPointsPerUnit * kDpi / 72.0);
-        lo[0] = std::min(lo[0], px), hi[0] = std::max(hi[0], px);
-        lo[1] = std::min(lo[1], py), hi[1] = std::max(hi[1], py);
+        const Pixel p = plotPixel(pic, kDpi, x, y);
+        lo[0] = std::min(lo[0], p.x), hi[0] = std::max(hi[0], p.x);
+        lo[1] = std::min(lo[1], p.y), hi[1] = std::max(hi[1], p.y);
       }
     int n = 0;
     for (int py = std::max(0, lo[1]); py <= std::min(pic.h - 1, hi[1]); ++py)
       for (int px = std::max(0, lo[0]); px <= std::min(pic.w - 1, hi[0]); ++px) {
-        const unsigned char* c = &pic.rgb[(static_cast<std::size_t>(py) * pic.w + px) * 3];
-        if (r < 0 ? c[0] + c[1] + c[2] < 300
-                  : std::abs(c[0] - r) < 60 && std::abs(c[1] - g) < 60 && std::abs(c[2] - b) < 60)
-          ++n;
+        if (r < 0 ? pic.dark(px, py, 100) : nearColour(pic.at(px, py), r, g, b)) ++n;
       }
     return n;
   }
@@ -119,7 +70,7 @@ class AxisRender : public LibraryTest {
   static double xAt(double v, double a, double e) { return 500 + (v - a) * 1499 / (e - a); }
   static double yAt(double v) { return 1500 - v * 999 / 10; }
 
-  Picture pic;
+  Image pic;
 };
 
 TEST_F(AxisRender, LinearTicksLabelsAndNames) {

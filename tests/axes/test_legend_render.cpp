@@ -1,9 +1,7 @@
 // A plot with two curves, a grid, a title and a legend, rendered by
 // Ghostscript: the legend box, the title and the curves are where they
 // should be, and the legend stays clear of the axis labels.
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 
 #include "axes/decorations.h"
 #include "axes/legend_record.h"
@@ -11,62 +9,30 @@
 #include "draw/colour.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
+#include "support/ghostscript.h"
 
 namespace zantor::test {
 namespace {
 
 constexpr int kDpi = 50;
 
-struct Picture {
-  int w = 0, h = 0;
-  std::vector<unsigned char> rgb;
-  bool ink(int x, int y, int r, int g, int b) const {
-    if (x < 0 || y < 0 || x >= w || y >= h) return false;
-    const std::size_t i = (static_cast<std::size_t>(y) * w + x) * 3;
-    return std::abs(rgb[i] - r) < 80 && std::abs(rgb[i + 1] - g) < 80 &&
-           std::abs(rgb[i + 2] - b) < 80;
-  }
-  // Any pixel of the colour within `r` pixels.
-  bool inkNear(int x, int y, int r, int cr, int cg, int cb) const {
-    for (int dy = -r; dy <= r; ++dy)
-      for (int dx = -r; dx <= r; ++dx)
-        if (ink(x + dx, y + dy, cr, cg, cb)) return true;
-    return false;
-  }
-};
+// Pixel (x, y) lies inside the picture and has colour (r, g, b).
+bool ink(const Image& im, int x, int y, int r, int g, int b) {
+  return im.inside(x, y) && nearColour(im.at(x, y), r, g, b, 80);
+}
 
-// The page rendered as it fills the EPS bounding box: plot (x, y) maps to
-// pixel (x, y) * scale for a landscape page.
-Picture render(const std::string& file) {
-  const std::string cmd = "/usr/bin/gs -q -dNOPAUSE -dBATCH -dSAFER -dEPSCrop -sDEVICE=ppmraw -r" +
-                          std::to_string(kDpi) + " -sOutputFile=page.ppm " + file + " > gs.out 2>&1";
-  Picture p;
-  if (std::system(cmd.c_str()) != 0) return p;
-  std::ifstream in("page.ppm", std::ios::binary);
-  // Header fields, separated by blanks and "#" comment lines.
-  auto field = [&in]() {
-    std::string t;
-    while (in >> t) {
-      if (t[0] != '#') return t;
-      std::getline(in, t);
-    }
-    return std::string();
-  };
-  const std::string magic = field();
-  p.w = std::atoi(field().c_str());
-  p.h = std::atoi(field().c_str());
-  field();
-  in.get();
-  if (magic != "P6" || p.w <= 0 || p.h <= 0) return Picture{};
-  p.rgb.resize(static_cast<std::size_t>(p.w) * p.h * 3);
-  in.read(reinterpret_cast<char*>(p.rgb.data()), static_cast<std::streamsize>(p.rgb.size()));
-  return p;
+// Any pixel of the colour within `r` pixels.
+bool inkNear(const Image& im, int x, int y, int r, int cr, int cg, int cb) {
+  for (int dy = -r; dy <= r; ++dy)
+    for (int dx = -r; dx <= r; ++dx)
+      if (ink(im, x + dx, y + dy, cr, cg, cb)) return true;
+  return false;
 }
 
 class LegendRender : public PostScriptTest {};
 
 TEST_F(LegendRender, LegendTitleAndCurvesLandWhereTheyShould) {
-  if (!std::filesystem::exists("/usr/bin/gs")) GTEST_SKIP() << "Ghostscript is not installed";
+  if (!haveGhostscript()) GTEST_SKIP() << "Ghostscript is not installed";
   std::string buf(40, ' ');
   int32_t boxX = 0, boxY = 0, boxW = 0, boxH = 0, titleLen = 0;
   float xr = 0, yr = 0;
@@ -104,44 +70,46 @@ TEST_F(LegendRender, LegendTitleAndCurvesLandWhereTheyShould) {
     float five = 5;
     xr = xposn_(&five), yr = yposn_(&five);
   });
-  const Picture raw = render(file);
+  // The page rendered as it fills the EPS bounding box: plot (x, y) maps
+  // to pixel (x, y) * scale for a landscape page.
+  const Image raw = renderPage(file, kDpi, Pixels::Colour, kEpsBox);
   ASSERT_GT(raw.w, 0) << readFile("gs.out");
-  const Picture& p = raw;
+  const Image& p = raw;
   // Plot units to pixels: the EPS box holds the page, which a landscape
   // page fills turned by 90 degrees (plot x runs up the picture).
   ASSERT_GT(p.h, p.w);
   const double s = static_cast<double>(p.h) / zanglb.nxres;
   auto px = [&](double x) { return static_cast<int>(x * s); };
   // Turns the picture so that ink(x, y) takes plot-oriented pixels.
-  Picture q;
+  Image q;
   q.w = p.h, q.h = p.w;
-  q.rgb.resize(p.rgb.size());
+  q.pixels.resize(p.pixels.size());
   for (int y = 0; y < p.h; ++y)
     for (int x = 0; x < p.w; ++x)
       for (int c = 0; c < 3; ++c)
-        q.rgb[(static_cast<std::size_t>(x) * q.w + (p.h - 1 - y)) * 3 + c] =
-            p.rgb[(static_cast<std::size_t>(y) * p.w + x) * 3 + c];
+        q.pixels[(static_cast<std::size_t>(x) * q.w + (p.h - 1 - y)) * 3 + c] =
+            p.pixels[(static_cast<std::size_t>(y) * p.w + x) * 3 + c];
   // The legend frame: black at the middle of each edge.
-  EXPECT_TRUE(q.inkNear(px(boxX + boxW / 2.0), px(boxY), 1, 0, 0, 0));
-  EXPECT_TRUE(q.inkNear(px(boxX + boxW / 2.0), px(boxY + boxH - 1), 1, 0, 0, 0));
-  EXPECT_TRUE(q.inkNear(px(boxX), px(boxY + boxH / 2.0), 1, 0, 0, 0));
-  EXPECT_TRUE(q.inkNear(px(boxX + boxW - 1), px(boxY + boxH / 2.0), 1, 0, 0, 0));
+  EXPECT_TRUE(inkNear(q, px(boxX + boxW / 2.0), px(boxY), 1, 0, 0, 0));
+  EXPECT_TRUE(inkNear(q, px(boxX + boxW / 2.0), px(boxY + boxH - 1), 1, 0, 0, 0));
+  EXPECT_TRUE(inkNear(q, px(boxX), px(boxY + boxH / 2.0), 1, 0, 0, 0));
+  EXPECT_TRUE(inkNear(q, px(boxX + boxW - 1), px(boxY + boxH / 2.0), 1, 0, 0, 0));
   // Red and blue samples inside the box, in its left part.
   bool redSample = false, blueSample = false;
   for (int y = px(boxY); y < px(boxY + boxH); ++y)
     for (int x = px(boxX); x < px(boxX + boxW / 2.0); ++x)
-      redSample |= q.ink(x, y, 255, 0, 0), blueSample |= q.ink(x, y, 0, 0, 255);
+      redSample |= ink(q, x, y, 255, 0, 0), blueSample |= ink(q, x, y, 0, 0, 255);
   EXPECT_TRUE(redSample);
   EXPECT_TRUE(blueSample);
   // The curves cross in the middle of the axis system.
-  EXPECT_TRUE(q.inkNear(px(xr), px(yr), 2, 255, 0, 0));
-  EXPECT_TRUE(q.inkNear(px(xr), px(yr), 2, 0, 0, 255));
+  EXPECT_TRUE(inkNear(q, px(xr), px(yr), 2, 255, 0, 0));
+  EXPECT_TRUE(inkNear(q, px(xr), px(yr), 2, 0, 0, 255));
   // The title: ink centred above the axis system, none beside it.
   const double h = 36, titleTop = 1700 - 1200 - 3 * h - 3 * 1.5 * h;
   int inkLeft = q.w, inkRight = -1;
   for (int y = px(titleTop); y <= px(titleTop + h); ++y)
     for (int x = 0; x < q.w; ++x)
-      if (q.ink(x, y, 0, 0, 0)) inkLeft = std::min(inkLeft, x), inkRight = std::max(inkRight, x);
+      if (ink(q, x, y, 0, 0, 0)) inkLeft = std::min(inkLeft, x), inkRight = std::max(inkRight, x);
   ASSERT_GE(inkRight, 0);
   EXPECT_NEAR((inkLeft + inkRight) / 2.0, px(400 + 1000), px(titleLen) / 10.0 + 2);
   // The legend lies inside the axis rectangle: clear of the labels and

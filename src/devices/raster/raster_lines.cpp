@@ -41,6 +41,32 @@ bool cutSegment(double& x0, double& y0, double& x1, double& y1, double xmin, dou
   return true;
 }
 
+// Visits the pixels of the digital line from (x0, y0) to (x1, y1), both
+// ends included, one per step along the major axis (Bresenham, the error
+// starting at minus half the major run).  64-bit steps, so that segments
+// of any int coordinates cannot overflow.
+template <class Visit>
+void stepLine(int x0, int y0, int x1, int y1, Visit visit) {
+  const int64_t dx = std::abs(int64_t(x1) - x0), dy = std::abs(int64_t(y1) - y0);
+  const bool alongX = dx > dy;
+  const int64_t run = alongX ? dx : dy, rise = alongX ? dy : dx;
+  int x = x0, y = y0;
+  int& major = alongX ? x : y;
+  int& minor = alongX ? y : x;
+  const int majorStep = (alongX ? x1 > x0 : y1 > y0) ? 1 : -1;
+  const int minorStep = (alongX ? y1 > y0 : x1 > x0) ? 1 : -1;
+  int64_t err = -run / 2;
+  for (int64_t i = 0; i <= run; ++i) {
+    visit(x, y);
+    major += majorStep;
+    err += rise;
+    if (err > 0) {
+      err -= run;
+      minor += minorStep;
+    }
+  }
+}
+
 }  // namespace
 
 void RasterContext::qqvdrw(int x, int y, int code) {
@@ -185,32 +211,9 @@ void RasterContext::plainLine(int x0, int y0, int x1, int y1, bool clip) {
     for (int y = y0; y <= y1; ++y) setPixel(x0, y);
     return;
   }
-  const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
-  const int sx = x1 > x0 ? 1 : -1, sy = y1 > y0 ? 1 : -1;
-  int x = x0, y = y0;
-  if (dx > dy) {
-    int err = -dx / 2;
-    for (int i = 0; i <= dx; ++i) {
-      if (!clip || insideClip(x, y)) setPixel(x, y);
-      x += sx;
-      err += dy;
-      if (err > 0) {
-        err -= dx;
-        y += sy;
-      }
-    }
-  } else {
-    int err = -dy / 2;
-    for (int i = 0; i <= dy; ++i) {
-      if (!clip || insideClip(x, y)) setPixel(x, y);
-      y += sy;
-      err += dx;
-      if (err > 0) {
-        err -= dy;
-        x += sx;
-      }
-    }
-  }
+  stepLine(x0, y0, x1, y1, [&](int x, int y) {
+    if (!clip || insideClip(x, y)) setPixel(x, y);
+  });
 }
 
 void RasterContext::clippedLine(int x0, int y0, int x1, int y1, int width) {
@@ -229,31 +232,17 @@ void RasterContext::clippedLine(int x0, int y0, int x1, int y1, int width) {
     clippedLine(x0, y0, x1, y1, width);
     return;
   }
-  const int sx = x1 > x0 ? 1 : -1, sy = y1 > y0 ? 1 : -1;
+  // The width spreads across the line: up and down along a flat line,
+  // sideways along a steep one.
   const int before = width / 2;
-  int x = x0, y = y0;
   if (dx > dy) {
-    int64_t err = -dx / 2;
-    for (int64_t i = 0; i <= dx; ++i) {
+    stepLine(x0, y0, x1, y1, [&](int x, int y) {
       for (int k = 0; k < width; ++k) plot(x, y - before + k);
-      x += sx;
-      err += dy;
-      if (err > 0) {
-        err -= dx;
-        y += sy;
-      }
-    }
+    });
   } else {
-    int64_t err = -dy / 2;
-    for (int64_t i = 0; i <= dy; ++i) {
+    stepLine(x0, y0, x1, y1, [&](int x, int y) {
       for (int k = 0; k < width; ++k) plot(x - before + k, y);
-      y += sy;
-      err += dx;
-      if (err > 0) {
-        err -= dy;
-        x += sx;
-      }
-    }
+    });
   }
 }
 
