@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "core/format.h"
 #include "core/state.h"
@@ -24,17 +25,25 @@ std::unique_ptr<Device> device;
 DeviceFactory factoryOverride;
 double clipCornerX = 0, clipCornerY = 0;  // first corner of op 16
 
-// A writer that draws nothing: devices whose writer is not part of this
-// build still get a valid plot (and file) so that programs run unchanged.
+// Devices whose writer is part of this build (the raster device reports
+// its missing TIFF and GIF files itself).
+bool hasWriter(int code) {
+  return factoryOverride || code == 201 || code == 701 || (code >= 501 && code <= 504) ||
+         (code >= 601 && code <= 607);
+}
+
+// The writer of formats that this build cannot write yet: the program runs
+// on unchanged, is told once per plot, and no (empty, unreadable) file is
+// left behind.
 class NullDevice : public Device {
  public:
-  explicit NullDevice(bool file) : file_(file) {}
+  int start() override {
+    qqerror(40, std::string(zanglb.cmeta.trimmed()) + " output is not available yet");
+    return 0;
+  }
   void move(double, double) override {}
   void draw(double, double) override {}
-  bool wroteFile() const override { return file_; }
-
- private:
-  bool file_;
+  bool wroteFile() const override { return false; }
 };
 
 std::unique_ptr<Device> makeDevice(int code) {
@@ -43,7 +52,7 @@ std::unique_ptr<Device> makeDevice(int code) {
   if (code == 701) return std::make_unique<JavaDevice>();
   if (code >= 601 && code <= 607) return std::make_unique<RasterDevice>(code);
   if (code >= 501 && code <= 504) return std::make_unique<PostScriptDevice>(code);
-  return std::make_unique<NullDevice>(code >= 101 && code != 603);
+  return std::make_unique<NullDevice>();
 }
 
 void stopNoDisplay() {
@@ -74,6 +83,8 @@ void zani01() {
   g.nub = 15;
   g.iwinid = (g.ndev == 80 || g.ndev == 81) ? 1 : g.ndev - 71;
   if (!factoryOverride && !displayReachable()) stopNoDisplay();
+  // With a display the window device is still missing from this build:
+  // the null writer says so and the program runs on.
   device = makeDevice(g.ndev);
   g.xscf = deviceScale();
   const int k = g.iwinid - 1;
@@ -103,6 +114,7 @@ void zani02() {
   g.nbuff = 0;
 
   const int dev = g.ndev;
+  if (!hasWriter(dev)) return;  // nothing will be written
   const bool openNow = dev == 801 || dev == 802 || dev == 701 || dev < 601;
   const bool nameNow = openNow || dev == 601 || dev == 602 || dev == 604 || dev == 605;
   if (nameNow) {
