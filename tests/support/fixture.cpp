@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include <zantor.h>
 
@@ -17,8 +18,11 @@ namespace zantor::test {
 void LibraryTest::SetUp() {
   previous = std::filesystem::current_path();
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  // One directory per test and process, so that test runs side by side
+  // never share files.
   dir = std::filesystem::temp_directory_path() / "zantor-tests" /
-        (std::string(info->test_suite_name()) + "." + info->name());
+        (std::string(info->test_suite_name()) + "." + info->name() + "." +
+         std::to_string(getpid()));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   std::filesystem::current_path(dir);
@@ -38,6 +42,7 @@ void LibraryTest::TearDown() {
   setDeviceFactoryOverride({});
   resetProcessState();
   std::filesystem::current_path(previous);
+  if (!HasFailure()) std::filesystem::remove_all(dir);  // keep failures to look at
 }
 
 std::vector<std::string> LibraryTest::splitLines(const std::string& s) {
