@@ -83,8 +83,9 @@ std::vector<Label> makeLabels(const Side& sd, int type) {
   const bool centred = g.ixlabc[ax] == 1;
   std::vector<int> index;
   std::vector<double> v = labelValues(sc.a, sc.e, sc.o, sc.s, centred ? 0 : g.ixend[ax], &index);
-  if (type == kLabDate && g.ixdstp[ax] >= 1 && g.ixdstp[ax] <= 4) {
-    // Labels at month, quarter, half-year or year boundaries.
+  if (type == kLabDate && labelStepMonths(g.ixdstp[ax]) > 0) {
+    // Labels at month, quarter, half-year or year boundaries (or every
+    // two months, two or four years).
     std::vector<double> all =
         dateSteps(sc.a, sc.e, g.ixdstp[ax], g.ndbday, g.ndbmon, g.ndbyea);
     v.clear();

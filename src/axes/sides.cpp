@@ -1,8 +1,11 @@
 // The sides of a 2D axis system: axis line, ticks, labels and names.
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "axes/axes.h"
 #include "axes/axis_side.h"
+#include "axes/label_text.h"
 #include "core/state.h"
 #include "draw/colour.h"
 #include "draw/fill.h"
@@ -31,6 +34,33 @@ void tick(const Side& s, double p, int len) {
   segment(x + from * s.ox, y + from * s.oy, x + to * s.ox, y + to * s.oy);
 }
 
+// Ticks of a date axis whose labels or ticks follow the calendar: major
+// ticks where labels stand (month, quarter, ... boundaries of labmod
+// "STEP", else the multiples of the step), minor ticks at the boundaries
+// chosen by ticmod.  Labels keep their major tick when ticmod picks other
+// boundaries, so that no label stands without a tick; without ticmod there
+// are no minor ticks (equal parts of a month are no calendar boundary).
+// True when the axis is such a date axis and its ticks are drawn.
+bool dateAxisTicks(const Side& s, double a, double e, double o, double st, double delta) {
+  const Zanglb& g = zanglb;
+  const int ax = s.axis;
+  if (g.numx[ax] != kLabDate || g.ixlg[ax] == 1) return false;
+  const bool stepped = labelStepMonths(g.ixdstp[ax]) > 0;
+  if (!stepped && g.ixdtic[ax] == 0) return false;
+  const std::vector<double> major =
+      stepped ? dateSteps(a, e, g.ixdstp[ax], g.ndbday, g.ndbmon, g.ndbyea)
+              : labelValues(a, e, o, st, 0);
+  const std::vector<double> minor = dateTicks(a, e, g.ixdtic[ax], g.ndbday, g.ndbmon, g.ndbyea);
+  auto at = [&](double v) { return std::trunc((v - a) * delta + 0.5); };
+  for (double v : major) tick(s, at(v), g.ntic2);
+  for (double v : minor) {
+    const bool labelled = std::any_of(major.begin(), major.end(),
+                                      [&](double m) { return std::fabs(m - v) < 1e-4; });
+    if (!labelled) tick(s, at(v), g.ntic1);
+  }
+  return true;
+}
+
 void ticks(const Side& s) {
   const Zanglb& g = zanglb;
   const int ax = s.axis;
@@ -41,6 +71,7 @@ void ticks(const Side& s) {
   const double delta = ax == 0 ? g.xdelta : g.ydelta;
   const int n = g.nticx[ax];
   if (n <= 0) return;
+  if (dateAxisTicks(s, a, e, o, st, delta)) return;
   const double t = st / n;
   const long lo = -static_cast<long>((o - a) / t + 0.0001);
   const long hi = static_cast<long>((e - o) / t + 0.0001);
