@@ -109,17 +109,19 @@ void inColour(const Side& s, int part, F&& f) {
 }
 
 // The parts a side shows (isetgr): 1 line, 2 ticks, 3 labels, 4 name.
-void drawSide(const Side& s) {
+// Returns what the labels reach.
+LabelReach drawSide(const Side& s) {
   const Zanglb& g = zanglb;
   const int show = g.isetgr[s.index];
-  if (show < 1) return;
+  if (show < 1) return {};
   const int len = s.axis == 0 ? g.nxl : g.nyl;
   if (g.naxx[s.axis] == 1)
     inColour(s, 0, [&] { segment(s.x0, s.y0, s.x0 + (len - 1) * s.ux, s.y0 + (len - 1) * s.uy); });
   if (show >= 2) inColour(s, 1, [&] { ticks(s); });
-  int extent = labelDistance(s, show >= 2);
-  if (show >= 3) inColour(s, 2, [&] { extent = drawLabels(s, show >= 2); });
-  if (show >= 4) inColour(s, 3, [&] { drawName(s, extent); });
+  LabelReach reach{labelDistance(s, show >= 2), 0};
+  if (show >= 3) inColour(s, 2, [&] { reach = drawLabels(s, show >= 2); });
+  if (show >= 4) inColour(s, 3, [&] { drawName(s, reach); });
+  return reach;
 }
 
 }  // namespace
@@ -132,13 +134,26 @@ void drawAxisSides() {
                            static_cast<float>(right), static_cast<float>(bottom), g.naxbgd);
   // Every axis starts (value a) at the left or lower end of its side.
   if (g.iaxsfr == 1) {
-    drawSide({0, 0, left, static_cast<double>(g.nycros), 1, 0, 0, 1, true});
-    drawSide({1, 3, static_cast<double>(g.nxcros), bottom, 0, -1, -1, 0, true});
+    // Labels keep off the other axis and off the frame lines that cross
+    // their axis; the Y labels also keep off the band of the X labels.
+    const double xc = g.nxcros, yc = g.nycros;
+    Side x{0, 0, left, yc, 1, 0, 0, 1, true, {{xc, xc}}};
+    Side y{1, 3, xc, bottom, 0, -1, -1, 0, true, {{yc, yc}}};
+    if (g.nfra != 0) {
+      const double f = std::abs(g.nfra);  // frames grow inwards or outwards
+      x.keepOff.push_back({left - f, left + f});
+      x.keepOff.push_back({right - f, right + f});
+      y.keepOff.push_back({top - f, top + f});
+      y.keepOff.push_back({bottom - f, bottom + f});
+    }
+    const LabelReach xr = drawSide(x);
+    if (g.isetgr[0] >= 3 && g.numx[0] != kLabNone) y.keepOff.push_back({yc, yc + xr.across});
+    drawSide(y);
   } else {
-    drawSide({0, 0, left, bottom, 1, 0, 0, 1});
-    drawSide({1, 3, left, bottom, 0, -1, -1, 0});
-    drawSide({0, 2, left, top, 1, 0, 0, -1});
-    drawSide({1, 1, right, bottom, 0, -1, 1, 0});
+    drawSide({0, 0, left, bottom, 1, 0, 0, 1, false, {}});
+    drawSide({1, 3, left, bottom, 0, -1, -1, 0, false, {}});
+    drawSide({0, 2, left, top, 1, 0, 0, -1, false, {}});
+    drawSide({1, 1, right, bottom, 0, -1, 1, 0, false, {}});
   }
   if (g.nfra != 0) dframe(g.nxa, g.nya - g.nyl + 1, g.nxl, g.nyl, g.nfra, 0.0f);
 }
