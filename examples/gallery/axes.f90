@@ -81,8 +81,10 @@ contains
     call name('Date', 'X')
     call name('Time of day', 'Y')
     call labmod('STEP', 'MONTH', 'X')
+    call ticmod('DAYS', 'X')
     call graf(0.0, 60.0, 0.0, 20.0, 0.0, 86400.0, 0.0, 21600.0)
     call endgrf
+    call ticmod('NONE', 'X')
     call labels('FLOA', 'XY')
 
     ! Vertical labels and names on all four sides, coloured parts.

@@ -1,6 +1,7 @@
 // One side of a 2D axis system and the parts drawn on it.
 #pragma once
 #include <string_view>
+#include <vector>
 
 namespace zantor {
 
@@ -12,6 +13,18 @@ struct Side {
   double ux, uy;   // unit vector along the axis (increasing plot position)
   double ox, oy;   // unit vector towards the labels (outwards)
   bool crossed = false;  // an axis of a crossed system
+  // Page coordinates along the axis (x for X axes, y for Y axes) that its
+  // labels keep off: the lines that cross it (the other axis of a crossed
+  // system, the frame) and the band of the other axis's labels.
+  struct Span { double lo, hi; };
+  std::vector<Span> keepOff;
+};
+
+// What the labels of a side reach: the distance from the axis line across
+// it, and how far they pass the far end of the axis along it.
+struct LabelReach {
+  int across = 0;
+  int beyondEnd = 0;
 };
 
 // Distance from the axis line to the labels: labdis plus the part of the
@@ -19,11 +32,13 @@ struct Side {
 int labelDistance(const Side& s, bool ticksDrawn);
 
 // Draws the labels of a side; returns the largest distance from the axis
-// line that the labels reach (the distance alone when nothing is drawn).
-int drawLabels(const Side& s, bool ticksDrawn);
+// line that the labels reach (the distance alone when nothing is drawn)
+// and how far they pass the end of the axis.
+LabelReach drawLabels(const Side& s, bool ticksDrawn);
 
-// Draws the axis name `extent` + namdis beyond the axis line.
-void drawName(const Side& s, int extent);
+// Draws the axis name namdis beyond the labels: across the axis line, or
+// on a crossed system past the far end of the axis.
+void drawName(const Side& s, const LabelReach& reach);
 
 // Colour of one part of a side (0 line, 1 ticks, 2 labels, 3 name), -1
 // for the current colour.

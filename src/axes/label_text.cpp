@@ -239,22 +239,62 @@ std::string dateLabel(long day, int baseDay, int baseMonth, int baseYear,
   return opt.upper ? upper(out) : out;
 }
 
-std::vector<double> dateSteps(double a, double e, int step, int baseDay, int baseMonth,
-                              int baseYear) {
+std::vector<double> monthBoundaries(double a, double e, int months, int baseDay, int baseMonth,
+                                   int baseYear) {
   std::vector<double> out;
-  static constexpr int kMonths[5] = {0, 1, 3, 6, 12};
-  if (step < 1 || step > 4 || !std::isfinite(a) || !std::isfinite(e)) return out;
+  // Day numbers beyond a few hundred thousand years are not calendar dates.
+  constexpr double kMaxDays = 1e8;
+  if (months < 1 || !std::isfinite(a) || !std::isfinite(e) || std::fabs(a) > kMaxDays ||
+      std::fabs(e) > kMaxDays)
+    return out;
   const long base = daysFromCivil(baseYear, baseMonth, baseDay);
   const double lo = std::min(a, e), hi = std::max(a, e);
   int y = 0, m = 0, d = 0;
   civilFromDays(base + static_cast<long>(std::floor(lo)), y, m, d);
-  // From the first of the month at or before lo, in steps of whole months.
+  // From the first of the month at or before lo, in steps of whole months;
+  // groups of months count from January of year 0 (quarters start in
+  // January, April, ...; two-year steps in even years).
   for (int k = 0; k < 100000; ++k) {
     const long n = daysFromCivil(y, m, 1) - base;
     if (n > hi + 1e-6) break;
-    if (n >= lo - 1e-6 && (m - 1) % kMonths[step] == 0) out.push_back(static_cast<double>(n));
+    const long month = static_cast<long>(y) * 12 + (m - 1);
+    if (n >= lo - 1e-6 && ((month % months) + months) % months == 0)
+      out.push_back(static_cast<double>(n));
     if (++m > 12) m = 1, ++y;
   }
+  if (e < a) std::reverse(out.begin(), out.end());
+  return out;
+}
+
+std::vector<double> dateSteps(double a, double e, int step, int baseDay, int baseMonth,
+                              int baseYear) {
+  const int months = labelStepMonths(step);
+  if (months == 0) return {};
+  return monthBoundaries(a, e, months, baseDay, baseMonth, baseYear);
+}
+
+int labelStepMonths(int step) {
+  // DAYS, MONT, QUAR, HALF, YEAR, then DMON (two months), DYEA (two years)
+  // and QYEA (four years): D doubles, Q quadruples the unit.
+  static constexpr int kMonthsPerStep[8] = {0, 1, 3, 6, 12, 2, 24, 48};
+  return step >= 0 && step < 8 ? kMonthsPerStep[step] : 0;
+}
+
+std::vector<double> dateTicks(double a, double e, int code, int baseDay, int baseMonth,
+                              int baseYear) {
+  // NONE, DAYS, MONT, QUAR, HALF, YEAR, DMON (two months), HOUR.
+  static constexpr int kMonthsPerTick[8] = {0, 0, 1, 3, 6, 12, 2, 0};
+  if (code < 1 || code > 7) return {};
+  if (code != 1 && code != 7)
+    return monthBoundaries(a, e, kMonthsPerTick[code], baseDay, baseMonth, baseYear);
+  // Whole days or whole hours (a 24th of a day); an axis that would need
+  // more than 100000 of them gets none.
+  std::vector<double> out;
+  const double per = code == 7 ? 24.0 : 1.0;
+  if (!std::isfinite(a) || !std::isfinite(e)) return out;
+  const double lo = std::min(a, e) * per, hi = std::max(a, e) * per;
+  if (hi - lo > 100000) return out;
+  for (double k = std::ceil(lo - 1e-6); k <= hi + 1e-6; k += 1) out.push_back(k / per);
   if (e < a) std::reverse(out.begin(), out.end());
   return out;
 }

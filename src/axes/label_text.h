@@ -58,9 +58,24 @@ std::string dateLabel(long day, int baseDay, int baseMonth, int baseYear,
 std::string monthName(int month, int language);
 std::string dayName(int weekday, int language);
 
-// Day numbers (counted from the base date) of the month, quarter,
-// half-year or year boundaries (step 1, 2, 3, 4 of labmod "STEP") in [a, e].
+// Day numbers (counted from the base date) of the first day of every
+// `months`-th month in [a, e], months counted from January of year 0;
+// in the order of the axis (descending when e < a).
+std::vector<double> monthBoundaries(double a, double e, int months, int baseDay, int baseMonth,
+                                    int baseYear);
+
+// Months between labels for a labmod "STEP" code (0 DAYS .. 7 QYEA); 0
+// for DAYS, whose labels stay at multiples of the axis step.
+int labelStepMonths(int step);
+
+// Day numbers of the label boundaries of labmod "STEP" code `step` in
+// [a, e]; empty for DAYS.
 std::vector<double> dateSteps(double a, double e, int step, int baseDay, int baseMonth,
+                              int baseYear);
+
+// Day numbers of the date ticks of a ticmod code (0 NONE, 1 DAYS, 2 MONT,
+// 3 QUAR, 4 HALF, 5 YEAR, 6 DMON, 7 HOUR) in [a, e]; empty for NONE.
+std::vector<double> dateTicks(double a, double e, int code, int baseDay, int baseMonth,
                               int baseYear);
 
 // Label text of value v (the exponent on logarithmic axes) for label type

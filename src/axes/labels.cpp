@@ -83,8 +83,9 @@ std::vector<Label> makeLabels(const Side& sd, int type) {
   const bool centred = g.ixlabc[ax] == 1;
   std::vector<int> index;
   std::vector<double> v = labelValues(sc.a, sc.e, sc.o, sc.s, centred ? 0 : g.ixend[ax], &index);
-  if (type == kLabDate && g.ixdstp[ax] >= 1 && g.ixdstp[ax] <= 4) {
-    // Labels at month, quarter, half-year or year boundaries.
+  if (type == kLabDate && labelStepMonths(g.ixdstp[ax]) > 0) {
+    // Labels at month, quarter, half-year or year boundaries (or every
+    // two months, two or four years).
     std::vector<double> all =
         dateSteps(sc.a, sc.e, g.ixdstp[ax], g.ndbday, g.ndbmon, g.ndbyea);
     v.clear();
@@ -138,14 +139,15 @@ int labelDistance(const Side& s, bool ticksDrawn) {
   return d;
 }
 
-int drawLabels(const Side& sd, bool ticksDrawn) {
+LabelReach drawLabels(const Side& sd, bool ticksDrawn) {
   Zanglb& g = zanglb;
   const int ax = sd.axis;
   const int d = labelDistance(sd, ticksDrawn);
   const int type = g.numx[ax];
-  if (type == kLabNone) return d;
+  LabelReach reach{d, 0};
+  if (type == kLabNone) return reach;
   std::vector<Label> labels = makeLabels(sd, type);
-  if (labels.empty()) return d;
+  if (labels.empty()) return reach;
   const bool rotated = g.ixlabt[ax] == 1;
   const bool xAxis = sd.oy != 0;               // labels above or below
   const bool alongText = xAxis != rotated;      // text runs along the axis
@@ -169,6 +171,16 @@ int drawLabels(const Side& sd, bool ticksDrawn) {
     alignFar = (jus == 1) == farIsLeftOrStart;
   }
   const int pos = g.ixlabc[ax];
+  const int axisLen = xAxis ? g.nxl : g.nyl;
+  const double farEnd = xAxis ? sd.x0 + (axisLen - 1) * sd.ux : sd.y0 + (axisLen - 1) * sd.uy;
+  // A label keeps a quarter of the character height clear of what it must
+  // not touch.
+  const double gap = h / 4.0;
+  auto blocked = [&](double from, double to) {
+    for (const Side::Span& k : sd.keepOff)
+      if (from - gap < k.hi && k.lo < to + gap) return true;
+    return false;
+  };
   withLabelSettings(type, ax, rotated, [&] {
     for (const Label& l : labels) {
       if (l.text.empty()) continue;
@@ -193,11 +205,18 @@ int drawLabels(const Side& sd, bool ticksDrawn) {
         top = py + start;
         left = sd.ox > 0 ? px + near : px - near - perp;
       }
+      const double from = xAxis ? left : top, to = from + along;
+      if (blocked(from, to)) continue;
+      // How far the label passes the far end (rightwards for X, upwards
+      // for Y).
+      const double past = xAxis ? to - farEnd : farEnd - from;
+      reach.beyondEnd = std::max(reach.beyondEnd, static_cast<int>(std::ceil(past)));
       textInBox(l.text, left, top, rotated, l.length, up);
     }
     return 0;
   });
-  return d + (alongText ? ext : maxLen);
+  reach.across = d + (alongText ? ext : maxLen);
+  return reach;
 }
 
 }  // namespace zantor

@@ -1,8 +1,11 @@
 // The sides of a 2D axis system: axis line, ticks, labels and names.
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "axes/axes.h"
 #include "axes/axis_side.h"
+#include "axes/label_text.h"
 #include "core/state.h"
 #include "draw/colour.h"
 #include "draw/fill.h"
@@ -31,6 +34,33 @@ void tick(const Side& s, double p, int len) {
   segment(x + from * s.ox, y + from * s.oy, x + to * s.ox, y + to * s.oy);
 }
 
+// Ticks of a date axis whose labels or ticks follow the calendar: major
+// ticks where labels stand (month, quarter, ... boundaries of labmod
+// "STEP", else the multiples of the step), minor ticks at the boundaries
+// chosen by ticmod.  Labels keep their major tick when ticmod picks other
+// boundaries, so that no label stands without a tick; without ticmod there
+// are no minor ticks (equal parts of a month are no calendar boundary).
+// True when the axis is such a date axis and its ticks are drawn.
+bool dateAxisTicks(const Side& s, double a, double e, double o, double st, double delta) {
+  const Zanglb& g = zanglb;
+  const int ax = s.axis;
+  if (g.numx[ax] != kLabDate || g.ixlg[ax] == 1) return false;
+  const bool stepped = labelStepMonths(g.ixdstp[ax]) > 0;
+  if (!stepped && g.ixdtic[ax] == 0) return false;
+  const std::vector<double> major =
+      stepped ? dateSteps(a, e, g.ixdstp[ax], g.ndbday, g.ndbmon, g.ndbyea)
+              : labelValues(a, e, o, st, 0);
+  const std::vector<double> minor = dateTicks(a, e, g.ixdtic[ax], g.ndbday, g.ndbmon, g.ndbyea);
+  auto at = [&](double v) { return std::trunc((v - a) * delta + 0.5); };
+  for (double v : major) tick(s, at(v), g.ntic2);
+  for (double v : minor) {
+    const bool labelled = std::any_of(major.begin(), major.end(),
+                                      [&](double m) { return std::fabs(m - v) < 1e-4; });
+    if (!labelled) tick(s, at(v), g.ntic1);
+  }
+  return true;
+}
+
 void ticks(const Side& s) {
   const Zanglb& g = zanglb;
   const int ax = s.axis;
@@ -41,6 +71,7 @@ void ticks(const Side& s) {
   const double delta = ax == 0 ? g.xdelta : g.ydelta;
   const int n = g.nticx[ax];
   if (n <= 0) return;
+  if (dateAxisTicks(s, a, e, o, st, delta)) return;
   const double t = st / n;
   const long lo = -static_cast<long>((o - a) / t + 0.0001);
   const long hi = static_cast<long>((e - o) / t + 0.0001);
@@ -78,17 +109,19 @@ void inColour(const Side& s, int part, F&& f) {
 }
 
 // The parts a side shows (isetgr): 1 line, 2 ticks, 3 labels, 4 name.
-void drawSide(const Side& s) {
+// Returns what the labels reach.
+LabelReach drawSide(const Side& s) {
   const Zanglb& g = zanglb;
   const int show = g.isetgr[s.index];
-  if (show < 1) return;
+  if (show < 1) return {};
   const int len = s.axis == 0 ? g.nxl : g.nyl;
   if (g.naxx[s.axis] == 1)
     inColour(s, 0, [&] { segment(s.x0, s.y0, s.x0 + (len - 1) * s.ux, s.y0 + (len - 1) * s.uy); });
   if (show >= 2) inColour(s, 1, [&] { ticks(s); });
-  int extent = labelDistance(s, show >= 2);
-  if (show >= 3) inColour(s, 2, [&] { extent = drawLabels(s, show >= 2); });
-  if (show >= 4) inColour(s, 3, [&] { drawName(s, extent); });
+  LabelReach reach{labelDistance(s, show >= 2), 0};
+  if (show >= 3) inColour(s, 2, [&] { reach = drawLabels(s, show >= 2); });
+  if (show >= 4) inColour(s, 3, [&] { drawName(s, reach); });
+  return reach;
 }
 
 }  // namespace
@@ -101,13 +134,26 @@ void drawAxisSides() {
                            static_cast<float>(right), static_cast<float>(bottom), g.naxbgd);
   // Every axis starts (value a) at the left or lower end of its side.
   if (g.iaxsfr == 1) {
-    drawSide({0, 0, left, static_cast<double>(g.nycros), 1, 0, 0, 1, true});
-    drawSide({1, 3, static_cast<double>(g.nxcros), bottom, 0, -1, -1, 0, true});
+    // Labels keep off the other axis and off the frame lines that cross
+    // their axis; the Y labels also keep off the band of the X labels.
+    const double xc = g.nxcros, yc = g.nycros;
+    Side x{0, 0, left, yc, 1, 0, 0, 1, true, {{xc, xc}}};
+    Side y{1, 3, xc, bottom, 0, -1, -1, 0, true, {{yc, yc}}};
+    if (g.nfra != 0) {
+      const double f = std::abs(g.nfra);  // frames grow inwards or outwards
+      x.keepOff.push_back({left - f, left + f});
+      x.keepOff.push_back({right - f, right + f});
+      y.keepOff.push_back({top - f, top + f});
+      y.keepOff.push_back({bottom - f, bottom + f});
+    }
+    const LabelReach xr = drawSide(x);
+    if (g.isetgr[0] >= 3 && g.numx[0] != kLabNone) y.keepOff.push_back({yc, yc + xr.across});
+    drawSide(y);
   } else {
-    drawSide({0, 0, left, bottom, 1, 0, 0, 1});
-    drawSide({1, 3, left, bottom, 0, -1, -1, 0});
-    drawSide({0, 2, left, top, 1, 0, 0, -1});
-    drawSide({1, 1, right, bottom, 0, -1, 1, 0});
+    drawSide({0, 0, left, bottom, 1, 0, 0, 1, false, {}});
+    drawSide({1, 3, left, bottom, 0, -1, -1, 0, false, {}});
+    drawSide({0, 2, left, top, 1, 0, 0, -1, false, {}});
+    drawSide({1, 1, right, bottom, 0, -1, 1, 0, false, {}});
   }
   if (g.nfra != 0) dframe(g.nxa, g.nya - g.nyl + 1, g.nxl, g.nyl, g.nfra, 0.0f);
 }

@@ -158,5 +158,29 @@ TEST_F(AxisRender, VerticalLabelsAndEndSelection) {
   EXPECT_EQ(ink(480, y + 50, 2020, y + 72), 0);
 }
 
+TEST_F(AxisRender, CrossedLabelsKeepOffTheOtherAxisAndNamesGoPastTheEnds) {
+  // X from -1 to 1 in steps of 0.2 with tall labels: "-0.2" and "0.2" would
+  // reach across the Y axis, which stands at the middle of the X axis.
+  plot([] {
+    call(axstyp_, "CROSS");
+    int32_t h = 110, one = 1;
+    height_(&h);
+    labdig_(&one, "X", 1);
+    call(name_, "x", "X");
+  }, -1, 1, -1, 0.2f);
+  const double xc = xAt(0, -1, 1), y = 1500;  // Y runs 0..10: X axis at the bottom
+  // Ticks on both sides of the Y axis, but no label text beside it.
+  EXPECT_GT(ink(xc - 150 - 6, y + 8, xc - 150 + 6, y + 34), 0);
+  EXPECT_EQ(ink(xc - 45, y + 95, xc - 8, y + 180), 0);
+  EXPECT_EQ(ink(xc + 8, y + 95, xc + 45, y + 180), 0);
+  // Labels further out are drawn.
+  EXPECT_GT(ink(xAt(0.6, -1, 1) - 60, y + 95, xAt(0.6, -1, 1) + 60, y + 180), 0);
+  // Without a frame the end label "1.0" stays; the name lies right of it,
+  // centred on the axis line, and not below the labels.
+  EXPECT_GT(ink(xAt(1, -1, 1) - 60, y + 95, xAt(1, -1, 1) + 60, y + 180), 0);
+  EXPECT_GT(ink(2110, y - 25, 2250, y + 25), 0);
+  EXPECT_EQ(ink(1700, y + 200, 2100, y + 320), 0);
+}
+
 }  // namespace
 }  // namespace zantor::test
