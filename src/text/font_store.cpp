@@ -188,7 +188,10 @@ void forEachStroke(int alphabet, int g, const StrokeVisitor& visit) {
   const int len = z.ikey[pos];
   const int base = z.istdat[alphabet - 1] - 1;
   const float unit = offsetUnit(alphabet);
-  std::vector<float> xs, ys;
+  // Strokes are short: a stack buffer, the heap only for a longer one.
+  constexpr int kLocal = 128;
+  float localX[kLocal], localY[kLocal];
+  std::vector<float> longX, longY;
   for (int w = pos + 1; w < pos + len;) {
     int n = z.ikey[w];
     const int s = z.ikey[w + 1];
@@ -202,13 +205,19 @@ void forEachStroke(int alphabet, int g, const StrokeVisitor& visit) {
     } else {
       w += 2;
     }
-    xs.resize(n);
-    ys.resize(n);
+    float* xs = localX;
+    float* ys = localY;
+    if (n > kLocal) {
+      longX.resize(static_cast<std::size_t>(n));
+      longY.resize(static_cast<std::size_t>(n));
+      xs = longX.data();
+      ys = longY.data();
+    }
     for (int i = 0; i < n; ++i) {
       xs[i] = z.ixal[base + s - 1 + i] + ox;
       ys[i] = z.iyal[base + s - 1 + i] + oy;
     }
-    visit(xs.data(), ys.data(), n);
+    visit(xs, ys, n);
   }
 }
 
