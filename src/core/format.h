@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace zantor {
 
@@ -15,6 +16,15 @@ std::string fmtIm(int64_t v, int w, int m);
 std::string fmtF(double v, int w, int d);
 // Fixed point with d decimals and no field width (e.g. SVG, PDF numbers).
 std::string fmtFixed(double v, int d);
+// fmtF without a heap allocation, for writers that emit millions of fields:
+// the field is built in `buf` and stays valid until buf is reused.  Widths
+// above kFieldBufWidth fall back to fmtF's own result in buf.str.
+struct FieldBuf {
+  static constexpr int kFieldBufWidth = 64;
+  char c[400 + kFieldBufWidth];
+  std::string str;
+};
+std::string_view fmtFTo(FieldBuf& buf, double v, int w, int d);
 // An integer written with as many digits as it needs.
 std::string fmtInt(int64_t v);
 

@@ -48,6 +48,8 @@ class FileSink : public Sink {
   bool closeRaw() override;
 
  private:
+  static constexpr std::size_t kBufferSize = 1 << 16;
+  std::unique_ptr<char[]> buffer_;  // stdio's buffer; outlives f_ (closed first)
   std::FILE* f_ = nullptr;
 };
 

@@ -16,6 +16,17 @@ namespace {
 using fontdata::AlphabetMode;
 using fontdata::GlyphSet;
 
+// The text engine asks for the same glyph several times in a row (mapping,
+// width, strokes) and each answer walks the directory from the alphabet's
+// first record, so the last answer is kept until the store changes.
+struct RecordMemo {
+  uint64_t generation = 0;
+  const int16_t* keys = nullptr;
+  int alphabet = 0, glyph = 0, pos = -1;
+};
+uint64_t storeGeneration = 1;
+RecordMemo lastRecord;
+
 bool allocateStore() {
   auto& z = zanglb;
   if (z.ixal && z.iyal && z.ikey) return true;
@@ -42,6 +53,7 @@ bool appendPoints(const int16_t* xs, const int16_t* ys, int n) {
 
 bool appendKeys(const int16_t* words, int n) {
   auto& z = zanglb;
+  ++storeGeneration;
   if (z.nkeyld + n > fontdata::kFontKeyCapacity) return false;
   std::copy(words, words + n, z.ikey.get() + z.nkeyld);
   z.nkeyld += n;
@@ -51,6 +63,7 @@ bool appendKeys(const int16_t* words, int n) {
 // Appends one alphabet (the next one, nindld + 1) from its compiled set.
 bool loadAlphabet(const fontdata::AlphabetDef& def) {
   auto& z = zanglb;
+  ++storeGeneration;
   const int a = z.nindld;  // 0-based index of the alphabet being loaded
   if (def.mode == AlphabetMode::SameAsStandard) {
     z.istalf[a] = z.istalf[0];
@@ -87,15 +100,21 @@ int recordOf(int alphabet, int g) {
   if (alphabet < 1 || alphabet > z.nindld || !z.ikey) return -1;
   const int k = g - 31;
   if (k <= 1 || k - 1 > z.istlen[alphabet - 1]) return -1;
+  RecordMemo& m = lastRecord;
+  if (m.generation == storeGeneration && m.keys == z.ikey.get() && m.alphabet == alphabet &&
+      m.glyph == g)
+    return m.pos;
   int pos = z.istalf[alphabet - 1] - 1;
   for (int r = 0; r < k - 2; ++r) pos += z.ikey[pos];
-  return z.ikey[pos] > 1 ? pos : -1;
+  m = {storeGeneration, z.ikey.get(), alphabet, g, z.ikey[pos] > 1 ? pos : -1};
+  return m.pos;
 }
 
 }  // namespace
 
 bool lcinit(int ialf) {
   auto& z = zanglb;
+  ++storeGeneration;
   z.ipsfnt = 0;
   z.nindld = z.ndatld = z.nkeyld = 0;
   z.ialf = ialf;
@@ -188,7 +207,10 @@ void forEachStroke(int alphabet, int g, const StrokeVisitor& visit) {
   const int len = z.ikey[pos];
   const int base = z.istdat[alphabet - 1] - 1;
   const float unit = offsetUnit(alphabet);
-  std::vector<float> xs, ys;
+  // Strokes are short: a stack buffer, the heap only for a longer one.
+  constexpr int kLocal = 128;
+  float localX[kLocal], localY[kLocal];
+  std::vector<float> longX, longY;
   for (int w = pos + 1; w < pos + len;) {
     int n = z.ikey[w];
     const int s = z.ikey[w + 1];
@@ -202,13 +224,19 @@ void forEachStroke(int alphabet, int g, const StrokeVisitor& visit) {
     } else {
       w += 2;
     }
-    xs.resize(n);
-    ys.resize(n);
+    float* xs = localX;
+    float* ys = localY;
+    if (n > kLocal) {
+      longX.resize(static_cast<std::size_t>(n));
+      longY.resize(static_cast<std::size_t>(n));
+      xs = longX.data();
+      ys = longY.data();
+    }
     for (int i = 0; i < n; ++i) {
       xs[i] = z.ixal[base + s - 1 + i] + ox;
       ys[i] = z.iyal[base + s - 1 + i] + oy;
     }
-    visit(xs.data(), ys.data(), n);
+    visit(xs, ys, n);
   }
 }
 

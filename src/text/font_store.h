@@ -2,7 +2,8 @@
 // decoding glyph records for the text engine.
 #pragma once
 #include <cstdint>
-#include <functional>
+#include <memory>
+#include <type_traits>
 
 namespace zantor {
 
@@ -41,7 +42,23 @@ float glyphWidth(int alphabet, int g);
 // Calls visit once per stroke with its points in font units, offsets
 // applied (0.5 units per step for stroke fonts, 2 for outline fonts).  A
 // blank calls nothing.
-using StrokeVisitor = std::function<void(const float* x, const float* y, int n)>;
+// The visitor is a non-owning reference to the caller's lambda: text draws
+// millions of strokes, and a std::function would allocate for every glyph.
+class StrokeVisitor {
+ public:
+  template <class F>
+    requires(!std::is_same_v<std::remove_cvref_t<F>, StrokeVisitor>)
+  StrokeVisitor(F&& f)  // NOLINT: implicit, so that a lambda can be passed
+      : fn_(const_cast<void*>(static_cast<const void*>(std::addressof(f)))),
+        call_([](void* fn, const float* x, const float* y, int n) {
+          (*static_cast<std::remove_reference_t<F>*>(fn))(x, y, n);
+        }) {}
+  void operator()(const float* x, const float* y, int n) const { call_(fn_, x, y, n); }
+
+ private:
+  void* fn_;
+  void (*call_)(void*, const float*, const float*, int);
+};
 void forEachStroke(int alphabet, int g, const StrokeVisitor& visit);
 
 }  // namespace zantor

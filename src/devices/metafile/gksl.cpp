@@ -18,8 +18,10 @@ int GkslDevice::start() {
 }
 
 void GkslDevice::point(double x, double y, int pen) {
-  qqsbuf(fmtF(x, 10, 7));
-  qqsbuf(fmtF(y, 10, 7));
+  // Two fields per point, millions of points: format without allocating.
+  FieldBuf field;
+  qqsbuf(fmtFTo(field, x, 10, 7));
+  qqsbuf(fmtFTo(field, y, 10, 7));
   if (pen != pen_) {
     qqsbuf(pen == 2 ? " 2.0000000" : " 3.0000000");
     pen_ = pen;
