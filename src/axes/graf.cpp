@@ -148,7 +148,7 @@ ZANTOR_API void endgrf_() {
   if (zanglb.nlev < 2) return;
   qqstrk();
   Zanglb& g = zanglb;
-  if (g.iclipp == 2) resetClipWindow();
+  if (g.iclipp == 2) restorePageClipping();
   // The curves of the next axis system fill the legend from line 1 again
   // and start their attribute cycle and marker afresh.
   g.nlgcrv = 0;

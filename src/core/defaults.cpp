@@ -37,13 +37,12 @@ void resall() {
   // output, in window applications and when errdev asked for a file.
   g.nunit = messagesGoToFile() ? 17 : 6;
 
-  // 5. Origin, axis corner from the page-derived defaults, clipping window
-  // over the whole page.  (The axis lengths join with the axis systems.)
+  // 5. Origin and axis corner from the page-derived defaults (the clipping
+  // window over the whole page comes with the line defaults of step 12).
   resetOrigin();
   resetPageOrigin();
   g.nxa = g.nxadef;
   g.nya = g.nyadef;
-  resetClipWindow();
 
   // 6. Axis settings; symbol, legend, title, bar, pie, map, 3D, lighting,
   // streamline and image defaults join here with their areas.

@@ -46,7 +46,7 @@ void restoreStyleCycle() {
   for (int i = 0; i < LineFields::kStyleCycle; ++i) zanglb.nctyp[i] = i % 8;
 }
 void restoreClipping() {
-  clpbor_("PAGE", 4);
+  restorePageClipping();
   zanglb.inomch = 0;
 }
 void restorePattern() { const int32_t p = 0; shdpat_(&p); }

@@ -142,6 +142,12 @@ void resetClipWindow() {
   g.iazclp = 0;
 }
 
+void restorePageClipping() {
+  qqstrk();
+  resetClipWindow();
+  sendClipWindow(true);
+}
+
 }  // namespace zantor
 
 using namespace zantor;
@@ -168,13 +174,12 @@ ZANTOR_API void clpbor_(const char* copt, size_t copt_len) {
   if (jqqlev(2, 3, "CLPBOR") != 0) return;
   const int k = jqqind("PAGE+AXIS", 2, trimmedArg(copt, copt_len));
   if (k == 0) return;
-  Zanglb& g = zanglb;
-  qqstrk();
   if (k == 1) {
-    resetClipWindow();
-    sendClipWindow(true);
+    restorePageClipping();
     return;
   }
+  Zanglb& g = zanglb;
+  qqstrk();
   // The axis rectangle: lower-left corner (nxa, nya), lengths nxl, nyl;
   // endgrf restores the page window.
   g.iclipp = 2;

@@ -30,10 +30,6 @@ void sendAttribute(double value, int op) {
   xjdraw(static_cast<float>(value / zanglb.xscf), 0.0f, op);
 }
 
-// The width the device draws itself: the requested width for devices with
-// hardware widths (nlinwd then negative), else a thin line.
-double deviceWidth() { return zanglb.nlinwd < 0 ? -zanglb.nlinwd : 1.0; }
-
 void setWidth(double width) {
   Zanglb& g = zanglb;
   qqstrk();
@@ -73,13 +69,6 @@ void resetLineDefaults() {
   g.igrfit = g.ibtrf = g.ihlopt = g.nblind = 0;
   const int32_t one = 1;
   linwid_(&one);
-}
-
-void sendLineAttributes() {
-  const Zanglb& g = zanglb;
-  sendAttribute(g.ilincp, 8);
-  sendAttribute(g.ilinjn, 7);
-  sendAttribute(deviceWidth(), 6);
 }
 
 }  // namespace zantor

@@ -27,13 +27,14 @@ void qqltyp(int style);
 // Clipping window = the whole page (no circle, iclipp = 0).
 void resetClipWindow();
 
+// Strokes the pending line and clips to the whole page again, also in a
+// device that clips itself (clpbor("PAGE"), endgrf, reset).
+void restorePageClipping();
+
 // Line defaults of a new plot: solid, width 1, cap LONG, join TRUN, miter
 // limit 2, device widths on, one curve, no offset, clipping to the page,
 // the style cycle of curves.
 void resetLineDefaults();
-
-// Sends cap, join and width to the device again (after a new page).
-void sendLineAttributes();
 
 // Receivers of stroked segments in hidden-line mode (ihlopt = 1) and while
 // blanking areas are active (nblind > 0); installed by those areas.  Each

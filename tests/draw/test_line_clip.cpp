@@ -225,3 +225,34 @@ TEST_F(LineSettings, NewPlotStartsFromTheDefaults) {
 
 }  // namespace
 }  // namespace zantor::test
+
+namespace zantor::test {
+namespace {
+
+class PageClipping : public LibraryTest {};
+
+// A device that clips itself is told when clipping returns to the page,
+// from endgrf and from reset alike; reset works at level 1 too.
+TEST_F(PageClipping, EndgrfAndResetTellTheDevice) {
+  DeviceCaps caps;
+  caps.hwClip = true;
+  installTraceDevice(caps);
+  zanini_();
+  zanglb.iproto = 0;
+  float a = 0, e = 10, o = 0, s = 2;
+  graf_(&a, &e, &o, &s, &a, &e, &o, &s);
+  call(clpbor_, "AXIS");
+  endgrf_();
+  EXPECT_EQ(traceLines().back(), "clip reset");
+  EXPECT_EQ(zanglb.iclipp, 0);
+  const int32_t x = 10, y = 10, w = 100, h = 100;
+  clpwin_(&x, &y, &w, &h);
+  auto lines = printed([] { call(reset_, "CLPWIN"); });
+  EXPECT_TRUE(lines.empty());
+  EXPECT_EQ(traceLines().back(), "clip reset");
+  EXPECT_EQ(zanglb.nuclip, zanglb.nxres);
+  zanfin_();
+}
+
+}  // namespace
+}  // namespace zantor::test
