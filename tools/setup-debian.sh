@@ -9,7 +9,12 @@ packages=(
   zlib1g-dev libx11-dev libxt-dev libmotif-dev libgl-dev
   # tests and independent readers of every output format
   googletest libgtest-dev ghostscript qpdf poppler-utils libxml2-utils
-  pngcheck imagemagick xvfb xauth hp2xx
+  pngcheck imagemagick xvfb xauth hp2xx librsvg2-bin giflib-tools libtiff-tools
+  libwmf-bin x11-utils proj-bin locales
+  # fuzzing and leak checks
+  clang libclang-rt-14-dev
+  # TrueType text and the metrics of the 35 standard PostScript fonts
+  libfreetype-dev fonts-urw-base35
   # source data of the generated font tables (generation only)
   hershey-fonts-data
 )
