@@ -30,4 +30,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   run apt-get update -qq
   run apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+# A comma-decimal locale, so the tests prove that output does not depend on
+# the C library's locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
+    echo 'de_DE.UTF-8 UTF-8' | run tee -a /etc/locale.gen > /dev/null
+  run locale-gen > /dev/null
+fi
+
 echo "setup: all ${#packages[@]} packages present"

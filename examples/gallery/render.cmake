@@ -1,6 +1,7 @@
 # Runs every gallery program in OUT, then renders each PostScript and EPS
 # file to PNG pages with Ghostscript.  Fails if a program or Ghostscript
 # fails.
+cmake_policy(VERSION 3.25)
 string(REPLACE "," ";" PROGRAMS "${PROGRAMS}")
 file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT})
@@ -34,6 +35,7 @@ foreach(f ${pictures})
     message(FATAL_ERROR "Ghostscript rejects ${f}:\n${gsout}")
   endif()
 endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/html_page.cmake)
 if(NOT QUIET)
   file(GLOB made ${OUT}/*)
   list(LENGTH made n)

@@ -67,12 +67,17 @@ int gfilnn(FixedString<256>& name) {
   }
 }
 
+// The build names the installation directory after its install prefix.
+#ifndef ZANTOR_DEFAULT_DIR
+#define ZANTOR_DEFAULT_DIR "/usr/local/zantor"
+#endif
+
 std::string qqgetenv(std::string_view name) {
   std::string key(name);
   const char* v = std::getenv(key.c_str());
   std::string value = v == nullptr ? std::string() : std::string(v);
   bool blank = value.find_first_not_of(' ') == std::string::npos;
-  if (key == "ZANTOR" && blank) return "/usr/local/zantor";
+  if (key == "ZANTOR" && blank) return ZANTOR_DEFAULT_DIR;
   return value;
 }
 

@@ -18,8 +18,9 @@ int gfilnn(FixedString<256>& name);
 // The message text that belongs to a gfilnn status.
 std::string_view gfilnnMessage(int status);
 
-// The environment variable `name`; for ZANTOR, "/usr/local/zantor" when it
-// is unset or blank.
+// The environment variable `name`; for ZANTOR, the installation directory
+// of this build ("/usr/local/zantor" for the default prefix) when it is
+// unset or blank.
 std::string qqgetenv(std::string_view name);
 
 // Default file extension of a device code ("" for devices without a file).
