@@ -320,9 +320,10 @@ TEST(FontStore, Specimen) {
         });
       }
       row += (zanglb.istlen[a - 1] + cols - 1) / cols;
-      if (zanglb.istlen[a - 1] > 0)
+      if (zanglb.istlen[a - 1] > 0) {
         EXPECT_GT(static_cast<size_t>(std::count(img.begin(), img.end(), 0)), inkBefore)
             << "font " << ialf << " alphabet " << a << " draws nothing";
+      }
     }
     const std::string path = dir + "/font" + std::to_string(ialf) + ".pgm";
     FILE* f = std::fopen(path.c_str(), "wb");
