@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  g++ gfortran cmake ninja-build python3 binutils pkg-config
+  g++ gfortran cmake ninja-build python3 binutils pkg-config ccache
   zlib1g-dev libx11-dev libxt-dev libmotif-dev libgl-dev
   # tests and independent readers of every output format
   googletest libgtest-dev ghostscript qpdf poppler-utils libxml2-utils
