@@ -61,6 +61,17 @@ module zantor
     end subroutine bmpmod
     subroutine center()
     end subroutine center
+    subroutine cgmbgd(xr, xg, xb)
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+    end subroutine cgmbgd
+    subroutine cgmpic(cname)
+      character(len=*), intent(in) :: cname
+    end subroutine cgmpic
+    subroutine cgmver(n)
+      integer, intent(in) :: n
+    end subroutine cgmver
     subroutine chaang(x)
       real, intent(in) :: x
     end subroutine chaang
@@ -216,6 +227,10 @@ module zantor
     function getver() result(res)
       real :: res
     end function getver
+    subroutine gifmod(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine gifmod
     subroutine gothic()
     end subroutine gothic
     subroutine graf(xa, xe, xorg, xstp, ya, ye, yorg, ystp)
@@ -244,6 +259,10 @@ module zantor
     subroutine hname(n)
       integer, intent(in) :: n
     end subroutine hname
+    subroutine hpgmod(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine hpgmod
     subroutine hsvrgb(xh, xs, xv, xr, xg, xb)
       real, intent(in) :: xh
       real, intent(in) :: xs
@@ -743,6 +762,11 @@ module zantor
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: cax
     end subroutine ticpos
+    subroutine tifmod(n, cunit, ckey)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cunit
+      character(len=*), intent(in) :: ckey
+    end subroutine tifmod
     subroutine timopt()
     end subroutine timopt
     subroutine titjus(copt)
@@ -788,6 +812,10 @@ module zantor
       integer, intent(in) :: nw
       integer, intent(in) :: nh
     end subroutine winsiz
+    subroutine wmfmod(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine wmfmod
     subroutine wpixel(ix, iy, iclr)
       integer, intent(in) :: ix
       integer, intent(in) :: iy

@@ -1,0 +1,54 @@
+// Many small plots as PNG files: 1,000 plots (an axis system, a curve of
+// 200 points and a filled box each) written as 8-bit and as 32-bit PNG
+// files in one process.  Prints the time per series and per file.
+#include <zantor.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "core/state.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void plotOnce(const std::string& file) {
+  setfil_(file.c_str(), file.size());
+  zanini_();
+  zantor::zanglb.iproto = 0;
+  const float xa = 0, xe = 10, xor_ = 0, xstp = 2, ya = -1, ye = 1, yor = -1, ystp = 0.5f;
+  graf_(&xa, &xe, &xor_, &xstp, &ya, &ye, &yor, &ystp);
+  static float xs[200], ys[200];
+  for (int i = 0; i < 200; ++i) {
+    xs[i] = float(i) * 0.05f;
+    ys[i] = std::sin(xs[i]);
+  }
+  const int32_t n = 200;
+  curve_(xs, ys, &n);
+  endgrf_();
+  zanfin_();
+}
+
+double series(bool rgb, int plots) {
+  std::filesystem::create_directories("bench_png");
+  imgfmt_(rgb ? "RGB" : "INDE", rgb ? 3 : 4);
+  filmod_("DELE", 4);
+  metafl_("PNG", 3);
+  const auto t0 = Clock::now();
+  for (int i = 0; i < plots; ++i) plotOnce("bench_png/plot" + std::to_string(i % 10) + ".png");
+  return std::chrono::duration<double>(Clock::now() - t0).count();
+}
+
+}  // namespace
+
+int main() {
+  const int plots = 1000;
+  const double t8 = series(false, plots);
+  const double t32 = series(true, plots);
+  std::printf("%d plots as  8-bit PNG %8.3f s  (%.2f ms per file)\n", plots, t8, t8 * 1e3 / plots);
+  std::printf("%d plots as 32-bit PNG %8.3f s  (%.2f ms per file)\n", plots, t32, t32 * 1e3 / plots);
+  std::filesystem::remove_all("bench_png");
+}
