@@ -1,6 +1,7 @@
 // GIF files from a picture source.
 #include "devices/gif/gif_writer.h"
 
+#include <memory>
 #include <new>
 
 #include "devices/raster/octree_quantiser.h"
@@ -48,15 +49,15 @@ int writeGif(Sink& out, const ImageSource& src, int background, bool transparent
   if (src.width < 1 || src.height < 1 || src.width > 65535 || src.height > 65535 || !src.readRow)
     return kImageMemory;
   const std::size_t w = std::size_t(src.width), n = w * std::size_t(src.height);
-  std::vector<uint8_t> pixels, packed;
+  std::unique_ptr<uint8_t[]> pixels;  // filled below: no zeroing first
+  std::vector<uint8_t> packed;
   uint8_t table[768];
   try {
-    pixels.resize(n);
+    pixels.reset(new uint8_t[n]);
     if (src.rgb) {
-      std::vector<uint8_t> rgb(3 * n);
-      for (int y = 0; y < src.height; ++y) src.readRow(y, rgb.data() + 3 * w * std::size_t(y));
       uint8_t red[256], green[256], blue[256];
-      const int colours = qqquant(rgb.data(), src.width, src.height, pixels.data(), red, green, blue);
+      const int colours =
+          qqquantRows(src.width, src.height, src.readRow, pixels.get(), red, green, blue);
       if (colours < 0) return kImageMemory;
       if (backgroundRgb >= 0) background = nearestEntry(red, green, blue, colours, backgroundRgb);
       for (int i = 0; i < 256; ++i) {
@@ -65,7 +66,7 @@ int writeGif(Sink& out, const ImageSource& src, int background, bool transparent
         table[3 * i + 2] = blue[i];
       }
     } else {
-      for (int y = 0; y < src.height; ++y) src.readRow(y, pixels.data() + w * std::size_t(y));
+      for (int y = 0; y < src.height; ++y) src.readRow(y, pixels.get() + w * std::size_t(y));
       for (int i = 0; i < 256; ++i) {
         table[3 * i] = uint8_t(src.palette[i] >> 16);
         table[3 * i + 1] = uint8_t(src.palette[i] >> 8);
@@ -73,7 +74,7 @@ int writeGif(Sink& out, const ImageSource& src, int background, bool transparent
       }
     }
     packed.reserve(n / 4 + 64);
-    gifLzwEncode(pixels.data(), n, packed);
+    gifLzwEncode(pixels.get(), n, packed);
   } catch (const std::bad_alloc&) {
     return kImageMemory;
   }

@@ -1,5 +1,6 @@
 #include "devices/raster/octree_quantiser.h"
 
+#include <algorithm>
 #include <new>
 #include <vector>
 
@@ -142,42 +143,73 @@ class Octree {
 
 }  // namespace
 
-int qqquant(const uint8_t* rgb, int width, int height, uint8_t* indices, uint8_t* red,
-            uint8_t* green, uint8_t* blue) {
+namespace {
+
+// Inserts one row: a run of equal pixels is inserted once with its length
+// as weight.  After its first pixel the colour's leaf exists, so the
+// further pixels of the run would create no node and cause no reduction;
+// counts and sums equal those of pixel-wise insertion.
+void insertRow(Octree& tree, const uint8_t* p, std::size_t n) {
+  std::size_t i = 0;
+  while (i < n) {
+    const uint8_t* q = p + 3 * i;
+    std::size_t run = 1;
+    while (i + run < n && q[3 * run] == q[0] && q[3 * run + 1] == q[1] && q[3 * run + 2] == q[2])
+      ++run;
+    tree.insert(q[0], q[1], q[2], run);
+    i += run;
+  }
+}
+
+void mapRow(const Octree& tree, const uint8_t* p, std::size_t n, uint8_t* out, uint32_t& last,
+            uint8_t& lastIndex) {
+  for (std::size_t k = 0; k < n; ++k, p += 3) {
+    const uint32_t key = uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
+    if (key != last) {
+      last = key;
+      lastIndex = tree.lookup(p[0], p[1], p[2]);
+    }
+    out[k] = lastIndex;
+  }
+}
+
+}  // namespace
+
+int qqquantRows(int width, int height, const std::function<void(int y, uint8_t* rgb)>& readRow,
+                uint8_t* indices, uint8_t* red, uint8_t* green, uint8_t* blue) {
   for (int i = 0; i < 256; ++i) red[i] = green[i] = blue[i] = 0;
   if (width < 1 || height < 1) return 0;
-  const std::size_t n = std::size_t(width) * std::size_t(height);
+  const std::size_t w = std::size_t(width);
   try {
+    std::vector<uint8_t> row(3 * w);
     Octree tree;
-    // Plots are mostly runs of one colour.  A run is inserted once with its
-    // length as weight: after its first pixel the colour's leaf exists, so
-    // the further pixels of the run would create no node and cause no
-    // reduction; counts and sums equal those of pixel-wise insertion.
-    std::size_t i = 0;
-    while (i < n) {
-      const uint8_t* p = rgb + 3 * i;
-      std::size_t run = 1;
-      while (i + run < n && p[3 * run] == p[0] && p[3 * run + 1] == p[1] && p[3 * run + 2] == p[2])
-        ++run;
-      tree.insert(p[0], p[1], p[2], run);
-      i += run;
+    for (int y = 0; y < height; ++y) {
+      readRow(y, row.data());
+      insertRow(tree, row.data(), w);
     }
     const int colours = tree.palette(red, green, blue);
     uint32_t last = 0xFFFFFFFFu;
     uint8_t lastIndex = 0;
-    for (std::size_t k = 0; k < n; ++k) {
-      const uint8_t* p = rgb + 3 * k;
-      const uint32_t key = uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
-      if (key != last) {
-        last = key;
-        lastIndex = tree.lookup(p[0], p[1], p[2]);
-      }
-      indices[k] = lastIndex;
+    for (int y = 0; y < height; ++y) {
+      readRow(y, row.data());
+      mapRow(tree, row.data(), w, indices + w * std::size_t(y), last, lastIndex);
     }
     return colours;
   } catch (const std::bad_alloc&) {
     return -2;
   }
+}
+
+int qqquant(const uint8_t* rgb, int width, int height, uint8_t* indices, uint8_t* red,
+            uint8_t* green, uint8_t* blue) {
+  const std::size_t rowBytes = 3 * std::size_t(width > 0 ? width : 0);
+  return qqquantRows(
+      width, height,
+      [&](int y, uint8_t* out) {
+        const uint8_t* p = rgb + rowBytes * std::size_t(y);
+        std::copy(p, p + rowBytes, out);
+      },
+      indices, red, green, blue);
 }
 
 }  // namespace zantor
