@@ -25,6 +25,7 @@ program exports
     if (k > 3) call scrmod('AUTO')
     if (k == 3) call tifmod(150, 'INCH', 'RESO')
     if (k == 4) call cgmpic('Exports gallery page')
+    if (k == 5) call wmfmod('PLAC', 'FORM')
     if (k == 6) call hpgmod('ON', 'INIT')
     call zanini
     call errmod('PROT', 'OFF')

@@ -2,6 +2,8 @@
 #include <zlib.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <memory>
 
 #include "devices/raster/crc32.h"
@@ -36,14 +38,63 @@ void chunk(Sink& out, const char* type, const uint8_t* data, uint32_t n) {
   out.write(tail, 4);
 }
 
-// Ends the zlib stream on every path.
-struct Deflater {
+// Row filters of true-colour rows (bytes per pixel 3).  Plots are mostly
+// flat colour: "Sub" turns a run into zeros, "Up" a row like the one above
+// into zeros, and zeros compress fastest and smallest.  Each row takes the
+// filter with the smallest sum of absolute byte values (the usual
+// heuristic), None included.
+void filterRow(const uint8_t* cur, const uint8_t* prev, std::size_t n, uint8_t* out) {
+  uint64_t none = 0, sub = 0, up = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const uint8_t a = i >= 3 ? cur[i - 3] : 0;
+    const uint8_t b = prev ? prev[i] : 0;
+    none += cur[i] < 128 ? cur[i] : 256 - cur[i];
+    const uint8_t s = uint8_t(cur[i] - a), u = uint8_t(cur[i] - b);
+    sub += s < 128 ? s : 256 - s;
+    up += u < 128 ? u : 256 - u;
+  }
+  if (none <= sub && none <= up) {
+    out[0] = 0;
+    std::memcpy(out + 1, cur, n);
+  } else if (sub <= up) {
+    out[0] = 1;
+    for (std::size_t i = 0; i < n; ++i) out[1 + i] = uint8_t(cur[i] - (i >= 3 ? cur[i - 3] : 0));
+  } else {
+    out[0] = 2;
+    for (std::size_t i = 0; i < n; ++i) out[1 + i] = uint8_t(cur[i] - prev[i]);
+  }
+}
+
+// Work memory kept from one file to the next: a program that writes many
+// pictures of one size allocates it once.  Areas beyond kKeepBytes are
+// released after the file.
+constexpr uint64_t kKeepBytes = uint64_t(64) << 20;
+
+struct PngWork {
+  Buffer image, packed, rows;
+  uint64_t imageCap = 0, packedCap = 0, rowsCap = 0;
   z_stream z{};
-  bool open = false;
-  ~Deflater() {
-    if (open) deflateEnd(&z);
+  bool zReady = false;  // z holds an initialised stream, reset for reuse
+  ~PngWork() {
+    if (zReady) deflateEnd(&z);
+  }
+  static bool reserve(Buffer& b, uint64_t& cap, uint64_t n) {
+    if (cap >= n) return true;
+    b.reset(static_cast<uint8_t*>(std::malloc(n)));
+    cap = b ? n : 0;
+    return bool(b);
+  }
+  void trim() {
+    if (imageCap > kKeepBytes) image.reset(), imageCap = 0;
+    if (packedCap > kKeepBytes) packed.reset(), packedCap = 0;
+    if (rowsCap > kKeepBytes) rows.reset(), rowsCap = 0;
   }
 };
+
+PngWork& work() {
+  static PngWork w;
+  return w;
+}
 
 }  // namespace
 
@@ -54,28 +105,50 @@ int writePng(Sink& out, const ImageSource& src, bool transparent) {
   const uint64_t packedCap = raw + raw / 100 + 13;
   if (packedCap > 0xFFFFFFFFu) return kImageMemory;  // beyond one zlib call
 
-  Buffer image(static_cast<uint8_t*>(std::malloc(raw)));
-  if (!image) return kImageMemory;
-  for (int y = 0; y < src.height; ++y) {
-    uint8_t* r = image.get() + uint64_t(y) * (rowBytes + 1);
-    r[0] = 0;  // filter type None
-    src.readRow(y, r + 1);
+  PngWork& w = work();
+  struct Trim {
+    PngWork& w;
+    ~Trim() { w.trim(); }
+  } trimAfter{w};
+  if (!PngWork::reserve(w.image, w.imageCap, raw)) return kImageMemory;
+  uint8_t* image = w.image.get();
+  if (src.rgb) {
+    // Two rows of plain pixels: the current one and the one above.
+    if (!PngWork::reserve(w.rows, w.rowsCap, 2 * rowBytes)) return kImageMemory;
+    uint8_t* cur = w.rows.get();
+    uint8_t* prev = cur + rowBytes;
+    for (int y = 0; y < src.height; ++y) {
+      src.readRow(y, cur);
+      filterRow(cur, y > 0 ? prev : nullptr, rowBytes, image + uint64_t(y) * (rowBytes + 1));
+      std::swap(cur, prev);
+    }
+  } else {
+    for (int y = 0; y < src.height; ++y) {
+      uint8_t* r = image + uint64_t(y) * (rowBytes + 1);
+      r[0] = 0;  // filter type None
+      src.readRow(y, r + 1);
+    }
   }
-  Buffer packed(static_cast<uint8_t*>(std::malloc(packedCap)));
-  if (!packed) return kImageMemory;
+  if (!PngWork::reserve(w.packed, w.packedCap, packedCap)) return kImageMemory;
 
-  Deflater d;
-  if (deflateInit(&d.z, Z_DEFAULT_COMPRESSION) != Z_OK) return kZlibInit;
-  d.open = true;
-  d.z.next_in = image.get();
-  d.z.avail_in = uInt(raw);
-  d.z.next_out = packed.get();
-  d.z.avail_out = uInt(packedCap);
-  if (deflate(&d.z, Z_FINISH) != Z_STREAM_END) return kZlibDeflate;
-  const uint32_t packedSize = uint32_t(d.z.total_out);
-  d.open = false;
-  if (deflateEnd(&d.z) != Z_OK) return kZlibEnd;
-  image.reset();
+  // One stream, initialised once and reset for every further file.
+  if (w.zReady) {
+    if (deflateReset(&w.z) != Z_OK) {
+      deflateEnd(&w.z);
+      w.zReady = false;
+    }
+  }
+  if (!w.zReady) {
+    w.z = z_stream{};
+    if (deflateInit(&w.z, Z_DEFAULT_COMPRESSION) != Z_OK) return kZlibInit;
+    w.zReady = true;
+  }
+  w.z.next_in = image;
+  w.z.avail_in = uInt(raw);
+  w.z.next_out = w.packed.get();
+  w.z.avail_out = uInt(packedCap);
+  if (deflate(&w.z, Z_FINISH) != Z_STREAM_END) return kZlibDeflate;
+  const uint32_t packedSize = uint32_t(w.z.total_out);
 
   static const uint8_t signature[8] = {137, 80, 78, 71, 13, 10, 26, 10};
   out.write(signature, 8);
@@ -104,7 +177,7 @@ int writePng(Sink& out, const ImageSource& src, bool transparent) {
       chunk(out, "tRNS", entry0, 1);
     }
   }
-  chunk(out, "IDAT", packed.get(), packedSize);
+  chunk(out, "IDAT", w.packed.get(), packedSize);
   chunk(out, "IEND", nullptr, 0);
   return out.failed() ? kImageIo : kImageOk;
 }
