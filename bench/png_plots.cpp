@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -57,8 +58,8 @@ double series(bool rgb, int plots) {
 
 }  // namespace
 
-int main() {
-  const int plots = 1000;
+int main(int argc, char** argv) {
+  const int plots = argc > 1 ? std::atoi(argv[1]) : 1000;
   const double t8 = series(false, plots), c8 = cpuUsed;
   const double t32 = series(true, plots), c32 = cpuUsed;
   std::printf("%d plots as  8-bit PNG %8.3f s, processor %8.3f s  (%.2f ms per file)\n", plots,
