@@ -250,3 +250,25 @@ TEST_F(VectorFiles, WmfReadsBackInWmf2svg) {
 
 }  // namespace
 }  // namespace zantor::test
+
+namespace zantor::test {
+namespace {
+
+class GkslColours : public LibraryTest {};
+
+// A colour change becomes the code field 5 and the three components.
+TEST_F(GkslColours, ColourRecordFollowsTheCode) {
+  call(metafl_, "GKSL");
+  zanini_();
+  zanglb.iproto = 0;
+  const float one = 1, half = 0.5f, zero = 0;
+  setrgb_(&one, &half, &zero);
+  zanfin_();
+  const std::string f = readFile("zantor.met");
+  // 128 / 255 = 0.5019608 (setrgb keeps the nearest byte of 0.5).
+  EXPECT_NE(f.find(" 5.0000000 1.0000000 0.5019608 0.0000000"), std::string::npos) << f;
+  EXPECT_EQ(f.substr(f.size() - 11), " 9.0000000\n");
+}
+
+}  // namespace
+}  // namespace zantor::test

@@ -101,7 +101,7 @@ void CgmDevice::inicgm(int mode) {
     g.ncgpic = 1;
   } else {
     writePath();
-    n_ = 0;
+    path_.clear();
     element(0, 5, {});  // END PICTURE
     ++g.ncgpic;
   }
@@ -137,36 +137,28 @@ void CgmDevice::beginPicture() {
 }
 
 void CgmDevice::writePath() {
-  if (n_ < 2) return;
+  path_.flush([this](const int16_t* x, const int16_t* y, int n) { writePolyline(x, y, n); });
+}
+
+void CgmDevice::writePolyline(const int16_t* x, const int16_t* y, int n) {
   writeColour();
   std::string p;
-  p.reserve(4 * std::size_t(n_));
-  for (int i = 0; i < n_; ++i) {
-    word(p, nx_[i]);
-    word(p, ny_[i]);
+  p.reserve(4 * std::size_t(n));
+  for (int i = 0; i < n; ++i) {
+    word(p, x[i]);
+    word(p, y[i]);
   }
   element(4, 1, p, true);  // POLYLINE
-  nx_[0] = nx_[n_ - 1];
-  ny_[0] = ny_[n_ - 1];
-  n_ = 1;
 }
 
 void CgmDevice::move(double x, double y) {
-  writePath();
-  nx_[0] = vdc(x);
-  ny_[0] = vdc(y);
-  n_ = 1;
+  path_.move(int16_t(vdc(x)), int16_t(vdc(y)),
+             [this](const int16_t* px, const int16_t* py, int n) { writePolyline(px, py, n); });
 }
 
 void CgmDevice::draw(double x, double y) {
-  if (n_ == 100) writePath();  // continues from the last point
-  if (n_ == 0) {               // a draw without a move starts at the origin
-    nx_[0] = ny_[0] = 0;
-    n_ = 1;
-  }
-  nx_[n_] = vdc(x);
-  ny_[n_] = vdc(y);
-  ++n_;
+  path_.draw(int16_t(vdc(x)), int16_t(vdc(y)),
+             [this](const int16_t* px, const int16_t* py, int n) { writePolyline(px, py, n); });
 }
 
 void CgmDevice::flush() { writePath(); }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "devices/device.h"
+#include "devices/path_buffer.h"
 
 namespace zantor {
 
@@ -25,9 +26,9 @@ class CgmDevice : public Device {
   void inicgm(int mode);
   void beginPicture();
   void writePath();
+  void writePolyline(const int16_t* x, const int16_t* y, int n);
   void writeColour();
-  int nx_[100], ny_[100];  // pending polyline points
-  int n_ = 0;
+  PathBuffer path_;
   bool interiorSet_ = false;  // INTERIOR STYLE solid written in this picture
   Rgb colour_;                // the current colour and whether the file has it
   bool colourWritten_ = true;

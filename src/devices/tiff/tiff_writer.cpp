@@ -4,6 +4,8 @@
 #include <new>
 #include <vector>
 
+#include "devices/little_endian.h"
+
 namespace zantor {
 namespace {
 
@@ -14,15 +16,6 @@ struct Entry {
   uint16_t tag, type;
   uint32_t count, value;  // the value itself, or the offset of the values
 };
-
-void le16(std::vector<uint8_t>& b, uint32_t v) {
-  b.push_back(uint8_t(v));
-  b.push_back(uint8_t(v >> 8));
-}
-void le32(std::vector<uint8_t>& b, uint32_t v) {
-  le16(b, v & 0xFFFF);
-  le16(b, v >> 16);
-}
 
 }  // namespace
 
@@ -78,21 +71,21 @@ int writeTiff(Sink& out, const ImageSource& src, int resolution, int unit) {
     // Values that do not fit in an entry follow the strips.
     auto here = [&] { return uint32_t(8 + data.size()); };
     const uint32_t bitsAt = here();
-    if (src.rgb) for (int i = 0; i < 3; ++i) le16(data, 8);
+    if (src.rgb) for (int i = 0; i < 3; ++i) putLe16(data, 8);
     const uint32_t offsetsAt = here();
-    if (strips > 1) for (uint32_t v : offsets) le32(data, v);
+    if (strips > 1) for (uint32_t v : offsets) putLe32(data, v);
     const uint32_t countsAt = here();
-    if (strips > 1) for (uint32_t v : counts) le32(data, v);
+    if (strips > 1) for (uint32_t v : counts) putLe32(data, v);
     const uint32_t resAt = here();
     for (int i = 0; i < 2; ++i) {
-      le32(data, uint32_t(resolution));
-      le32(data, 1);
+      putLe32(data, uint32_t(resolution));
+      putLe32(data, 1);
     }
     const uint32_t mapAt = here();
     if (!src.rgb) {
       // All reds, then all greens, then all blues, scaled to 16 bits.
       for (int shift = 16; shift >= 0; shift -= 8)
-        for (int i = 0; i < 256; ++i) le16(data, ((src.palette[i] >> shift) & 255) * 257);
+        for (int i = 0; i < 256; ++i) putLe16(data, ((src.palette[i] >> shift) & 255) * 257);
     }
     std::vector<Entry> e = {
         {256, kLong, 1, uint32_t(src.width)},
@@ -111,21 +104,21 @@ int writeTiff(Sink& out, const ImageSource& src, int resolution, int unit) {
     };
     if (!src.rgb) e.push_back({320, kShort, 768, mapAt});
     const uint32_t ifdAt = here();
-    le16(data, uint32_t(e.size()));
+    putLe16(data, uint32_t(e.size()));
     for (const Entry& x : e) {
-      le16(data, x.tag);
-      le16(data, x.type);
-      le32(data, x.count);
+      putLe16(data, x.tag);
+      putLe16(data, x.type);
+      putLe32(data, x.count);
       if (x.type == kShort && x.count == 1) {
-        le16(data, x.value);  // a short sits in the first two bytes
-        le16(data, 0);
+        putLe16(data, x.value);  // a short sits in the first two bytes
+        putLe16(data, 0);
       } else {
-        le32(data, x.value);
+        putLe32(data, x.value);
       }
     }
-    le32(data, 0);  // no further directory
+    putLe32(data, 0);  // no further directory
     std::vector<uint8_t> head = {'I', 'I', 42, 0};
-    le32(head, ifdAt);
+    putLe32(head, ifdAt);
     out.write(head.data(), head.size());
     out.write(data.data(), data.size());
   } catch (const std::bad_alloc&) {

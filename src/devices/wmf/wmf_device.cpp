@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/state.h"
+#include "devices/little_endian.h"
 
 namespace zantor {
 namespace {
@@ -17,14 +18,8 @@ enum : uint16_t {
   kCreatePen = 0x02FA, kCreateBrush = 0x02FC, kPolygon = 0x0324, kPolyline = 0x0325,
 };
 
-void le16(std::vector<uint8_t>& b, int v) {
-  b.push_back(uint8_t(v));
-  b.push_back(uint8_t(v >> 8));
-}
-void le32(std::vector<uint8_t>& b, uint32_t v) {
-  le16(b, int(v & 0xFFFF));
-  le16(b, int(v >> 16));
-}
+void le16(std::vector<uint8_t>& b, int v) { putLe16(b, uint32_t(v)); }
+void le32(std::vector<uint8_t>& b, uint32_t v) { putLe32(b, v); }
 
 int16_t twip(double v) { return int16_t(std::clamp(std::lround(v), -32768L, 32767L)); }
 
@@ -101,32 +96,9 @@ void WmfDevice::selectNew(int kind, Rgb rgb) {
   slot_[kind] = slot;
 }
 
-void WmfDevice::writePath() {
-  if (n_ >= 2) points(kPolyline, px_, py_, n_);
-  if (n_ > 0) {
-    px_[0] = px_[n_ - 1];
-    py_[0] = py_[n_ - 1];
-    n_ = 1;
-  }
-}
-
-void WmfDevice::move(double x, double y) {
-  writePath();
-  px_[0] = twip(x);
-  py_[0] = twip(y);
-  n_ = 1;
-}
-
-void WmfDevice::draw(double x, double y) {
-  if (n_ == 100) writePath();
-  if (n_ == 0) {
-    px_[0] = py_[0] = 0;
-    n_ = 1;
-  }
-  px_[n_] = twip(x);
-  py_[n_] = twip(y);
-  ++n_;
-}
+void WmfDevice::writePath() { path_.flush(polyline()); }
+void WmfDevice::move(double x, double y) { path_.move(twip(x), twip(y), polyline()); }
+void WmfDevice::draw(double x, double y) { path_.draw(twip(x), twip(y), polyline()); }
 
 void WmfDevice::flush() { writePath(); }
 

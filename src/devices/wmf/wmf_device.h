@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "devices/device.h"
+#include "devices/path_buffer.h"
 #include "devices/sink.h"
 
 namespace zantor {
@@ -36,8 +37,10 @@ class WmfDevice : public Device {
   int slot_[2] = {-1, -1};  // object slots of the current pen and brush
   bool used_[3] = {false, false, false};
   Rgb colour_;
-  int16_t px_[100], py_[100];
-  int n_ = 0;
+  auto polyline() {
+    return [this](const int16_t* x, const int16_t* y, int n) { points(0x0325 /* polyline */, x, y, n); };
+  }
+  PathBuffer path_;
   int width_ = 0, height_ = 0;
   bool wrote_ = false;
 };
