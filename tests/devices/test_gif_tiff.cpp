@@ -124,6 +124,24 @@ TEST_F(GifTiff, NoiseDecodesExactlyThroughGiflibAndImageMagick) {
   EXPECT_EQ(f.substr(at), std::string("\0\x3B", 2));
 }
 
+// One colour over a large picture: strings grow one pixel per code, the
+// longest prefixes and the width changes come from one repeated pixel.
+TEST_F(GifTiff, OneColourPictureDecodes) {
+  const int w = 640, h = 480;
+  std::vector<uint8_t> px(std::size_t(w) * h, 42);
+  MemorySink out;
+  ASSERT_EQ(writeGif(out, greySource(w, h, &px), 0, false), 0);
+  save("flat.gif", bytes(out));
+  ASSERT_EQ(run("gif2rgb -1 -o flat.rgb flat.gif"), 0);
+  const std::string rgb = readFile("flat.rgb");
+  ASSERT_EQ(rgb.size(), 3u * px.size());
+  EXPECT_EQ(rgb.find_first_not_of('\x2A'), std::string::npos);
+  // An empty picture is refused without writing anything.
+  MemorySink none;
+  EXPECT_EQ(writeGif(none, greySource(0, 0, &px), 0, false), kImageMemory);
+  EXPECT_TRUE(none.bytes().empty());
+}
+
 TEST_F(GifTiff, QuantiserKeepsUpTo256ColoursAndReducesBeyond) {
   uint8_t r[256], g[256], b[256];
   // 256 distinct colours stay exact.

@@ -1,6 +1,7 @@
 #include "devices/raster/raster_device.h"
 
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "core/state.h"
@@ -160,6 +161,8 @@ int RasterDevice::finish() {
     default: break;
   }
   if (!out->close() && status == 0) status = kImageIo;
+  // A file the writer could not finish is unreadable: it is removed.
+  if (status != 0 && !sinkFactory) std::remove(path.c_str());
   r.qqvfin();
   if (status == kImageIo) warnin(36);
   else if (status == kImageMemory) warnin(53);

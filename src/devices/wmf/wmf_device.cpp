@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "core/state.h"
 #include "devices/little_endian.h"
@@ -163,6 +164,8 @@ int WmfDevice::finish() {
   out_->write(records_.data(), records_.size());
   const bool ok = out_->close();
   out_.reset();
+  // A file the writer could not finish is unreadable: it is removed.
+  if (!ok && !sinkFactory) std::remove(zanglb.cfil.str().c_str());
   wrote_ = ok;
   return ok ? 0 : -1;
 }
