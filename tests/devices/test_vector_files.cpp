@@ -177,6 +177,19 @@ TEST_F(VectorFiles, CgmExistingFileRules) {
   zanfin_();
   EXPECT_EQ(readFile("zantor.cgm"), "old");
   EXPECT_EQ(readFile("zantor_1.cgm").size() % 80, 0u);
+  // The same rules for HPGL and WMF: VERS keeps the whole stem, DELE
+  // replaces the file.
+  writeFile("longname.hpg", "old");
+  call(filmod_, "VERS");
+  start("HPGL", "longname.hpg");
+  zanfin_();
+  EXPECT_EQ(readFile("longname.hpg"), "old");
+  EXPECT_EQ(readFile("longname_1.hpg").substr(0, 5), " SP1;");
+  writeFile("zantor.wmf", "old");
+  call(filmod_, "DELE");
+  start("WMF", "zantor.wmf");  // the name of setfil stays until set again
+  zanfin_();
+  EXPECT_EQ(readFile("zantor.wmf").substr(0, 2), "\x01\x00"s);
 }
 
 TEST_F(VectorFiles, HpglCommandsAndPens) {
