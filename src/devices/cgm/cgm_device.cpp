@@ -189,6 +189,8 @@ void CgmDevice::fillPolygon(const double* x, const double* y, int n) {
     element(5, 22, solid);  // INTERIOR STYLE solid
     interiorSet_ = true;
   }
+  // One element holds at most 32767 parameter bytes: a polygon is kept to
+  // its first 8000 points (the long form's partitions are not written).
   std::string p;
   for (int i = 0; i < n && i < 8000; ++i) {
     word(p, vdc(x[i]));
