@@ -63,6 +63,12 @@ module zantor
     end subroutine bmpmod
     subroutine center()
     end subroutine center
+    subroutine cgmpic(cname)
+      character(len=*), intent(in) :: cname
+    end subroutine cgmpic
+    subroutine cgmver(n)
+      integer, intent(in) :: n
+    end subroutine cgmver
     subroutine chacod(copt)
       character(len=*), intent(in) :: copt
     end subroutine chacod
@@ -176,6 +182,10 @@ module zantor
     function getver() result(res)
       real :: res
     end function getver
+    subroutine gifmod(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine gifmod
     subroutine gothic()
     end subroutine gothic
     subroutine grid(ix, iy)
@@ -194,6 +204,10 @@ module zantor
     subroutine hname(n)
       integer, intent(in) :: n
     end subroutine hname
+    subroutine hpgmod(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine hpgmod
     subroutine hsymbl(n)
       integer, intent(in) :: n
     end subroutine hsymbl
@@ -568,6 +582,11 @@ module zantor
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: cax
     end subroutine ticpos
+    subroutine tifmod(n, cunit, ckey)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: cunit
+      character(len=*), intent(in) :: ckey
+    end subroutine tifmod
     subroutine timopt()
     end subroutine timopt
     subroutine titjus(copt)
@@ -613,6 +632,10 @@ module zantor
       integer, intent(in) :: nw
       integer, intent(in) :: nh
     end subroutine winsiz
+    subroutine wmfmod(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine wmfmod
     subroutine wpixel(ix, iy, iclr)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
@@ -649,6 +672,14 @@ module zantor
     subroutine zanini()
     end subroutine zanini
   end interface
+  interface cgmbgd
+    subroutine cgmbgd(xr, xg, xb)
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+    end subroutine cgmbgd
+    module procedure cgmbgd_r8
+  end interface cgmbgd
   interface chaang
     subroutine chaang(x)
       real, intent(in) :: x
@@ -969,6 +1000,12 @@ module zantor
     module procedure yposn_r8
   end interface yposn
 contains
+  subroutine cgmbgd_r8(xr, xg, xb)
+    real(8), intent(in) :: xr
+    real(8), intent(in) :: xg
+    real(8), intent(in) :: xb
+    call cgmbgd(real(xr), real(xg), real(xb))
+  end subroutine cgmbgd_r8
   subroutine chaang_r8(x)
     real(8), intent(in) :: x
     call chaang(real(x))

@@ -9,6 +9,7 @@
 #include "axes/label_fields.h"
 #include "axes/title_fields.h"
 #include "core/core_fields.h"
+#include "devices/cgm/cgm_fields.h"
 #include "devices/device_fields.h"
 #include "devices/postscript/ps_fields.h"
 #include "draw/colour_fields.h"
@@ -23,6 +24,7 @@ namespace zantor {
 struct Zanglb : CoreFields,
                 PageFields,
                 DeviceFields,
+                CgmFields,
                 LineFields,
                 ColourFields,
                 FillFields,

@@ -9,7 +9,10 @@
 #include "core/format.h"
 #include "core/state.h"
 #include "core/warnings.h"
+#include "devices/cgm/cgm_device.h"
 #include "devices/files.h"
+#include "devices/hpgl/hpgl_device.h"
+#include "devices/wmf/wmf_device.h"
 #include "devices/java/java_device.h"
 #include "devices/metafile/gksl.h"
 #include "devices/plot_file.h"
@@ -29,7 +32,8 @@ double clipCornerX = 0, clipCornerY = 0;  // first corner of op 16
 // its missing TIFF and GIF files itself).
 bool hasWriter(int code) {
   return factoryOverride || code == 201 || code == 701 || (code >= 501 && code <= 504) ||
-         (code >= 601 && code <= 607);
+         (code >= 601 && code <= 607) || code == 211 || code == 221 ||
+         (code >= 401 && code <= 405);
 }
 
 // The writer of formats that this build cannot write yet: the program runs
@@ -52,6 +56,9 @@ std::unique_ptr<Device> makeDevice(int code) {
   if (code == 701) return std::make_unique<JavaDevice>();
   if (code >= 601 && code <= 607) return std::make_unique<RasterDevice>(code);
   if (code >= 501 && code <= 504) return std::make_unique<PostScriptDevice>(code);
+  if (code == 211) return std::make_unique<CgmDevice>();
+  if (code == 221) return std::make_unique<WmfDevice>();
+  if (code >= 401 && code <= 405) return std::make_unique<HpglDevice>();
   return std::make_unique<NullDevice>();
 }
 

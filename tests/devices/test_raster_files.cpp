@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -67,6 +68,24 @@ Png decodePng(const std::string& f) {
                        idat.size()),
             Z_OK);
   EXPECT_EQ(size, p.raw.size());
+  // Undo the row filters (None, Sub, Up, Average, Paeth) in place; the
+  // filter bytes stay, set to 0, so rows keep their layout.
+  const std::size_t bpp = p.colourType == 2 ? 3 : 1, n = rowBytes - 1;
+  for (std::size_t y = 0; y < p.height && size == p.raw.size(); ++y) {
+    uint8_t* r = p.raw.data() + y * rowBytes;
+    const uint8_t* up = y > 0 ? r - rowBytes : nullptr;
+    const int type = r[0];
+    EXPECT_LE(type, 4);
+    for (std::size_t i = 1; i <= n; ++i) {
+      const int a = i > bpp ? r[i - bpp] : 0, b = up ? up[i] : 0;
+      const int c = up && i > bpp ? up[i - bpp] : 0;
+      const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
+      const int paeth = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+      const int add[5] = {0, a, b, (a + b) / 2, paeth};
+      r[i] = uint8_t(r[i] + add[type <= 4 ? type : 0]);
+    }
+    r[0] = 0;
+  }
   return p;
 }
 

@@ -20,12 +20,29 @@ int GkslDevice::start() {
 void GkslDevice::point(double x, double y, int pen) {
   // Two fields per point, millions of points: format without allocating.
   FieldBuf field;
+  if (pending_) {
+    qqsbuf(" 5.0000000");
+    qqsbuf(fmtFTo(field, colour_.r / 255.0, 10, 7));
+    qqsbuf(fmtFTo(field, colour_.g / 255.0, 10, 7));
+    qqsbuf(fmtFTo(field, colour_.b / 255.0, 10, 7));
+    recorded_ = colour_;
+    pending_ = false;
+  }
   qqsbuf(fmtFTo(field, x, 10, 7));
   qqsbuf(fmtFTo(field, y, 10, 7));
   if (pen != pen_) {
     qqsbuf(pen == 2 ? " 2.0000000" : " 3.0000000");
     pen_ = pen;
   }
+}
+
+void GkslDevice::colour(Rgb rgb, int32_t) {
+  colour_ = rgb;
+  if (!started_) {
+    started_ = true;
+    recorded_ = rgb;
+  }
+  pending_ = rgb.r != recorded_.r || rgb.g != recorded_.g || rgb.b != recorded_.b;
 }
 
 int GkslDevice::finish() {

@@ -8,6 +8,7 @@
 
 #include "core/format.h"
 #include "devices/raster/image_files.h"
+#include "devices/little_endian.h"
 #include "devices/raster/raster.h"
 
 namespace zantor {
@@ -23,14 +24,8 @@ bool allocate(std::vector<uint8_t>& v, uint64_t n) {
   }
 }
 
-void put16(std::vector<uint8_t>& v, uint32_t x) {
-  v.push_back(uint8_t(x));
-  v.push_back(uint8_t(x >> 8));
-}
-void put32(std::vector<uint8_t>& v, uint32_t x) {
-  put16(v, x & 0xFFFF);
-  put16(v, x >> 16);
-}
+void put16(std::vector<uint8_t>& v, uint32_t x) { putLe16(v, x); }
+void put32(std::vector<uint8_t>& v, uint32_t x) { putLe32(v, x); }
 
 }  // namespace
 

@@ -20,7 +20,15 @@ int RasterContext::qqvini(int width, int height, bool trueColour, bool reverse) 
   // Both factors are below 2^31, so the product cannot wrap in 64 bits.
   const uint64_t total = row * uint64_t(height);
   if (total > kMaxBytes) return 1;
-  auto* p = static_cast<uint8_t*>(std::calloc(total, 1));
+  uint8_t* p = nullptr;
+  if (spare_ && spareBytes_ == total) {
+    p = spare_.release();
+    std::memset(p, 0, std::size_t(total));
+  } else {
+    spare_.reset();
+    p = static_cast<uint8_t*>(std::calloc(total, 1));
+  }
+  spareBytes_ = 0;
   if (p == nullptr) return 1;
   pixels_.reset(p);
   width_ = width;
@@ -43,6 +51,12 @@ int RasterContext::qqvini(int width, int height, bool trueColour, bool reverse) 
 }
 
 void RasterContext::qqvfin() {
+  // Up to 64 MB stay allocated as the spare of the next picture.
+  const uint64_t bytes = uint64_t(rowBytes_) * uint64_t(height_);
+  if (pixels_ && bytes <= (uint64_t{64} << 20)) {
+    spare_ = std::move(pixels_);
+    spareBytes_ = bytes;
+  }
   pixels_.reset();
   width_ = height_ = 0;
   rowBytes_ = 0;

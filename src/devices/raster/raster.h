@@ -135,6 +135,10 @@ class RasterContext {
   void fillPolygon(const double* x, const double* y, int n, int& status);
 
   std::unique_ptr<uint8_t, FreeDeleter> pixels_;
+  // The last released framebuffer, kept for a following picture of the
+  // same size (a program writing many plots allocates once).
+  std::unique_ptr<uint8_t, FreeDeleter> spare_;
+  uint64_t spareBytes_ = 0;
   int width_ = 0, height_ = 0;
   std::size_t rowBytes_ = 0;
   bool trueColour_ = false;

@@ -1,11 +1,14 @@
 #include "devices/raster/raster_device.h"
 
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "core/state.h"
 #include "core/warnings.h"
 #include "devices/files.h"
+#include "devices/gif/gif_writer.h"
+#include "devices/tiff/tiff_writer.h"
 #include "devices/raster/image_files.h"
 #include "devices/raster/raster.h"
 
@@ -131,13 +134,6 @@ int RasterDevice::finish() {
     return 0;
   }
   const int kind = code_ - 600;
-  if (kind == 1 || kind == 7) {
-    // TIFF and GIF writers are not part of this build: no file is written.
-    qqerror(40, kind == 1 ? "TIFF files are not available yet"
-                          : "GIF files are not available yet");
-    r.qqvfin();
-    return 0;
-  }
   const std::string path = g.cfil.str();
   std::unique_ptr<Sink> out = openSink(path);
   const ImageSource src = rasterSource(r);
@@ -148,12 +144,25 @@ int RasterDevice::finish() {
       status = s == 0 ? kImageOk : s == 2 ? kImageMemory : kImageIo;
       break;
     }
+    case 1: status = writeTiff(*out, src, g.itifrs, g.itifmd); break;
     case 4: status = writePng(*out, src, g.ipngtr == 1); break;
+    case 7: {
+      // The background of an indexed picture is its colour index; a
+      // true-colour picture has the blank raster's colour, found again in
+      // the quantised palette.
+      const bool explicitBg = (uint32_t(g.nbgclr) >> 24) == 1;
+      const uint32_t blank = g.inoers == 2 ? 0xFFFFFFu : 0u;
+      status = writeGif(*out, src, explicitBg ? 0 : g.nbgclr & 255, g.igiftr == 1,
+                        src.rgb ? int64_t(blank) : -1);
+      break;
+    }
     case 5: status = writePpm(*out, src); break;
     case 6: status = writeBmp(*out, src, g.ibmprs); break;
     default: break;
   }
   if (!out->close() && status == 0) status = kImageIo;
+  // A file the writer could not finish is unreadable: it is removed.
+  if (status != 0 && !sinkFactory) std::remove(path.c_str());
   r.qqvfin();
   if (status == kImageIo) warnin(36);
   else if (status == kImageMemory) warnin(53);

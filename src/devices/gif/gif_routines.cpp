@@ -1,0 +1,15 @@
+// gifmod: transparency of GIF files.
+#include "core/api.h"
+#include "core/args.h"
+#include "core/keywords.h"
+#include "core/levels.h"
+#include "core/state.h"
+
+using namespace zantor;
+
+ZANTOR_API void gifmod_(const char* copt, const char* ckey, size_t copt_len, size_t ckey_len) {
+  if (jqqlev(0, 0, "GIFMOD") != 0) return;
+  if (jqqind("TRAN", 1, trimmedArg(ckey, ckey_len)) == 0) return;
+  const int k = jqqind("OFF +ON  ", 2, trimmedArg(copt, copt_len));
+  if (k != 0) zanglb.igiftr = k - 1;
+}
