@@ -112,10 +112,89 @@ module zantor
     end subroutine color
     subroutine complx()
     end subroutine complx
+    subroutine conang(ang)
+      real, intent(in) :: ang
+    end subroutine conang
+    subroutine conclr(nray, n)
+      integer, intent(in) :: nray(*)
+      integer, intent(in) :: n
+    end subroutine conclr
+    subroutine concrv(xray, yray, n, zlev)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: zlev
+    end subroutine concrv
+    subroutine congap(xfac)
+      real, intent(in) :: xfac
+    end subroutine congap
+    subroutine conlab(cstr)
+      character(len=*), intent(in) :: cstr
+    end subroutine conlab
+    subroutine conmat(zmat, n, m, zlev)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: m
+      real, intent(in) :: zlev
+    end subroutine conmat
+    subroutine conmod(xfac, xquot)
+      real, intent(in) :: xfac
+      real, intent(in) :: xquot
+    end subroutine conmod
     subroutine connpt(x, y)
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine connpt
+    subroutine conpts(xray, n, yray, m, zmat, zlev, xpts, ypts, maxpts, nray, maxcrv, ncurvs)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+      real, intent(in) :: zlev
+      real, intent(inout) :: xpts(*)
+      real, intent(inout) :: ypts(*)
+      integer, intent(in) :: maxpts
+      integer, intent(inout) :: nray(*)
+      integer, intent(in) :: maxcrv
+      integer, intent(inout) :: ncurvs
+    end subroutine conpts
+    subroutine conshd(xray, n, yray, m, zmat, zlvray, nlev)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+      real, intent(in) :: zlvray(*)
+      integer, intent(in) :: nlev
+    end subroutine conshd
+    subroutine contri(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri, zlev)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: i1ray(*)
+      integer, intent(in) :: i2ray(*)
+      integer, intent(in) :: i3ray(*)
+      integer, intent(in) :: ntri
+      real, intent(in) :: zlev
+    end subroutine contri
+    subroutine contur(xray, n, yray, m, zmat, zlev)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+      real, intent(in) :: zlev
+    end subroutine contur
+    subroutine contur2(xmat, ymat, zmat, n, m, zlev)
+      real, intent(in) :: xmat(*)
+      real, intent(in) :: ymat(*)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: m
+      real, intent(in) :: zlev
+    end subroutine contur2
     subroutine cross()
     end subroutine cross
     subroutine curve(xray, yray, n)
@@ -292,6 +371,10 @@ module zantor
       real, intent(in) :: xg
       real, intent(in) :: xb
     end function intrgb
+    subroutine labclr(ic, copt)
+      integer, intent(in) :: ic
+      character(len=*), intent(in) :: copt
+    end subroutine labclr
     subroutine labdig(n, cax)
       integer, intent(in) :: n
       character(len=*), intent(in) :: cax
@@ -683,6 +766,10 @@ module zantor
     subroutine shdfac(xfac)
       real, intent(in) :: xfac
     end subroutine shdfac
+    subroutine shdmod(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine shdmod
     subroutine shdpat(ipat)
       integer, intent(in) :: ipat
     end subroutine shdpat
