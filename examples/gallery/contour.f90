@@ -45,7 +45,7 @@ contains
 
     call pagera
     call height(40)
-    call messag('Contour lines: labels along and across the lines, thick lines, triangles', 200, 80)
+    call messag('Contour lines: labels, thick lines, triangles', 200, 80)
     call height(24)
 
     ! Left: coloured levels with numeric labels along the lines.

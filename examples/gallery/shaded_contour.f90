@@ -39,8 +39,7 @@ contains
 
     call pagera
     call height(40)
-    call messag('Shaded contours: cell method (left), polygons with holes and islands (right)', &
-                150, 80)
+    call messag('Shaded contours: cells (left), polygons with holes (right)', 150, 80)
     call height(24)
 
     ! Left: cell method, colours of the rainbow scale, contour lines on top.
