@@ -111,6 +111,13 @@ module zantor
     end subroutine color
     subroutine complx()
     end subroutine complx
+    subroutine conclr(nray, n)
+      integer, intent(in) :: nray(*)
+      integer, intent(in) :: n
+    end subroutine conclr
+    subroutine conlab(cstr)
+      character(len=*), intent(in) :: cstr
+    end subroutine conlab
     subroutine cross()
     end subroutine cross
     subroutine dash()
@@ -233,6 +240,10 @@ module zantor
     end subroutine incmrk
     subroutine intax()
     end subroutine intax
+    subroutine labclr(ic, copt)
+      integer, intent(in) :: ic
+      character(len=*), intent(in) :: copt
+    end subroutine labclr
     subroutine labdig(n, cax)
       integer, intent(in) :: n
       character(len=*), intent(in) :: cax
@@ -529,6 +540,10 @@ module zantor
     end subroutine setvlt
     subroutine shdcha()
     end subroutine shdcha
+    subroutine shdmod(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine shdmod
     subroutine shdpat(ipat)
       integer, intent(in) :: ipat
     end subroutine shdpat
@@ -698,6 +713,43 @@ module zantor
     end subroutine chawth
     module procedure chawth_r8
   end interface chawth
+  interface conang
+    subroutine conang(ang)
+      real, intent(in) :: ang
+    end subroutine conang
+    module procedure conang_r8
+  end interface conang
+  interface concrv
+    subroutine concrv(xray, yray, n, zlev)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: zlev
+    end subroutine concrv
+    module procedure concrv_r8
+  end interface concrv
+  interface congap
+    subroutine congap(xfac)
+      real, intent(in) :: xfac
+    end subroutine congap
+    module procedure congap_r8
+  end interface congap
+  interface conmat
+    subroutine conmat(zmat, n, m, zlev)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: m
+      real, intent(in) :: zlev
+    end subroutine conmat
+    module procedure conmat_r8
+  end interface conmat
+  interface conmod
+    subroutine conmod(xfac, xquot)
+      real, intent(in) :: xfac
+      real, intent(in) :: xquot
+    end subroutine conmod
+    module procedure conmod_r8
+  end interface conmod
   interface connpt
     subroutine connpt(x, y)
       real, intent(in) :: x
@@ -705,6 +757,71 @@ module zantor
     end subroutine connpt
     module procedure connpt_r8
   end interface connpt
+  interface conpts
+    subroutine conpts(xray, n, yray, m, zmat, zlev, xpts, ypts, maxpts, nray, maxcrv, ncurvs)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+      real, intent(in) :: zlev
+      real, intent(inout) :: xpts(*)
+      real, intent(inout) :: ypts(*)
+      integer, intent(in) :: maxpts
+      integer, intent(inout) :: nray(*)
+      integer, intent(in) :: maxcrv
+      integer, intent(inout) :: ncurvs
+    end subroutine conpts
+    module procedure conpts_r8
+  end interface conpts
+  interface conshd
+    subroutine conshd(xray, n, yray, m, zmat, zlvray, nlev)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+      real, intent(in) :: zlvray(*)
+      integer, intent(in) :: nlev
+    end subroutine conshd
+    module procedure conshd_r8
+  end interface conshd
+  interface contri
+    subroutine contri(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri, zlev)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: i1ray(*)
+      integer, intent(in) :: i2ray(*)
+      integer, intent(in) :: i3ray(*)
+      integer, intent(in) :: ntri
+      real, intent(in) :: zlev
+    end subroutine contri
+    module procedure contri_r8
+  end interface contri
+  interface contur
+    subroutine contur(xray, n, yray, m, zmat, zlev)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+      real, intent(in) :: zlev
+    end subroutine contur
+    module procedure contur_r8
+  end interface contur
+  interface contur2
+    subroutine contur2(xmat, ymat, zmat, n, m, zlev)
+      real, intent(in) :: xmat(*)
+      real, intent(in) :: ymat(*)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: m
+      real, intent(in) :: zlev
+    end subroutine contur2
+    module procedure contur2_r8
+  end interface contur2
   interface curve
     subroutine curve(xray, yray, n)
       real, intent(in) :: xray(*)
@@ -1018,11 +1135,100 @@ contains
     real(8), intent(in) :: x
     call chawth(real(x))
   end subroutine chawth_r8
+  subroutine conang_r8(ang)
+    real(8), intent(in) :: ang
+    call conang(real(ang))
+  end subroutine conang_r8
+  subroutine concrv_r8(xray, yray, n, zlev)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: n
+    real(8), intent(in) :: zlev
+    call concrv(real(xray), real(yray), n, real(zlev))
+  end subroutine concrv_r8
+  subroutine congap_r8(xfac)
+    real(8), intent(in) :: xfac
+    call congap(real(xfac))
+  end subroutine congap_r8
+  subroutine conmat_r8(zmat, n, m, zlev)
+    real(8), intent(in) :: zmat(:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    real(8), intent(in) :: zlev
+    call conmat(real(zmat), n, m, real(zlev))
+  end subroutine conmat_r8
+  subroutine conmod_r8(xfac, xquot)
+    real(8), intent(in) :: xfac
+    real(8), intent(in) :: xquot
+    call conmod(real(xfac), real(xquot))
+  end subroutine conmod_r8
   subroutine connpt_r8(x, y)
     real(8), intent(in) :: x
     real(8), intent(in) :: y
     call connpt(real(x), real(y))
   end subroutine connpt_r8
+  subroutine conpts_r8(xray, n, yray, m, zmat, zlev, xpts, ypts, maxpts, nray, maxcrv, ncurvs)
+    real(8), intent(in) :: xray(:)
+    integer, intent(in) :: n
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: m
+    real(8), intent(in) :: zmat(:)
+    real(8), intent(in) :: zlev
+    real(8), intent(inout) :: xpts(:)
+    real(8), intent(inout) :: ypts(:)
+    integer, intent(in) :: maxpts
+    integer, intent(inout) :: nray(*)
+    integer, intent(in) :: maxcrv
+    integer, intent(inout) :: ncurvs
+    real, allocatable :: t_xpts(:)
+    real, allocatable :: t_ypts(:)
+    t_xpts = real(xpts)
+    t_ypts = real(ypts)
+    call conpts(real(xray), n, real(yray), m, real(zmat), real(zlev), t_xpts, t_ypts, maxpts, &
+        nray, maxcrv, ncurvs)
+    xpts = t_xpts
+    ypts = t_ypts
+  end subroutine conpts_r8
+  subroutine conshd_r8(xray, n, yray, m, zmat, zlvray, nlev)
+    real(8), intent(in) :: xray(:)
+    integer, intent(in) :: n
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: m
+    real(8), intent(in) :: zmat(:)
+    real(8), intent(in) :: zlvray(:)
+    integer, intent(in) :: nlev
+    call conshd(real(xray), n, real(yray), m, real(zmat), real(zlvray), nlev)
+  end subroutine conshd_r8
+  subroutine contri_r8(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri, zlev)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    real(8), intent(in) :: zray(:)
+    integer, intent(in) :: n
+    integer, intent(in) :: i1ray(*)
+    integer, intent(in) :: i2ray(*)
+    integer, intent(in) :: i3ray(*)
+    integer, intent(in) :: ntri
+    real(8), intent(in) :: zlev
+    call contri(real(xray), real(yray), real(zray), n, i1ray, i2ray, i3ray, ntri, real(zlev))
+  end subroutine contri_r8
+  subroutine contur_r8(xray, n, yray, m, zmat, zlev)
+    real(8), intent(in) :: xray(:)
+    integer, intent(in) :: n
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: m
+    real(8), intent(in) :: zmat(:)
+    real(8), intent(in) :: zlev
+    call contur(real(xray), n, real(yray), m, real(zmat), real(zlev))
+  end subroutine contur_r8
+  subroutine contur2_r8(xmat, ymat, zmat, n, m, zlev)
+    real(8), intent(in) :: xmat(:)
+    real(8), intent(in) :: ymat(:)
+    real(8), intent(in) :: zmat(:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    real(8), intent(in) :: zlev
+    call contur2(real(xmat), real(ymat), real(zmat), n, m, real(zlev))
+  end subroutine contur2_r8
   subroutine curve_r8(xray, yray, n)
     real(8), intent(in) :: xray(:)
     real(8), intent(in) :: yray(:)

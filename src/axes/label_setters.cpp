@@ -3,6 +3,7 @@
 #include <string>
 
 #include "axes/axis_string.h"
+#include "contour/contour_settings.h"
 #include "core/api.h"
 #include "core/args.h"
 #include "core/keywords.h"
@@ -54,6 +55,7 @@ using namespace zantor;
 
 ZANTOR_API void labels_(const char* copt, const char* cax, size_t lopt, size_t lax) {
   chkini("LABELS");
+  if (isContourKey(trimmedArg(cax, lax))) return setContourLabelMode(arg(copt, lopt));
   const int i = jqqind("NONE+FLOA+EXP +LOG +CLOG+ELOG+MAP +DMAP+LMAP+TIME+HOUR+SECO+MYLA+FEXP+"
                        "DATE+MAPN+XEXP", 17, arg(copt, lopt));
   if (i == 0) return;
@@ -64,6 +66,10 @@ ZANTOR_API void labels_(const char* copt, const char* cax, size_t lopt, size_t l
 }
 
 ZANTOR_API void labtyp_(const char* copt, const char* cax, size_t lopt, size_t lax) {
+  if (isContourKey(trimmedArg(cax, lax))) {
+    chkini("LABTYP");
+    return setContourLabelType(arg(copt, lopt));
+  }
   setKeyword("LABTYP", "HORI+VERT", 2, zanglb.ixlabt, arg(copt, lopt), trimmedArg(cax, lax));
 }
 
@@ -77,6 +83,10 @@ ZANTOR_API void labjus_(const char* copt, const char* cax, size_t lopt, size_t l
 }
 
 ZANTOR_API void labdis_(const int32_t* n, const char* cax, size_t lax) {
+  if (isContourKey(trimmedArg(cax, lax))) {
+    chkini("LABDIS");
+    return setContourLabelDistance(*n);
+  }
   setDistance("LABDIS", *n, zanglb.nnumx, trimmedArg(cax, lax));
 }
 

@@ -8,6 +8,7 @@
 #include "axes/tick_fields.h"
 #include "axes/label_fields.h"
 #include "axes/title_fields.h"
+#include "contour/contour_fields.h"
 #include "core/core_fields.h"
 #include "devices/cgm/cgm_fields.h"
 #include "devices/device_fields.h"
@@ -36,7 +37,8 @@ struct Zanglb : CoreFields,
                 LabelFields,
                 LegendFields,
                 TitleFields,
-                CurveFields {};
+                CurveFields,
+                ContourFields {};
 
 extern Zanglb zanglb;
 

@@ -6,6 +6,7 @@
 // width), the core does the work in software.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 namespace zantor {
 
@@ -55,6 +56,12 @@ class Device {
 
   // Filled polygon (even-odd rule) in the current colour, device units.
   virtual void fillPolygon(const double* /*x*/, const double* /*y*/, int /*n*/) {}
+  // Several closed rings filled together by the even-odd rule (holes and
+  // islands), ring k having counts[k] points, stored one after another.
+  // Writers that can fill several subpaths at once override it; the
+  // default joins the rings into one polygon through bridges to the first
+  // point that are walked twice and cancel.
+  virtual void fillRings(const double* x, const double* y, const int* counts, int nrings);
   // Axis-parallel rectangle with opposite corners, in the given colour.
   virtual void fillRect(double, double, double, double, Rgb) {}
 
@@ -68,5 +75,11 @@ class Device {
   // True when the writer wrote a plot file (for the protocol).
   virtual bool wroteFile() const { return true; }
 };
+
+// Joins rings (counts[k] points each) into one polygon for an even-odd
+// fill: after every further ring the outline returns to the first point,
+// so that each connecting edge is walked once in each direction.
+void joinRings(const double* x, const double* y, const int* counts, int nrings,
+               std::vector<double>& px, std::vector<double>& py);
 
 }  // namespace zantor

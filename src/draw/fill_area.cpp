@@ -115,6 +115,27 @@ void fillAbsolute(const double* x, const double* y, int n, const FillPattern& p)
   if (style != previousStyle) qqltyp(previousStyle);
 }
 
+void fillAbsoluteRings(const double* x, const double* y, const int* counts, int nrings,
+                       const FillPattern& p) {
+  qqstrk();
+  size_t total = 0;
+  for (int k = 0; k < nrings; ++k) total += static_cast<size_t>(std::max(counts[k], 0));
+  for (size_t i = 0; i < total; ++i)
+    if (!std::isfinite(x[i]) || !std::isfinite(y[i])) return;  // undefined shape: not drawn
+  if (!deviceFills(p)) {
+    std::vector<double> bx, by;
+    joinRings(x, y, counts, nrings, bx, by);
+    if (bx.size() >= 3) fillAbsolute(bx.data(), by.data(), static_cast<int>(bx.size()), p);
+    return;
+  }
+  devX.resize(total);
+  devY.resize(total);
+  for (size_t i = 0; i < total; ++i) deviceTransform(x[i], y[i], devX[i], devY[i]);
+  currentDevice()->fillRings(devX.data(), devY.data(), counts, nrings);
+  trim(devX);
+  trim(devY);
+}
+
 void dareaf(const float* x, const float* y, int n) {
   const Zanglb& g = zanglb;
   if (n < 2) return;

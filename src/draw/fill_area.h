@@ -22,6 +22,12 @@ FillPattern solidPattern();
 // current colour.  Polygons with NaN or infinite coordinates are ignored.
 void fillAbsolute(const double* x, const double* y, int n, const FillPattern& p);
 
+// Several rings (counts[k] points each, stored one after another) filled
+// together by the even-odd rule, so that holes stay open: one device call
+// where the device fills, else the rings joined into one hatched polygon.
+void fillAbsoluteRings(const double* x, const double* y, const int* counts, int nrings,
+                       const FillPattern& p);
+
 // areaf without the level check: page positions, n checked (2..1000000).
 void areaPlot(const int32_t* x, const int32_t* y, int32_t n);
 

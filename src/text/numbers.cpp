@@ -209,7 +209,8 @@ void setDigits(const char* routine, int32_t n, std::string_view cax) {
   const std::string k = upstr(cax);
   auto is = [&](const char* w) { return k.rfind(w, 0) == 0; };
   if (is("BAR") || is("CON") || is("PIE") || is("DAT") || is("PER")) {
-    if (n == -2) return warni1(2, n);  // automatic digits exist for axes only
+    // Automatic digits exist for axes and contour labels only.
+    if (n == -2 && !is("CON")) return warni1(2, n);
     if (is("BAR")) g.ndezbr = n;
     else if (is("CON")) g.ndezcr = n;
     else if (is("PIE")) g.ndzpnt = g.ndzdta = n;

@@ -183,6 +183,35 @@ void PostScriptDevice::fillPolygon(const double* x, const double* y, int n) {
   put("eofill ");
 }
 
+// One path of several subpaths: the first ring opens it with u, every
+// further ring closes the previous subpath and moves without newpath.
+void PostScriptDevice::fillRings(const double* x, const double* y, const int* counts, int nrings) {
+  if (x == nullptr || y == nullptr || nrings < 1) return;
+  flush();
+  int at = 0;
+  bool open = false;
+  for (int k = 0; k < nrings; ++k) {
+    const int n = counts[k];
+    if (n >= 3) {
+      const int64_t x0 = ps::roundUnit(x[at]), y0 = ps::roundUnit(y[at]);
+      if (!open) {
+        putPoint(x0, y0, " u ");
+      } else {
+        std::string s = "closepath ";
+        ps::appendInt(s, x0, 5);
+        s += " cm ";
+        ps::appendInt(s, y0, 5);
+        s += " cm moveto ";
+        put(s);
+      }
+      open = true;
+      for (int i = 1; i < n; ++i) putPoint(ps::roundUnit(x[at + i]), ps::roundUnit(y[at + i]), " d ");
+    }
+    at += n;
+  }
+  if (open) put("eofill ");
+}
+
 void PostScriptDevice::fillRect(double x1, double y1, double x2, double y2, Rgb rgb) {
   flush();
   std::string s;

@@ -84,6 +84,9 @@ class RasterContext {
   // qqvpol: even-odd polygon in the current colour; status 1 when a scan
   // line had more crossings than kept.
   void qqvpol(const double* x, const double* y, int n, int& status);
+  // Several rings filled together by the even-odd rule, with the scan
+  // rule of qqvpol; any number of crossings per scan line.
+  void fillRings(const double* x, const double* y, const int* counts, int nrings);
   // qqvftr: triangle with a colour value at each corner, shaded across.
   void qqvftr(const double* x, const double* y, const int32_t* colour);
   // qqvsym: marker symbol 0..23 of `size` pixels centred at (x, y).

@@ -114,6 +114,10 @@ void RasterDevice::fillPolygon(const double* x, const double* y, int n) {
   virtualRaster().qqvpol(x, y, n, status);
 }
 
+void RasterDevice::fillRings(const double* x, const double* y, const int* counts, int nrings) {
+  virtualRaster().fillRings(x, y, counts, nrings);
+}
+
 void RasterDevice::fillRect(double x1, double y1, double x2, double y2, Rgb rgb) {
   const int32_t value = int32_t(0x01000000u | uint32_t(rgb.b) << 16 | uint32_t(rgb.g) << 8 | rgb.r);
   virtualRaster().qqvfll(pixel(x1), pixel(y1), pixel(x2), pixel(y2), value);

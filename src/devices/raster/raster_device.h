@@ -32,6 +32,7 @@ class RasterDevice : public Device {
   void clipRect(double x1, double y1, double x2, double y2) override;
   void clipReset() override;
   void fillPolygon(const double* x, const double* y, int n) override;
+  void fillRings(const double* x, const double* y, const int* counts, int nrings) override;
   void fillRect(double x1, double y1, double x2, double y2, Rgb rgb) override;
   void erase() override;
   // Writes the file (issuing its warnings itself) and releases the raster,

@@ -1,0 +1,16 @@
+// The contour keys of the shared label setters (labels, labtyp, labdis
+// with "CON" or "CONT").
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+namespace zantor {
+
+// True when cax names contour labels ("CON", "CONT", any case).
+bool isContourKey(std::string_view cax);
+
+void setContourLabelMode(std::string_view copt);      // labels
+void setContourLabelType(std::string_view copt);      // labtyp
+void setContourLabelDistance(int32_t n);              // labdis
+
+}  // namespace zantor
