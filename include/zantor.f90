@@ -123,6 +123,11 @@ module zantor
       real, intent(in) :: yray(*)
       integer, intent(in) :: n
     end subroutine curve
+    subroutine curvmp(xray, yray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: n
+    end subroutine curvmp
     subroutine dash()
     end subroutine dash
     subroutine dashl()
@@ -228,10 +233,24 @@ module zantor
       real, intent(in) :: yorg
       real, intent(in) :: ystp
     end subroutine graf
+    subroutine grafmp(xa, xe, xorg, xstp, ya, ye, yor, ystp)
+      real, intent(in) :: xa
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+      real, intent(in) :: yor
+      real, intent(in) :: ystp
+    end subroutine grafmp
     subroutine grid(ix, iy)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
     end subroutine grid
+    subroutine gridmp(i, j)
+      integer, intent(in) :: i
+      integer, intent(in) :: j
+    end subroutine gridmp
     subroutine height(n)
       integer, intent(in) :: n
     end subroutine height
@@ -408,6 +427,38 @@ module zantor
     subroutine logtic(copt)
       character(len=*), intent(in) :: copt
     end subroutine logtic
+    subroutine mapbas(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine mapbas
+    subroutine mapfil(cfil, copt)
+      character(len=*), intent(in) :: cfil
+      character(len=*), intent(in) :: copt
+    end subroutine mapfil
+    subroutine maplab(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine maplab
+    subroutine maplev(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine maplev
+    subroutine mapmod(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine mapmod
+    subroutine mapopt(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine mapopt
+    subroutine mappol(xpol, ypol)
+      real, intent(in) :: xpol
+      real, intent(in) :: ypol
+    end subroutine mappol
+    subroutine mapref(ylower, yupper)
+      real, intent(in) :: ylower
+      real, intent(in) :: yupper
+    end subroutine mapref
+    subroutine mapsph(xrad)
+      real, intent(in) :: xrad
+    end subroutine mapsph
     subroutine marker(n)
       integer, intent(in) :: n
     end subroutine marker
@@ -553,6 +604,9 @@ module zantor
       integer, intent(in) :: npos
       integer, intent(inout) :: istat
     end subroutine posifl
+    subroutine projct(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine projct
     subroutine psfont(cfont)
       character(len=*), intent(in) :: cfont
     end subroutine psfont
@@ -662,6 +716,9 @@ module zantor
       character(len=*), intent(in) :: c
       character(len=*), intent(in) :: copt
     end subroutine setmix
+    subroutine setmpr(routine)
+      external :: routine
+    end subroutine setmpr
     subroutine setpag(copt)
       character(len=*), intent(in) :: copt
     end subroutine setpag
@@ -683,6 +740,9 @@ module zantor
     subroutine shdfac(xfac)
       real, intent(in) :: xfac
     end subroutine shdfac
+    subroutine shdmap(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine shdmap
     subroutine shdpat(ipat)
       integer, intent(in) :: ipat
     end subroutine shdpat
@@ -788,6 +848,8 @@ module zantor
       integer, intent(in) :: nw
       integer, intent(in) :: nh
     end subroutine winsiz
+    subroutine world()
+    end subroutine world
     subroutine wpixel(ix, iy, iclr)
       integer, intent(in) :: ix
       integer, intent(in) :: iy

@@ -13,6 +13,7 @@
 #include "draw/fill.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
+#include "maps/maps.h"
 #include "text/text_engine.h"
 
 namespace zantor {
@@ -50,6 +51,7 @@ void resall() {
   resetLegendDefaults();
   resetTitleDefaults();
   resetCurveDefaults();
+  resetMapDefaults();
 
   // 7. angle(0), height(u(36)) and shdpat(0) through their setters; the
   // angle and height join here with the text engine.
