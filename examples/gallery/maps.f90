@@ -45,16 +45,17 @@ contains
     call mapmod('INTE')
   end subroutine route
 
-  subroutine one_map(proj, nx, ny, xa, xe, ya, ye, xs, ys, name)
+  subroutine one_map(proj, nx, ny, xa, xe, ya, ye, yo, xs, ys, name)
     character(len=*), intent(in) :: proj, name
     integer, intent(in) :: nx, ny
-    real, intent(in) :: xa, xe, ya, ye, xs, ys
+    real, intent(in) :: xa, xe, ya, ye, yo, xs, ys
     call axspos(nx, ny)
     call axslen(1250, 800)
     call projct(proj)
     call labdig(-1, 'XY')
-    call grafmp(xa, xe, xa, xs, ya, ye, ya, ys)
+    call grafmp(xa, xe, xa, xs, ya, ye, yo, ys)
     call color('GREEN')
+    call shdpat(16)
     call shdmap('LAND')
     call color('FORE')
     call world
@@ -70,11 +71,11 @@ contains
   subroutine draw_page
     call pagera
     call height(28)
-    call one_map('MOLL', 180, 1000, -180., 180., -90., 90., 60., 30., 'Mollweide')
-    call one_map('MERC', 1600, 1000, -180., 180., -70., 80., 60., 30., 'Mercator')
+    call one_map('MOLL', 180, 1000, -180., 180., -90., 90., -90., 60., 30., 'Mollweide')
+    call one_map('MERC', 1600, 1000, -180., 180., -70., 80., -60., 60., 30., 'Mercator')
     call mappol(10., 45.)
-    call one_map('ORTH', 180, 2000, -180., 180., -90., 90., 30., 30., 'Orthographic')
-    call one_map('CONF', 1600, 2000, -20., 60., 25., 70., 20., 10., 'Lambert conformal conic')
+    call one_map('ORTH', 180, 2000, -180., 180., -90., 90., -90., 30., 30., 'Orthographic')
+    call one_map('CONF', 1600, 2000, -20., 60., 25., 70., 30., 20., 10., 'Lambert conformal conic')
   end subroutine draw_page
 
 end program maps

@@ -114,9 +114,12 @@ void drawFrameAndLabels() {
   if (code == 100) return;
   // Longitude labels.
   if (g.numx[0] != kLabNone) {
+    const bool fullTurn = std::fabs(std::fabs(g.xe - g.xa) - 360.0) < 1e-3;
     for (double v : labelValues(g.xa, g.xe, g.xorig, g.xstep, g.ixend[0])) {
       double x, y;
       if (g.imapcr == 1) {
+        // One label where the first and the last meridian coincide.
+        if (fullTurn && std::fabs(v - g.xe) < 1e-3) continue;
         // The farthest visible point of the meridian, labelled outside.
         double best = -1, bx = 0, by = 0;
         for (int k = 0; k <= 180; ++k) {
@@ -142,6 +145,8 @@ void drawFrameAndLabels() {
   if (g.numx[1] != kLabNone && g.imapcr == 0 && g.imaplb != 0) {
     for (double v : labelValues(g.ya, g.ye, g.yorig, g.ystep, g.ixend[1])) {
       if (v < -90 || v > 90) continue;
+      // The poles of world projections are points on the frame.
+      if (isWorldProjection(code) && std::fabs(v) > 89.999) continue;
       double x, y;
       if ((g.imaplb & 1) && mapToPlot(g.xa - gLon0, v, x, y)) labelAt(labelOf(1, v), x - dist, y, -1, 0);
       if ((g.imaplb & 2) && mapToPlot(g.xe - gLon0, v, x, y)) labelAt(labelOf(1, v), x + dist, y, 1, 0);
@@ -309,11 +314,13 @@ ZANTOR_API void grafmp_(const float* xa, const float* xe, const float* xor_, con
   if (g.imapcr == 1) {
     g.iazclp = 1;
   } else {
+    // A small margin keeps the frame, which touches the rectangle, whole.
+    const int m = 2 + std::abs(g.nlinwd) / 2;
     g.iclipp = 2;
-    g.nxclip = g.nxa;
-    g.nyclip = g.nya - g.nyl + 1;
-    g.nuclip = g.nxa + g.nxl - 1;
-    g.nvclip = g.nya;
+    g.nxclip = std::max(0, g.nxa - m);
+    g.nyclip = std::max(0, g.nya - g.nyl + 1 - m);
+    g.nuclip = std::min(g.nxres, g.nxa + g.nxl - 1 + m);
+    g.nvclip = std::min(g.nyres, g.nya + m);
   }
   g.nlev = 3;
 }

@@ -217,15 +217,26 @@ void MapPen::piece(double x1, double y1, double x2, double y2) {
     return;
   }
   double ax, ay, bx, by;
-  if (!mapToPlot(x1, y1, ax, ay) || !mapToPlot(x2, y2, bx, by)) {
+  // The start of a piece is usually the end of the previous one.
+  const bool joined = penDown_ && x1 == gx_ && y1 == gy_;
+  if (joined) {
+    ax = px_;
+    ay = py_;
+  } else if (!mapToPlot(x1, y1, ax, ay)) {
     penDown_ = false;
     return;
   }
-  if (!penDown_ || ax != px_ || ay != py_) strtqq(static_cast<float>(ax), static_cast<float>(ay));
+  if (!mapToPlot(x2, y2, bx, by)) {
+    penDown_ = false;
+    return;
+  }
+  if (!joined) strtqq(static_cast<float>(ax), static_cast<float>(ay));
   connqq(static_cast<float>(bx), static_cast<float>(by));
   penDown_ = true;
   px_ = bx;
   py_ = by;
+  gx_ = x2;
+  gy_ = y2;
 }
 
 void drawMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine) {
@@ -341,6 +352,8 @@ ZANTOR_API void curvmp_(const float* xray, const float* yray, const int32_t* n) 
       double r = lon[k] - lon0;
       if (!w.active || r < w.x1 || r > w.x2) r = wrap180(r);
       if (w.active && (r < w.x1 || r > w.x2 || lat[k] < w.y1 || lat[k] > w.y2)) continue;
+      if (isAzimuthal(g.iprojt) && centreDistance(mapProjection(), r, lat[k]) > g.xazird + 1e-6)
+        continue;  // beyond the region shown (the far side of the globe)
       double x, y;
       if (mapToPlot(r, lat[k], x, y))
         drawSymbol(g.nsym, static_cast<float>(x), static_cast<float>(y), static_cast<float>(g.nhsym), 0.0f);
@@ -365,13 +378,20 @@ ZANTOR_API void gridmp_(const int32_t* i, const int32_t* j) {
     return v;
   };
   const bool circle = g.imapcr == 1;
+  // Lines on the edges of the range would only repeat the frame.
+  const bool framed = g.nfra != 0 && g.inogr == 0 && !circle && mapWindow().active;
+  auto onEdge = [framed](double v, double a, double b) {
+    return framed && (std::fabs(v - a) < 1e-4 || std::fabs(v - b) < 1e-4);
+  };
   for (double x : positions(x1, x2, g.xorig, g.xstep / *i)) {
+    if (onEdge(x, x1, x2)) continue;
     MapPen pen(1);
     pen.move(x - lon0, y1);
     pen.draw(x - lon0, y2);
   }
   for (double y : positions(y1, y2, g.yorig, g.ystep / *j)) {
     if (circle && std::fabs(std::fabs(y) - 90) < 1e-6) continue;
+    if (onEdge(y, y1, y2)) continue;
     MapPen pen(1);
     pen.move(x1 - lon0, y);
     pen.draw(x2 - lon0, y);

@@ -49,6 +49,7 @@ class MapPen {
   double lx_ = 0, ly_ = 0;    // last geographic point
   bool penDown_ = false;      // the pipeline's pen is at (px_, py_)
   double px_ = 0, py_ = 0;
+  double gx_ = 0, gy_ = 0;    // geographic point of (px_, py_)
 };
 
 // Draws a polyline of absolute longitudes and latitudes (degrees) once for
