@@ -146,6 +146,24 @@ void fillPlane(const std::vector<double>& px, const std::vector<double>& py) {
   dareaf(fx.data(), fy.data(), static_cast<int>(fx.size()));
 }
 
+// Cuts a piece of an azimuthal map to the region shown (angular distance
+// up to xazird from the centre); false when nothing is left.
+bool cutToRegion(double& x1, double& y1, double& x2, double& y2) {
+  const Projection& p = mapProjection();
+  const double lim = std::min<double>(zanglb.xazird, p.s.code == 30 ? 85.0 * kRad : kPi);
+  const bool in1 = centreDistance(p, x1, y1) <= lim, in2 = centreDistance(p, x2, y2) <= lim;
+  if (in1 && in2) return true;
+  if (!in1 && !in2) return false;
+  // Bisection towards the edge of the region from the inner end.
+  double ix = in1 ? x1 : x2, iy = in1 ? y1 : y2, ox = in1 ? x2 : x1, oy = in1 ? y2 : y1;
+  for (int k = 0; k < 30; ++k) {
+    const double mx = 0.5 * (ix + ox), my = 0.5 * (iy + oy);
+    if (centreDistance(p, mx, my) <= lim) { ix = mx; iy = my; } else { ox = mx; oy = my; }
+  }
+  if (in1) { x2 = ix; y2 = iy; } else { x1 = ix; y1 = iy; }
+  return true;
+}
+
 }  // namespace
 
 void MapPen::move(double rlon, double lat) {
@@ -216,6 +234,10 @@ void MapPen::piece(double x1, double y1, double x2, double y2) {
     penDown_ = false;
     return;
   }
+  if (isAzimuthal(zanglb.iprojt) && !cutToRegion(x1, y1, x2, y2)) {
+    penDown_ = false;
+    return;
+  }
   double ax, ay, bx, by;
   // The start of a piece is usually the end of the previous one.
   const bool joined = penDown_ && x1 == gx_ && y1 == gy_;
@@ -229,6 +251,16 @@ void MapPen::piece(double x1, double y1, double x2, double y2) {
   if (!mapToPlot(x2, y2, bx, by)) {
     penDown_ = false;
     return;
+  }
+  // A piece of at most one degree that spans a large part of the map
+  // crosses a singularity of the projection (the horizon of a gnomonic
+  // map, the poles of a transverse Mercator): it is left out.
+  if (mode_ != 0) {
+    const Zanglb& g = zanglb;
+    if (std::hypot(bx - ax, by - ay) > 0.25 * std::max(g.nxl, g.nyl)) {
+      penDown_ = false;
+      return;
+    }
   }
   if (!joined) strtqq(static_cast<float>(ax), static_cast<float>(ay));
   connqq(static_cast<float>(bx), static_cast<float>(by));
