@@ -161,7 +161,10 @@ double mapCentralMeridian() { return gLon0; }
 
 GeoWindow mapWindow() {
   const Zanglb& g = zanglb;
-  GeoWindow w{g.xa - gLon0, g.xe - gLon0, std::max<double>(g.ya, -90), std::min<double>(g.ye, 90), false};
+  // CYLI shows latitudes beyond the poles (the mirrored repetition).
+  const bool linear = g.iprojt == 0;
+  GeoWindow w{g.xa - gLon0, g.xe - gLon0, linear ? g.ya : std::max<double>(g.ya, -90),
+              linear ? g.ye : std::min<double>(g.ye, 90), false};
   if (w.x1 > w.x2) std::swap(w.x1, w.x2);
   if (w.y1 > w.y2) std::swap(w.y1, w.y2);
   w.active = !isAzimuthal(g.iprojt) && g.iprojt != 100;

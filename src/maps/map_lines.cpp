@@ -164,6 +164,23 @@ bool cutToRegion(double& x1, double& y1, double& x2, double& y2) {
   return true;
 }
 
+// The latitude mappings of the repetition beyond the poles (CYLI maps
+// whose latitude range passes -90 or 90): the latitude itself when the
+// range overlaps -89.9..89.9, -y - 180 below the south pole, -y + 180
+// above the north pole.
+int latitudeMappings(double out[3]) {
+  const Zanglb& g = zanglb;
+  const double lo = std::min(g.ya, g.ye), hi = std::max(g.ya, g.ye);
+  int n = 0;
+  if (g.iprojt != 0 || (hi > -89.9 && lo < 89.9)) out[n++] = 0;
+  if (g.iprojt == 0 && lo <= -90.1) out[n++] = -180;
+  if (g.iprojt == 0 && hi >= 90.1) out[n++] = 180;
+  return n;
+}
+
+// Applies mapping m to latitude y.
+double mapLatitude(double m, double y) { return m == 0 ? y : -y + m; }
+
 }  // namespace
 
 void MapPen::move(double rlon, double lat) {
@@ -278,10 +295,14 @@ void drawMapPolyline(const double* lon, const double* lat, int n, int mode, bool
   auto flush = [&]() {
     if (rx.size() >= 2) {
       const auto [lo, hi] = std::minmax_element(rx.begin(), rx.end());
-      for (double s : shiftsFor(*lo, *hi, w)) {
-        MapPen pen(mode);
-        pen.move(rx[0] + s, ry[0]);
-        for (size_t i = 1; i < rx.size(); ++i) pen.draw(rx[i] + s, ry[i]);
+      double maps[3];
+      const int nm = latitudeMappings(maps);
+      for (int k = 0; k < nm; ++k) {
+        for (double s : shiftsFor(*lo, *hi, w)) {
+          MapPen pen(mode);
+          pen.move(rx[0] + s, mapLatitude(maps[k], ry[0]));
+          for (size_t i = 1; i < rx.size(); ++i) pen.draw(rx[i] + s, mapLatitude(maps[k], ry[i]));
+        }
       }
     }
     rx.clear();
@@ -329,9 +350,13 @@ void fillMapPolygon(const double* lon, const double* lat, int n) {
   const auto [lo, hi] = std::minmax_element(gx.begin(), gx.end());
   std::vector<double> cx, cy;
   if (!w.active) planeClip(cx, cy);
+  double maps[3];
+  const int nm = latitudeMappings(maps);
+  for (int k = 0; k < nm; ++k)
   for (double s : shiftsFor(*lo, *hi, w)) {
     std::vector<double> x(gx), y(gy);
     for (double& v : x) v += s;
+    for (double& v : y) v = mapLatitude(maps[k], v);
     if (w.active) {
       cutHalfPlane(x, y, -1, 0, -w.x1);
       cutHalfPlane(x, y, 1, 0, w.x2);

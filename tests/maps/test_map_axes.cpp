@@ -180,6 +180,23 @@ TEST_F(MapAxes, RepetitionBeyondTheDateLineAndBadPoints) {
   EXPECT_TRUE(newRuns().empty());
 }
 
+TEST_F(MapAxes, RepetitionBeyondTheSouthPole) {
+  // A CYLI map from -150 to 90 degrees of latitude shows the data once
+  // more mirrored below the pole: latitude -80 also at -(-80) - 180 = -100.
+  openMap("CYLI", -180, 180, -150, 90, false);
+  float x[2] = {0, 10}, y[2] = {-80, -80};
+  int32_t n = 2;
+  curvmp_(x, y, &n);
+  const auto pts = geoPoints(newRuns());
+  bool at80 = false, at100 = false;
+  for (auto [lon, lat] : pts) {
+    at80 = at80 || std::fabs(lat + 80) < 0.01;
+    at100 = at100 || std::fabs(lat + 100) < 0.01;
+  }
+  EXPECT_TRUE(at80);
+  EXPECT_TRUE(at100);
+}
+
 TEST_F(MapAxes, BuiltinCoastPassesTheCapesAndStaysOffTheOcean) {
   openMap("CYLI", -180, 180, -90, 90, false);
   world_();
