@@ -167,6 +167,17 @@ TEST_F(MapFileTest, InstalledLowResolutionShorelines) {
   call(mapbas_, "GSHL");
   world_();
   EXPECT_GT(newRuns().size(), 50u);
+  // shdmap fills the land of the file, and its sea (the map area first).
+  int32_t solid = 16;
+  shdpat_(&solid);
+  mark();
+  // (The trace device has no device fill: solid areas arrive as lines.)
+  call(shdmap_, "GSHL");
+  const size_t land = newRuns().size();
+  EXPECT_GT(land, 100u);
+  mark();
+  call(shdmap_, "LSEA");
+  EXPECT_GT(newRuns().size(), land);  // the whole map area, then the land
   // Rivers are not installed: the open error names the river file.
   mark();
   call(maplev_, "RIVE");
