@@ -43,3 +43,8 @@ foreach(pc zantor zantor-fortran)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/${pc}.pc.in ${PROJECT_BINARY_DIR}/${pc}.pc @ONLY)
   install(FILES ${PROJECT_BINARY_DIR}/${pc}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endforeach()
+
+# The low-resolution shoreline file (map base "GSHL"), written by the build
+# from the built-in map.
+install(FILES ${PROJECT_BINARY_DIR}/tests/install/map/gshhs_l.b
+        DESTINATION ${ZANTOR_DATADIR}/map OPTIONAL)

@@ -199,6 +199,10 @@ module zantor
       integer, intent(in) :: ix
       integer, intent(in) :: iy
     end subroutine grid
+    subroutine gridmp(i, j)
+      integer, intent(in) :: i
+      integer, intent(in) :: j
+    end subroutine gridmp
     subroutine height(n)
       integer, intent(in) :: n
     end subroutine height
@@ -345,6 +349,27 @@ module zantor
     subroutine logtic(copt)
       character(len=*), intent(in) :: copt
     end subroutine logtic
+    subroutine mapbas(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine mapbas
+    subroutine mapfil(cfil, copt)
+      character(len=*), intent(in) :: cfil
+      character(len=*), intent(in) :: copt
+    end subroutine mapfil
+    subroutine maplab(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine maplab
+    subroutine maplev(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine maplev
+    subroutine mapmod(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine mapmod
+    subroutine mapopt(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine mapopt
     subroutine marker(n)
       integer, intent(in) :: n
     end subroutine marker
@@ -462,6 +487,9 @@ module zantor
       integer, intent(in) :: npos
       integer, intent(inout) :: istat
     end subroutine posifl
+    subroutine projct(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine projct
     subroutine psfont(cfont)
       character(len=*), intent(in) :: cfont
     end subroutine psfont
@@ -532,6 +560,9 @@ module zantor
       character(len=*), intent(in) :: c
       character(len=*), intent(in) :: copt
     end subroutine setmix
+    subroutine setmpr(routine)
+      external :: routine
+    end subroutine setmpr
     subroutine setpag(copt)
       character(len=*), intent(in) :: copt
     end subroutine setpag
@@ -540,6 +571,9 @@ module zantor
     end subroutine setvlt
     subroutine shdcha()
     end subroutine shdcha
+    subroutine shdmap(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine shdmap
     subroutine shdmod(copt, ckey)
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: ckey
@@ -651,6 +685,8 @@ module zantor
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: ckey
     end subroutine wmfmod
+    subroutine world()
+    end subroutine world
     subroutine wpixel(ix, iy, iclr)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
@@ -830,6 +866,14 @@ module zantor
     end subroutine curve
     module procedure curve_r8
   end interface curve
+  interface curvmp
+    subroutine curvmp(xray, yray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: n
+    end subroutine curvmp
+    module procedure curvmp_r8
+  end interface curvmp
   interface errbar
     subroutine errbar(xray, yray, e1ray, e2ray, n)
       real, intent(in) :: xray(*)
@@ -882,6 +926,19 @@ module zantor
     end subroutine graf
     module procedure graf_r8
   end interface graf
+  interface grafmp
+    subroutine grafmp(xa, xe, xorg, xstp, ya, ye, yor, ystp)
+      real, intent(in) :: xa
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+      real, intent(in) :: yor
+      real, intent(in) :: ystp
+    end subroutine grafmp
+    module procedure grafmp_r8
+  end interface grafmp
   interface hsvrgb
     subroutine hsvrgb(xh, xs, xv, xr, xg, xb)
       real, intent(in) :: xh
@@ -944,6 +1001,26 @@ module zantor
     end subroutine lnmlt
     module procedure lnmlt_r8
   end interface lnmlt
+  interface mappol
+    subroutine mappol(xpol, ypol)
+      real, intent(in) :: xpol
+      real, intent(in) :: ypol
+    end subroutine mappol
+    module procedure mappol_r8
+  end interface mappol
+  interface mapref
+    subroutine mapref(ylower, yupper)
+      real, intent(in) :: ylower
+      real, intent(in) :: yupper
+    end subroutine mapref
+    module procedure mapref_r8
+  end interface mapref
+  interface mapsph
+    subroutine mapsph(xrad)
+      real, intent(in) :: xrad
+    end subroutine mapsph
+    module procedure mapsph_r8
+  end interface mapsph
   interface myvlt
     subroutine myvlt(xr, xg, xb, n)
       real, intent(in) :: xr(*)
@@ -1235,6 +1312,12 @@ contains
     integer, intent(in) :: n
     call curve(real(xray), real(yray), n)
   end subroutine curve_r8
+  subroutine curvmp_r8(xray, yray, n)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: n
+    call curvmp(real(xray), real(yray), n)
+  end subroutine curvmp_r8
   subroutine errbar_r8(xray, yray, e1ray, e2ray, n)
     real(8), intent(in) :: xray(:)
     real(8), intent(in) :: yray(:)
@@ -1294,6 +1377,18 @@ contains
     call graf(real(xa), real(xe), real(xorg), real(xstp), real(ya), real(ye), real(yorg), &
         real(ystp))
   end subroutine graf_r8
+  subroutine grafmp_r8(xa, xe, xorg, xstp, ya, ye, yor, ystp)
+    real(8), intent(in) :: xa
+    real(8), intent(in) :: xe
+    real(8), intent(in) :: xorg
+    real(8), intent(in) :: xstp
+    real(8), intent(in) :: ya
+    real(8), intent(in) :: ye
+    real(8), intent(in) :: yor
+    real(8), intent(in) :: ystp
+    call grafmp(real(xa), real(xe), real(xorg), real(xstp), real(ya), real(ye), real(yor), &
+        real(ystp))
+  end subroutine grafmp_r8
   subroutine hsvrgb_r8(xh, xs, xv, xr, xg, xb)
     real(8), intent(in) :: xh
     real(8), intent(in) :: xs
@@ -1349,6 +1444,20 @@ contains
     real(8), intent(in) :: xfac
     call lnmlt(real(xfac))
   end subroutine lnmlt_r8
+  subroutine mappol_r8(xpol, ypol)
+    real(8), intent(in) :: xpol
+    real(8), intent(in) :: ypol
+    call mappol(real(xpol), real(ypol))
+  end subroutine mappol_r8
+  subroutine mapref_r8(ylower, yupper)
+    real(8), intent(in) :: ylower
+    real(8), intent(in) :: yupper
+    call mapref(real(ylower), real(yupper))
+  end subroutine mapref_r8
+  subroutine mapsph_r8(xrad)
+    real(8), intent(in) :: xrad
+    call mapsph(real(xrad))
+  end subroutine mapsph_r8
   subroutine myvlt_r8(xr, xg, xb, n)
     real(8), intent(in) :: xr(:)
     real(8), intent(in) :: xg(:)

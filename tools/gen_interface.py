@@ -14,6 +14,7 @@ Line format of the list:  name [=int|=real] kind:arg ...
   ra real array in       rao real array out
   c  character in        co  character out
   b  byte buffer of any type
+  p  procedure (a routine the library calls back)
 """
 import os
 import sys
@@ -27,7 +28,7 @@ C_TYPES = {
     "i": "const int32_t*", "o": "int32_t*", "ia": "const int32_t*",
     "oa": "int32_t*", "r": "const float*", "ro": "float*",
     "ra": "const float*", "rao": "float*", "c": "const char*",
-    "co": "char*", "b": "void*",
+    "co": "char*", "b": "void*", "p": "void (*{})()",
 }
 F_DECL = {
     "i": "integer, intent(in) :: {}", "o": "integer, intent(inout) :: {}",
@@ -37,6 +38,7 @@ F_DECL = {
     "c": "character(len=*), intent(in) :: {}",
     "co": "character(len=*), intent(inout) :: {}",
     "b": "type(*), intent(inout) :: {}(*)",
+    "p": "external :: {}",
 }
 RESULT = {"int": ("int32_t", "integer"), "real": ("float", "real")}
 
@@ -87,7 +89,8 @@ def header(routines):
         "",
     ]
     for name, result, args in routines:
-        params = [f"{C_TYPES[k]} {a}" for k, a in args]
+        params = [C_TYPES[k].format(a) if "{}" in C_TYPES[k] else f"{C_TYPES[k]} {a}"
+                  for k, a in args]
         params += [f"size_t {a}_len" for k, a in args if k in ("c", "co")]
         ret = RESULT[result][0] if result else "void"
         out.append(f"{ret} {name}_({', '.join(params) if params else 'void'});")

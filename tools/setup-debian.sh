@@ -18,6 +18,9 @@ packages=(
   # source data of the generated font tables (generation only)
   hershey-fonts-data
 )
+# The built-in world map is generated from r-cran-rnaturalearthdata, whose
+# .deb is unpacked by hand (apt-get download; dpkg -x), not installed: see
+# tools/maps/gen_map_data.py.  Building and testing need no map package.
 
 run() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 

@@ -14,6 +14,7 @@
 #include "draw/fill.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
+#include "maps/maps.h"
 #include "text/text_engine.h"
 
 namespace zantor {
@@ -52,6 +53,7 @@ void resall() {
   resetTitleDefaults();
   resetCurveDefaults();
   resetContourDefaults();
+  resetMapDefaults();
 
   // 7. angle(0), height(u(36)) and shdpat(0) through their setters; the
   // angle and height join here with the text engine.

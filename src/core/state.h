@@ -17,6 +17,7 @@
 #include "draw/fill_fields.h"
 #include "draw/line_fields.h"
 #include "draw/page_fields.h"
+#include "maps/map_fields.h"
 #include "text/font_fields.h"
 #include "text/text_fields.h"
 
@@ -38,7 +39,8 @@ struct Zanglb : CoreFields,
                 LegendFields,
                 TitleFields,
                 CurveFields,
-                ContourFields {};
+                ContourFields,
+                MapFields {};
 
 extern Zanglb zanglb;
 

@@ -15,7 +15,7 @@ libdir=$(dirname "$(find "$prefix" -name libzantor.so -print -quit)")
 test -n "$libdir" || { echo "libzantor.so not installed"; exit 1; }
 test -L "$libdir/libzantor.so.11" || { echo "soname link libzantor.so.11 missing"; exit 1; }
 for f in include/zantor.h include/zantor/fortran/zantor.mod \
-         include/zantor/fortran/zantor.f90 zantor/map; do
+         include/zantor/fortran/zantor.f90 zantor/map zantor/map/gshhs_l.b; do
   test -e "$prefix/$f" || { echo "not installed: $f"; exit 1; }
 done
 test -f "$libdir/libzantor.a" || { echo "static library not installed"; exit 1; }
