@@ -22,7 +22,8 @@ KIND = {
     "i": "integer", "o": "integer, returned", "ia": "integer array",
     "oa": "integer array, returned", "r": "real", "ro": "real, returned",
     "ra": "real array", "rao": "real array, returned", "c": "character",
-    "co": "character, returned", "b": "buffer",
+    "co": "character, returned", "b": "buffer", "p": "routine of the caller",
+    "rf": "real function of the caller",
 }
 LEVEL_WORDS = {0: "before `zanini`", 1: "after `zanini`", 2: "in a 2D axis system",
                3: "in a 3D or colour axis system"}
@@ -108,7 +109,7 @@ def main():
             call = f"{name}({', '.join(a for _, a in args)})"
             if result:
                 call = f"{result} function {call}"
-            argtext = "; ".join(f"`{a}` {KIND[k]}" for k, a in args) or "none"
+            argtext = "; ".join(f"`{a}` {KIND.get(k, k)}" for k, a in args) or "none"
             lines.append(f"| `{call}` | {argtext} | {level_text(lev.get(name))} | {meaning} |")
         with open(os.path.join(outdir, page), "w") as f:
             f.write("\n".join(lines) + "\n")
