@@ -11,6 +11,7 @@
 #include "core/core_fields.h"
 #include "devices/device_fields.h"
 #include "devices/postscript/ps_fields.h"
+#include "devices/pdf/pdf_fields.h"
 #include "draw/colour_fields.h"
 #include "draw/fill_fields.h"
 #include "draw/line_fields.h"
@@ -27,6 +28,7 @@ struct Zanglb : CoreFields,
                 ColourFields,
                 FillFields,
                 PostScriptFields,
+                PdfFields,
                 FontFields,
                 TextFields,
                 AxisFields,

@@ -14,6 +14,9 @@
 #include "devices/metafile/gksl.h"
 #include "devices/plot_file.h"
 #include "devices/raster/raster_device.h"
+#include "devices/ipe/ipe_device.h"
+#include "devices/pdf/pdf_device.h"
+#include "devices/svg/svg_device.h"
 #include "devices/postscript/ps_device.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
@@ -29,7 +32,7 @@ double clipCornerX = 0, clipCornerY = 0;  // first corner of op 16
 // its missing TIFF and GIF files itself).
 bool hasWriter(int code) {
   return factoryOverride || code == 201 || code == 701 || (code >= 501 && code <= 504) ||
-         (code >= 601 && code <= 607);
+         (code >= 601 && code <= 607) || code == 511 || code == 801 || code == 802;
 }
 
 // The writer of formats that this build cannot write yet: the program runs
@@ -52,6 +55,9 @@ std::unique_ptr<Device> makeDevice(int code) {
   if (code == 701) return std::make_unique<JavaDevice>();
   if (code >= 601 && code <= 607) return std::make_unique<RasterDevice>(code);
   if (code >= 501 && code <= 504) return std::make_unique<PostScriptDevice>(code);
+  if (code == 511) return std::make_unique<PdfDevice>();
+  if (code == 801) return std::make_unique<SvgDevice>();
+  if (code == 802) return std::make_unique<IpeDevice>();
   return std::make_unique<NullDevice>();
 }
 
