@@ -126,8 +126,8 @@ void PdfDevice::draw(double x, double y) {
     thisPoint_ += ' ';
     appendFixed(thisPoint_, y, 2);
     if (thisPoint_ == lastPoint_) {
-      point(x - kDot / 2, y, " m");
-      point(x + kDot / 2, y, " l");
+      point(mx_ - kDot / 2, my_, " m");
+      point(mx_ + kDot / 2, my_, " l");
     } else {
       scratch_ = lastPoint_;
       scratch_ += " m";

@@ -49,7 +49,9 @@ bool SvgDevice::image(const ImageCorners& at, const uint8_t* rgb, int pw, int ph
   appendInt(s, pw);
   s += "\" height=\"";
   appendInt(s, ph);
-  s += "\" preserveAspectRatio=\"none\" transform=\"matrix(";
+  // Pixels stay sharp squares, as on the other devices.
+  s += "\" preserveAspectRatio=\"none\" image-rendering=\"optimizeSpeed\""
+       " style=\"image-rendering:pixelated\" transform=\"matrix(";
   const double m[6] = {(at.urx - at.ulx) / pw, (at.ury - at.uly) / pw, (at.llx - at.ulx) / ph,
                        (at.lly - at.uly) / ph, at.ulx,                 at.uly};
   for (int i = 0; i < 6; ++i) {
