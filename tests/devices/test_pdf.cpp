@@ -86,6 +86,12 @@ TEST_F(Pdf, UncompressedContentOperators) {
         dev().draw(50.5, 60.126);
         dev().move(100, 100);
         dev().draw(100.001, 100);  // zero length: a 0.708-point stroke
+        // A straight run keeps only its ends; a turn back keeps its corner.
+        dev().move(0, 0);
+        for (int i = 1; i <= 3; ++i) dev().draw(i, i);
+        dev().draw(3, 0);
+        dev().draw(3, 2);
+        dev().draw(3, 1);
         dev().colour({255, 0, 128}, 0);
         dev().lineWidth(10);
         dev().lineJoin(1);
@@ -114,6 +120,10 @@ TEST_F(Pdf, UncompressedContentOperators) {
   const auto first = at("10.00 20.00 m");
   ASSERT_LT(first + 7, static_cast<long>(l.size()));
   EXPECT_EQ(Lines(l.begin() + first, l.begin() + first + 7), want);
+  const auto run = at("0.00 0.00 m");
+  ASSERT_LT(run + 5, static_cast<long>(l.size()));
+  EXPECT_EQ(Lines(l.begin() + run, l.begin() + run + 6),
+            (Lines{"0.00 0.00 m", "3.00 3.00 l", "3.00 0.00 l", "3.00 2.00 l", "3.00 1.00 l", "S"}));
   // Width as the PostScript writer's: 20 units of 1/20 mm = 2.835 points.
   EXPECT_TRUE(has(l, "2.835 w"));
   EXPECT_TRUE(has(l, "1 j"));
@@ -140,7 +150,7 @@ TEST_F(Pdf, PagesStreamsAndRotation) {
     for (int p = 0; p < 2; ++p) {
       // More than 300000 content bytes: the page gets several streams.
       dev().move(0, 0);
-      for (int i = 0; i < 30000; ++i) dev().draw(i % 500, (i * 7) % 700 + 0.5);
+      for (int i = 0; i < 30000; ++i) dev().draw((i * 37) % 500, (i * i * 13) % 700 + 0.5);
       newpag_();
     }
   });
@@ -285,7 +295,7 @@ TEST_F(Pdf, MemoryThatStopsGrowing) {
     pdf([] {
       call(errmod_, "PROT", "OFF");
       dev().move(0, 0);
-      for (int i = 0; i < 200000; ++i) dev().draw(i % 500, (i * 7) % 700 + 0.5);
+      for (int i = 0; i < 200000; ++i) dev().draw((i * 37) % 500, (i * i * 13) % 700 + 0.5);
     }, [] {
       call(pdfmod_, "ON", "BUFF");
       call(pdfmod_, "OFF", "COMP");
@@ -308,7 +318,7 @@ TEST_F(Pdf, FullDiskLeavesNoFile) {
   Lines out = printed([&] {
     pdf([] {
       dev().move(0, 0);
-      for (int i = 0; i < 5000; ++i) dev().draw(i % 500, (i * 7) % 700 + 0.5);
+      for (int i = 0; i < 5000; ++i) dev().draw((i * 37) % 500, (i * i * 13) % 700 + 0.5);
     });
   });
   setDeviceFactoryOverride({});

@@ -107,72 +107,106 @@ void PdfDevice::move(double x, double y) {
   pending_ = 3;
 }
 
+namespace {
+
+// A coordinate in hundredths of a point, as the file writes it; kept within
+// +-1e7 points so that products of differences fit 64 bits.
+int64_t grid(double v) {
+  if (!(v == v)) return 0;
+  v = std::clamp(v, -1.0e7, 1.0e7);
+  return std::llround(v * 100.0);
+}
+
+void appendGrid(std::string& s, int64_t v) {
+  if (v < 0) {
+    s += '-';
+    v = -v;
+  }
+  appendInt(s, v / 100);
+  s += '.';
+  s += static_cast<char>('0' + (v % 100) / 10);
+  s += static_cast<char>('0' + v % 10);
+}
+
+}  // namespace
+
+void PdfDevice::writeGrid(const GridPoint& p, const char* op) {
+  scratch_.clear();
+  appendGrid(scratch_, p.x);
+  scratch_ += ' ';
+  appendGrid(scratch_, p.y);
+  scratch_ += op;
+  line();
+}
+
+// Points are compared on the grid of the file: a repeated point is
+// skipped, and a point that only extends a straight run (the same
+// direction as the run) replaces the run's pending end instead of adding
+// a corner nobody can see.  The drawn path is the same, the file smaller.
 void PdfDevice::draw(double x, double y) {
+  const GridPoint n{grid(x), grid(y)};
   if (pending_ == 3) {
     endText();
     setStroke();
-    if (pathOpen_) {
-      scratch_ = "S";
-      line();
-    }
-    // Compare the points as written: a draw to the point just moved to is
-    // a zero-length line and becomes a short horizontal stroke.
-    lastPoint_.clear();
-    appendFixed(lastPoint_, mx_, 2);
-    lastPoint_ += ' ';
-    appendFixed(lastPoint_, my_, 2);
-    thisPoint_.clear();
-    appendFixed(thisPoint_, x, 2);
-    thisPoint_ += ' ';
-    appendFixed(thisPoint_, y, 2);
-    if (thisPoint_ == lastPoint_) {
-      point(mx_ - kDot / 2, my_, " m");
-      point(mx_ + kDot / 2, my_, " l");
-    } else {
-      scratch_ = lastPoint_;
-      scratch_ += " m";
-      line();
-      scratch_ = thisPoint_;
-      scratch_ += " l";
-      line();
-    }
-    lastPoint_.swap(thisPoint_);
+    const GridPoint m{grid(mx_), grid(my_)};
     pathOpen_ = true;
     pending_ = 2;
+    if (n.x == m.x && n.y == m.y) {
+      // A zero-length line becomes a short horizontal stroke.
+      point(mx_ - kDot / 2, my_, " m");
+      point(mx_ + kDot / 2, my_, " l");
+      written_ = m;
+      hasTail_ = false;
+      return;
+    }
+    writeGrid(m, " m");
+    written_ = m;
+    tail_ = n;
+    hasTail_ = true;
     return;
   }
   if (!pathOpen_) {
     // A draw after a flush continues from the last point.
-    endText();
-    setStroke();
-    if (lastPoint_.empty()) {
+    if (!haveLast_) {
       mx_ = x;
       my_ = y;
       pending_ = 3;
       return;
     }
-    scratch_ = lastPoint_;
-    scratch_ += " m";
-    line();
+    endText();
+    setStroke();
+    writeGrid(written_, " m");
+    hasTail_ = false;
     pathOpen_ = true;
+    pending_ = 2;
   }
-  thisPoint_.clear();
-  appendFixed(thisPoint_, x, 2);
-  thisPoint_ += ' ';
-  appendFixed(thisPoint_, y, 2);
-  if (thisPoint_ == lastPoint_) return;  // repeated point
-  scratch_ = thisPoint_;
-  scratch_ += " l";
-  line();
-  lastPoint_.swap(thisPoint_);
-  pending_ = 2;
+  const GridPoint& prev = hasTail_ ? tail_ : written_;
+  if (n.x == prev.x && n.y == prev.y) return;  // repeated point
+  if (hasTail_) {
+    const int64_t ax = tail_.x - written_.x, ay = tail_.y - written_.y;
+    const int64_t bx = n.x - tail_.x, by = n.y - tail_.y;
+    if (ax * by == ay * bx && ax * bx + ay * by > 0) {
+      tail_ = n;
+      return;
+    }
+    writeGrid(tail_, " l");
+    written_ = tail_;
+  }
+  tail_ = n;
+  hasTail_ = true;
 }
 
 void PdfDevice::flush() {
   if (pathOpen_) {
+    if (hasTail_) {
+      writeGrid(tail_, " l");
+      written_ = tail_;
+      hasTail_ = false;
+    }
     scratch_ = "S";
     line();
     pathOpen_ = false;
+    haveLast_ = true;
   }
   if (pending_ == 3) pending_ = 0;
 }
@@ -372,7 +406,8 @@ void PdfDevice::newPage() {
   if (miter_ > 0) miterLimit(miter_);
   background();
   if (clip_) applyClip();
-  lastPoint_.clear();
+  haveLast_ = false;
+  hasTail_ = false;
   pending_ = 0;
 }
 

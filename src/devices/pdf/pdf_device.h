@@ -3,6 +3,7 @@
 // points, y upwards; a landscape picture lies rotated on a portrait page
 // that the viewer turns by 90 degrees.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -52,8 +53,14 @@ class PdfDevice : public Device {
   int pending_ = 0;
   bool pathOpen_ = false;
   double mx_ = 0, my_ = 0;   // the point moved to
-  std::string lastPoint_;    // the last drawn point as written ("x y")
-  std::string thisPoint_;
+  struct GridPoint {
+    int64_t x = 0, y = 0;  // hundredths of a point
+  };
+  void writeGrid(const GridPoint& p, const char* op);
+  GridPoint written_;   // the last point written to the path
+  GridPoint tail_;      // a drawn point not yet written (end of a straight run)
+  bool hasTail_ = false;
+  bool haveLast_ = false;  // written_ holds the end of an earlier path
   bool textOpen_ = false;
   int textFont_ = -1;
   double textSize_ = -1, textScale_ = -1;
