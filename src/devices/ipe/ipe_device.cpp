@@ -50,52 +50,15 @@ int IpeDevice::start() {
   writePlotLine("<layer name=\"alpha\"/>");
   writePlotLine("<view layers=\"alpha\" active=\"alpha\"/>");
   thin_ = width_ = g.xscf * 2.5 / g.xfcuni;
-  n_ = 0;
   if (g.inoers != 2)
     fillRect(0, 0, g.nxres * static_cast<double>(g.xscf), g.nyres * static_cast<double>(g.xscf),
              colourRgb(0));
   return 0;
 }
 
-void IpeDevice::move(double x, double y) {
-  flush();
-  px_[0] = lastX_ = x;
-  py_[0] = lastY_ = y;
-  haveLast_ = true;
-  n_ = 1;
-}
-
-void IpeDevice::draw(double x, double y) {
-  if (n_ == 0) {
-    if (!haveLast_) {
-      move(x, y);
-      return;
-    }
-    px_[0] = lastX_;
-    py_[0] = lastY_;
-    n_ = 1;
-  }
-  if (n_ >= 2 && x == px_[n_ - 1] && y == py_[n_ - 1]) return;
-  px_[n_] = x;
-  py_[n_] = y;
-  ++n_;
-  if (n_ == kPathSize) {
-    writePath();
-    px_[0] = x;
-    py_[0] = y;
-    n_ = 1;
-  }
-}
-
-void IpeDevice::flush() {
-  if (n_ >= 2) writePath();
-  if (n_ >= 1) {
-    lastX_ = px_[n_ - 1];
-    lastY_ = py_[n_ - 1];
-    haveLast_ = true;
-  }
-  n_ = 0;
-}
+void IpeDevice::move(double x, double y) { batch_.move(x, y, writer()); }
+void IpeDevice::draw(double x, double y) { batch_.draw(x, y, writer()); }
+void IpeDevice::flush() { batch_.flush(writer()); }
 
 void IpeDevice::pathPoint(double x, double y, const char* op) {
   line_.clear();
@@ -106,17 +69,17 @@ void IpeDevice::pathPoint(double x, double y, const char* op) {
   writePlotLine(line_);
 }
 
-void IpeDevice::writePath() {
+void IpeDevice::writePath(const double* px, const double* py, int n) {
   line_ = "<path layer=\"alpha\" stroke=\"" + ipeColour(colour_) + "\" pen=\"";
   appendFixed(line_, width_, 3);
   line_ += "\">";
   writePlotLine(line_);
   // A zero-length line is a short horizontal stroke of 0.4 points.
-  if (n_ == 2 && px_[0] == px_[1] && py_[0] == py_[1]) {
-    pathPoint(px_[0] - 0.2, py_[0], " m");
-    pathPoint(px_[0] + 0.2, py_[0], " l");
+  if (n == 2 && px[0] == px[1] && py[0] == py[1]) {
+    pathPoint(px[0] - 0.2, py[0], " m");
+    pathPoint(px[0] + 0.2, py[0], " l");
   } else {
-    for (int i = 0; i < n_; ++i) pathPoint(px_[i], py_[i], i == 0 ? " m" : " l");
+    for (int i = 0; i < n; ++i) pathPoint(px[i], py[i], i == 0 ? " m" : " l");
   }
   writePlotLine("</path>");
 }

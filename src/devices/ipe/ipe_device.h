@@ -6,6 +6,7 @@
 #include <string>
 
 #include "devices/device.h"
+#include "devices/polyline_batch.h"
 
 namespace zantor {
 
@@ -24,19 +25,17 @@ class IpeDevice : public Device {
   int finish() override;
 
  private:
-  static constexpr int kPathSize = 100;
-
-  void writePath();
+  void writePath(const double* x, const double* y, int n);
+  auto writer() {
+    return [this](const double* x, const double* y, int n) { writePath(x, y, n); };
+  }
   void pathPoint(double x, double y, const char* op);
   void filledPath(const double* x, const double* y, int n, Rgb rgb);
 
   double width_ = 1.0;  // points
   double thin_ = 1.0;   // the width at the start
   Rgb colour_{};
-  double px_[kPathSize] = {}, py_[kPathSize] = {};
-  int n_ = 0;
-  double lastX_ = 0, lastY_ = 0;
-  bool haveLast_ = false;
+  PolylineBatch batch_;
   std::string line_;
 };
 

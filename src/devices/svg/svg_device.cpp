@@ -75,7 +75,6 @@ int SvgDevice::start() {
   writePlotLine("");
   group_ = 0;
   width_ = 1.0;
-  n_ = 0;
   if (g.inoers != 2) fillRect(0, 0, g.nwwind, g.nhwind, colourRgb(0));
   return 0;
 }
@@ -101,74 +100,37 @@ void SvgDevice::appendPoint(double x, double y) {
   appendFixed(line_, y, 2);
 }
 
-void SvgDevice::move(double x, double y) {
-  flush();
-  px_[0] = lastX_ = x;
-  py_[0] = lastY_ = y;
-  haveLast_ = true;
-  n_ = 1;
-}
+void SvgDevice::move(double x, double y) { batch_.move(x, y, writer()); }
+void SvgDevice::draw(double x, double y) { batch_.draw(x, y, writer()); }
+void SvgDevice::flush() { batch_.flush(writer()); }
 
-void SvgDevice::draw(double x, double y) {
-  if (n_ == 0) {
-    if (!haveLast_) {
-      move(x, y);
-      return;
-    }
-    px_[0] = lastX_;
-    py_[0] = lastY_;
-    n_ = 1;
-  }
-  // A repeated point is dropped, except as the second point (a dot).
-  if (n_ >= 2 && x == px_[n_ - 1] && y == py_[n_ - 1]) return;
-  px_[n_] = x;
-  py_[n_] = y;
-  ++n_;
-  if (n_ == kPathSize) {
-    writePath();
-    px_[0] = x;
-    py_[0] = y;
-    n_ = 1;
-  }
-}
-
-void SvgDevice::flush() {
-  if (n_ >= 2) writePath();
-  if (n_ >= 1) {
-    lastX_ = px_[n_ - 1];
-    lastY_ = py_[n_ - 1];
-    haveLast_ = true;
-  }
-  n_ = 0;
-}
-
-void SvgDevice::writePath() {
+void SvgDevice::writePath(const double* px, const double* py, int n) {
   openLineGroup();
-  if (n_ == 2) {
-    double x1 = px_[0], x2 = px_[1];
+  if (n == 2) {
+    double x1 = px[0], x2 = px[1];
     // A zero-length line is a short horizontal stroke of one unit.
-    if (x1 == x2 && py_[0] == py_[1]) {
+    if (x1 == x2 && py[0] == py[1]) {
       x1 -= 0.5;
       x2 += 0.5;
     }
     line_ = "<line x1=\"";
     appendFixed(line_, x1, 2);
     line_ += "\" y1=\"";
-    appendFixed(line_, py_[0], 2);
+    appendFixed(line_, py[0], 2);
     line_ += "\" x2=\"";
     appendFixed(line_, x2, 2);
     line_ += "\" y2=\"";
-    appendFixed(line_, py_[1], 2);
+    appendFixed(line_, py[1], 2);
     line_ += "\"/>";
     writePlotLine(line_);
     return;
   }
   writePlotLine("<polyline points=\"");
   line_.clear();
-  for (int i = 0; i < n_; ++i) {
+  for (int i = 0; i < n; ++i) {
     if (i % 5 != 0) line_ += ' ';
-    appendPoint(px_[i], py_[i]);
-    if (i == n_ - 1) {
+    appendPoint(px[i], py[i]);
+    if (i == n - 1) {
       line_ += "\"/>";
     } else if (i % 5 != 4) {
       continue;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "devices/device.h"
+#include "devices/polyline_batch.h"
 
 namespace zantor {
 
@@ -26,9 +27,10 @@ class SvgDevice : public Device {
   int finish() override;
 
  private:
-  static constexpr int kPathSize = 100;
-
-  void writePath();
+  void writePath(const double* x, const double* y, int n);
+  auto writer() {
+    return [this](const double* x, const double* y, int n) { writePath(x, y, n); };
+  }
   void openLineGroup();
   void closeGroup();
   void appendPoint(double x, double y);
@@ -40,10 +42,7 @@ class SvgDevice : public Device {
   int textSize_ = -1;
   double width_ = 1.0;  // device units
   Rgb colour_{};
-  double px_[kPathSize] = {}, py_[kPathSize] = {};
-  int n_ = 0;
-  double lastX_ = 0, lastY_ = 0;
-  bool haveLast_ = false;
+  PolylineBatch batch_;
   std::string line_;
 };
 
