@@ -150,7 +150,7 @@ TEST_F(Pdf, PagesStreamsAndRotation) {
     for (int p = 0; p < 2; ++p) {
       // More than 300000 content bytes: the page gets several streams.
       dev().move(0, 0);
-      for (int i = 0; i < 30000; ++i) dev().draw((i * 37) % 500, (i * i * 13) % 700 + 0.5);
+      for (int i = 0; i < 30000; ++i) dev().draw((i * 37) % 500, (int64_t{i} * i * 13) % 700 + 0.5);
       newpag_();
     }
   });
@@ -295,7 +295,7 @@ TEST_F(Pdf, MemoryThatStopsGrowing) {
     pdf([] {
       call(errmod_, "PROT", "OFF");
       dev().move(0, 0);
-      for (int i = 0; i < 200000; ++i) dev().draw((i * 37) % 500, (i * i * 13) % 700 + 0.5);
+      for (int i = 0; i < 200000; ++i) dev().draw((i * 37) % 500, (int64_t{i} * i * 13) % 700 + 0.5);
     }, [] {
       call(pdfmod_, "ON", "BUFF");
       call(pdfmod_, "OFF", "COMP");
@@ -318,7 +318,7 @@ TEST_F(Pdf, FullDiskLeavesNoFile) {
   Lines out = printed([&] {
     pdf([] {
       dev().move(0, 0);
-      for (int i = 0; i < 5000; ++i) dev().draw((i * 37) % 500, (i * i * 13) % 700 + 0.5);
+      for (int i = 0; i < 5000; ++i) dev().draw((i * 37) % 500, (int64_t{i} * i * 13) % 700 + 0.5);
     });
   });
   setDeviceFactoryOverride({});
