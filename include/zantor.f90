@@ -520,6 +520,19 @@ module zantor
     subroutine pagorg(copt)
       character(len=*), intent(in) :: copt
     end subroutine pagorg
+    subroutine pdfbuf(cbuf, nmax, n)
+      character(len=*), intent(inout) :: cbuf
+      integer, intent(in) :: nmax
+      integer, intent(inout) :: n
+    end subroutine pdfbuf
+    subroutine pdfmod(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine pdfmod
+    subroutine pdfmrk(ctext, copt)
+      character(len=*), intent(in) :: ctext
+      character(len=*), intent(in) :: copt
+    end subroutine pdfmrk
     subroutine pngmod(copt, ckey)
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: ckey

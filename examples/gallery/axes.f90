@@ -1,16 +1,16 @@
 ! Gallery: axis systems with their ticks, labels and names (linear,
 ! logarithmic, descending, crossed, date and time labels, vertical labels
-! with names on all sides), as PostScript and as PNG.
+! with names on all sides), as PostScript, PNG, PDF and SVG.
 program axes
   use zantor
   implicit none
-  character(len=4) :: formats(2) = ['PS  ', 'PNG ']
+  character(len=4) :: formats(4) = ['PS  ', 'PNG ', 'PDF ', 'SVG ']
+  character(len=3) :: exts(4) = ['ps ', 'png', 'pdf', 'svg']
   integer :: k
 
-  do k = 1, 2
+  do k = 1, 4
     call metafl(formats(k))
-    if (k == 1) call setfil('axes.ps')
-    if (k == 2) call setfil('axes.png')
+    call setfil('axes.' // trim(exts(k)))
     call filmod('DELE')
     call zanini
     call errmod('PROT', 'OFF')

@@ -1,14 +1,15 @@
 ! Gallery: curves of every interpolation mode, marker symbols, bars, stems
-! and error bars in three axis systems on one page, as PostScript and PNG.
+! and error bars in three axis systems on one page, as PostScript, PNG, PDF and SVG.
 program curves
   use zantor
   implicit none
-  character(len=4) :: formats(2) = ['PS  ', 'PNG ']
+  character(len=4) :: formats(4) = ['PS  ', 'PNG ', 'PDF ', 'SVG ']
+  character(len=3) :: exts(4) = ['ps ', 'png', 'pdf', 'svg']
   integer :: k
 
-  do k = 1, 2
+  do k = 1, 4
     call metafl(formats(k))
-    call setfil('curves.' // trim(adjustl(lower(formats(k)))))
+    call setfil('curves.' // trim(exts(k)))
     call filmod('DELE')
     call zanini
     call errmod('PROT', 'OFF')
@@ -17,16 +18,6 @@ program curves
   end do
 
 contains
-
-  function lower(s) result(r)
-    character(len=*), intent(in) :: s
-    character(len=len(s)) :: r
-    integer :: i
-    r = s
-    do i = 1, len(s)
-      if (s(i:i) >= 'A' .and. s(i:i) <= 'Z') r(i:i) = achar(iachar(s(i:i)) + 32)
-    end do
-  end function lower
 
   subroutine label(text, x, y)
     character(len=*), intent(in) :: text

@@ -1,33 +1,39 @@
 ! Gallery: a specimen of every stroke and outline font with its six
 ! alphabets, then a page of text features (exponents, angles,
-! justification, numbers).  One PostScript page per font, and PNG pages of
-! the default font.
+! justification, numbers).  One PostScript and PDF page per font, and PNG and SVG pages
+! of the default font.
 program fonts
   use zantor
   implicit none
   character(len=6) :: names(10) = ['zanalf', 'complx', 'simplx', 'duplx ', 'triplx', &
                                    'gothic', 'helve ', 'helves', 'helvet', 'serif ']
-  integer :: k
+  character(len=4) :: docs(2) = ['PS  ', 'PDF '], singles(2) = ['PNG ', 'SVG ']
+  character(len=3) :: exts(4) = ['ps ', 'pdf', 'png', 'svg']
+  integer :: j, k
 
-  call metafl('PS')
-  call setfil('fonts.ps')
-  call filmod('DELE')
-  call zanini
-  call errmod('PROT', 'OFF')
-  do k = 1, 10
-    if (k > 1) call newpag
-    call specimen(names(k))
+  do j = 1, 2
+    call metafl(docs(j))
+    call setfil('fonts.' // trim(exts(j)))
+    call filmod('DELE')
+    call zanini
+    call errmod('PROT', 'OFF')
+    do k = 1, 10
+      if (k > 1) call newpag
+      call specimen(names(k))
+    end do
+    call newpag
+    call features
+    call zanfin
   end do
-  call newpag
-  call features
-  call zanfin
 
-  call metafl('PNG')
-  call setfil('fonts.png')
-  call zanini
-  call errmod('PROT', 'OFF')
-  call specimen('zanalf')
-  call zanfin
+  do j = 1, 2
+    call metafl(singles(j))
+    call setfil('fonts.' // trim(exts(j + 2)))
+    call zanini
+    call errmod('PROT', 'OFF')
+    call specimen('zanalf')
+    call zanfin
+  end do
 
 contains
 

@@ -1,15 +1,15 @@
 ! Gallery: 2D plots with legends in several positions, titles, grids and
-! two axis systems on one page, as PostScript and as PNG.
+! two axis systems on one page, as PostScript, PNG, PDF and SVG.
 program legends
   use zantor
   implicit none
-  character(len=4) :: formats(2) = ['PS  ', 'PNG ']
+  character(len=4) :: formats(4) = ['PS  ', 'PNG ', 'PDF ', 'SVG ']
+  character(len=3) :: exts(4) = ['ps ', 'png', 'pdf', 'svg']
   integer :: k
 
-  do k = 1, 2
+  do k = 1, 4
     call metafl(formats(k))
-    if (k == 1) call setfil('legends.ps')
-    if (k == 2) call setfil('legends.png')
+    call setfil('legends.' // trim(exts(k)))
     call filmod('DELE')
     call zanini
     call errmod('PROT', 'OFF')

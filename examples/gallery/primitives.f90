@@ -1,18 +1,19 @@
 ! Gallery: line styles, widths, caps and joins, colours and shading
-! patterns, as PostScript and as PNG.
+! patterns, as PostScript, PNG, PDF and SVG.
 program primitives
   use zantor
   implicit none
-  character(len=4) :: formats(2) = ['PS  ', 'PNG ']
+  character(len=4) :: formats(4) = ['PS  ', 'PNG ', 'PDF ', 'SVG ']
+  character(len=3) :: exts(4) = ['ps ', 'png', 'pdf', 'svg']
   integer :: k
 
   ! The PNG is a 32-bit antialiased picture on white, like the PostScript
   ! page rendered by Ghostscript.
   call imgfmt('RGB')
   call scrmod('REVERS')
-  do k = 1, 2
+  do k = 1, 4
     call metafl(formats(k))
-    call setfil('primitives.' // trim(adjustl(lower(formats(k)))))
+    call setfil('primitives.' // trim(exts(k)))
     call filmod('DELE')
     call zanini
     call errmod('PROT', 'OFF')
@@ -21,16 +22,6 @@ program primitives
   end do
 
 contains
-
-  function lower(s) result(r)
-    character(len=*), intent(in) :: s
-    character(len=len(s)) :: r
-    integer :: i
-    r = s
-    do i = 1, len(s)
-      if (s(i:i) >= 'A' .and. s(i:i) <= 'Z') r(i:i) = achar(iachar(s(i:i)) + 32)
-    end do
-  end function lower
 
   subroutine draw_page
     integer :: i, y, x

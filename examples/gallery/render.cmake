@@ -1,6 +1,7 @@
 # Runs every gallery program in OUT, then renders each PostScript and EPS
-# file to PNG pages with Ghostscript.  Fails if a program or Ghostscript
-# fails.
+# file to PNG pages with Ghostscript, each PDF with pdftoppm and each SVG
+# with rsvg-convert (after qpdf and xmllint checked them).  Fails if a
+# program or a reader fails.  Writes index.html showing every picture.
 cmake_policy(VERSION 3.25)
 string(REPLACE "," ";" PROGRAMS "${PROGRAMS}")
 file(REMOVE_RECURSE ${OUT})
@@ -33,6 +34,48 @@ foreach(f ${pictures})
                   RESULT_VARIABLE rc OUTPUT_VARIABLE gsout ERROR_VARIABLE gsout)
   if(NOT rc EQUAL 0 OR NOT gsout STREQUAL "")
     message(FATAL_ERROR "Ghostscript rejects ${f}:\n${gsout}")
+  endif()
+endforeach()
+# Every PDF passes qpdf's check and is rendered by pdftoppm; every SVG is
+# well-formed XML for xmllint and is rendered by rsvg-convert.
+find_program(QPDF qpdf)
+find_program(PDFTOPPM pdftoppm)
+file(GLOB documents ${OUT}/*.pdf)
+foreach(f ${documents})
+  get_filename_component(stem ${f} NAME_WE)
+  if(QPDF)
+    execute_process(COMMAND ${QPDF} --check ${f} RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                    ERROR_VARIABLE out)
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR "qpdf rejects ${f}:\n${out}")
+    endif()
+  endif()
+  if(PDFTOPPM)
+    execute_process(COMMAND ${PDFTOPPM} -r 72 -png ${f} ${OUT}/${stem}-pdf
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+      message(FATAL_ERROR "pdftoppm rejects ${f}:\n${out}")
+    endif()
+  endif()
+endforeach()
+find_program(XMLLINT xmllint)
+find_program(RSVG rsvg-convert)
+file(GLOB drawings ${OUT}/*.svg)
+foreach(f ${drawings})
+  get_filename_component(stem ${f} NAME_WE)
+  if(XMLLINT)
+    execute_process(COMMAND ${XMLLINT} --noout ${f} RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                    ERROR_VARIABLE out)
+    if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+      message(FATAL_ERROR "xmllint rejects ${f}:\n${out}")
+    endif()
+  endif()
+  if(RSVG)
+    execute_process(COMMAND ${RSVG} -b white -o ${OUT}/${stem}-svg.png ${f}
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+      message(FATAL_ERROR "rsvg-convert rejects ${f}:\n${out}")
+    endif()
   endif()
 endforeach()
 include(${CMAKE_CURRENT_LIST_DIR}/html_page.cmake)

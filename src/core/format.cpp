@@ -66,6 +66,19 @@ std::string fmtFixed(double v, int d) {
   return std::string(fixedDigits(b, v, d));
 }
 
+void appendFixed(std::string& out, double v, int d) {
+  char b[kDigitsMax];
+  // Values beyond 1e300 would need more digits than the buffer holds.
+  if (std::isfinite(v) && std::fabs(v) > 1e300) v = v > 0 ? 1e300 : -1e300;
+  out.append(fixedDigits(b, v, d));
+}
+
+void appendInt(std::string& out, int64_t v) {
+  char b[24];
+  auto r = std::to_chars(b, b + sizeof b, v);
+  out.append(b, r.ptr);
+}
+
 std::string fmtF(double v, int w, int d) {
   char b[kDigitsMax];
   return pad(std::string(fieldDigits(b, v, w, d)), w);

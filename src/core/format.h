@@ -25,6 +25,12 @@ struct FieldBuf {
   std::string str;
 };
 std::string_view fmtFTo(FieldBuf& buf, double v, int w, int d);
+// Appends v with d decimals and no blanks (negative zero folded), for the
+// writers that emit millions of numbers (PDF, SVG, IPE): no allocation
+// once `out` has grown.
+void appendFixed(std::string& out, double v, int d);
+// Appends an integer with as many digits as it needs.
+void appendInt(std::string& out, int64_t v);
 // An integer written with as many digits as it needs.
 std::string fmtInt(int64_t v);
 

@@ -13,6 +13,7 @@
 #include "devices/cgm/cgm_fields.h"
 #include "devices/device_fields.h"
 #include "devices/postscript/ps_fields.h"
+#include "devices/pdf/pdf_fields.h"
 #include "draw/colour_fields.h"
 #include "draw/fill_fields.h"
 #include "draw/line_fields.h"
@@ -31,6 +32,7 @@ struct Zanglb : CoreFields,
                 ColourFields,
                 FillFields,
                 PostScriptFields,
+                PdfFields,
                 FontFields,
                 TextFields,
                 AxisFields,

@@ -22,6 +22,24 @@ struct DeviceCaps {
   bool hwText = false;       // hardware characters
 };
 
+// Where an image lies on the device: the device positions of the image's
+// upper-left, upper-right and lower-left corners (the picture's first row
+// is its top row).  On a rotated page the image is rotated with it.
+struct ImageCorners {
+  double ulx, uly, urx, ury, llx, lly;
+};
+
+// One character of a standard font (hardware text): the start of its
+// baseline in device units, the angle in degrees counter-clockwise on the
+// page, the character height in device units, the horizontal scaling
+// (1 = undistorted) and the font index 0..34 in the order of the standard
+// PostScript fonts.  `code` is the library's character code.
+struct DeviceChar {
+  int code = 0;
+  double x = 0, y = 0, angle = 0, height = 0, widthScale = 1;
+  int font = 0;
+};
+
 class Device {
  public:
   virtual ~Device() = default;
@@ -64,6 +82,18 @@ class Device {
   virtual void fillRings(const double* x, const double* y, const int* counts, int nrings);
   // Axis-parallel rectangle with opposite corners, in the given colour.
   virtual void fillRect(double, double, double, double, Rgb) {}
+
+  // An RGB image (pw x ph pixels, 3 bytes per pixel, rows top to bottom)
+  // stretched over the given corners.  A device that embeds pictures
+  // (PDF image XObjects, SVG <image>) returns true; false makes the caller
+  // (deviceImage in devices/device_image.h) paint the pixels as filled
+  // rectangles instead.  The caller has flushed the line pipeline.
+  virtual bool image(const ImageCorners& /*at*/, const uint8_t* /*rgb*/, int /*pw*/,
+                     int /*ph*/) {
+    return false;
+  }
+  // One hardware character (caps().hwText); ignored by the others.
+  virtual void character(const DeviceChar& /*c*/) {}
 
   virtual void newPage() {}
   virtual void erase() {}

@@ -17,6 +17,9 @@
 #include "devices/metafile/gksl.h"
 #include "devices/plot_file.h"
 #include "devices/raster/raster_device.h"
+#include "devices/ipe/ipe_device.h"
+#include "devices/pdf/pdf_device.h"
+#include "devices/svg/svg_device.h"
 #include "devices/postscript/ps_device.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
@@ -33,7 +36,8 @@ double clipCornerX = 0, clipCornerY = 0;  // first corner of op 16
 bool hasWriter(int code) {
   return factoryOverride || code == 201 || code == 701 || (code >= 501 && code <= 504) ||
          (code >= 601 && code <= 607) || code == 211 || code == 221 ||
-         (code >= 401 && code <= 405);
+         (code >= 401 && code <= 405) ||
+         code == 511 || code == 801 || code == 802;
 }
 
 // The writer of formats that this build cannot write yet: the program runs
@@ -59,6 +63,9 @@ std::unique_ptr<Device> makeDevice(int code) {
   if (code == 211) return std::make_unique<CgmDevice>();
   if (code == 221) return std::make_unique<WmfDevice>();
   if (code >= 401 && code <= 405) return std::make_unique<HpglDevice>();
+  if (code == 511) return std::make_unique<PdfDevice>();
+  if (code == 801) return std::make_unique<SvgDevice>();
+  if (code == 802) return std::make_unique<IpeDevice>();
   return std::make_unique<NullDevice>();
 }
 

@@ -138,7 +138,9 @@ void qqdraw(float x, float y) {
     g.nplray = 1;
   }
   int last = g.nplray - 1;
-  if (g.xplray[last] == x && g.yplray[last] == y) return;  // duplicate point
+  // A duplicate point is dropped, except as the second point of a line:
+  // a zero-length line reaches the device, which draws it as a dot.
+  if (g.xplray[last] == x && g.yplray[last] == y && g.nplray != 1) return;
   // Two equal points: the new point replaces the second.
   if (g.nplray == 2 && g.xplray[0] == g.xplray[1] && g.yplray[0] == g.yplray[1]) last = 0;
   storePoint(last + 1, x, y);

@@ -65,6 +65,8 @@ Image readPnm(const std::string& name, const std::string& magic, int channels) {
 
 }  // namespace
 
+Image readPpm(const std::string& file) { return readPnm(file, "P6", 3); }
+
 Image renderPage(const std::string& file, int dpi, Pixels kind, const char* sheet) {
   const bool grey = kind == Pixels::Grey;
   const std::string out = grey ? "page.pgm" : "page.ppm";

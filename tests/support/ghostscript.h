@@ -45,6 +45,10 @@ Pixel sheetPixel(const Image& im, int dpi, double dx, double dy);
 // The same for a plot point, through the device transformation of the plot.
 Pixel plotPixel(const Image& im, int dpi, double x, double y);
 
+// Reads a binary 8-bit RGB PPM file (pdftoppm, ImageMagick); empty image
+// (w == 0) if it is anything else.
+Image readPpm(const std::string& file);
+
 bool haveGhostscript();
 
 // Runs Ghostscript quietly in batch and safe mode with `args`; returns its

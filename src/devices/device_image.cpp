@@ -1,0 +1,43 @@
+#include "devices/device_image.h"
+
+#include <cmath>
+
+#include "core/state.h"
+#include "devices/dispatch.h"
+#include "draw/colour.h"
+#include "draw/fill.h"
+#include "draw/page.h"
+#include "draw/pipeline.h"
+
+namespace zantor {
+
+void deviceImage(double x, double y, double w, double h, const uint8_t* rgb, int pw, int ph) {
+  Device* d = currentDevice();
+  if (d == nullptr || rgb == nullptr || pw < 1 || ph < 1) return;
+  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(w) || !std::isfinite(h)) return;
+  if (w <= 0 || h <= 0) return;
+  qqstrk();
+  ImageCorners at{};
+  deviceTransform(x, y, at.ulx, at.uly);
+  deviceTransform(x + w, y, at.urx, at.ury);
+  deviceTransform(x, y + h, at.llx, at.lly);
+  if (d->image(at, rgb, pw, ph)) return;
+  // Software: one rectangle per run of equal pixels, in the current
+  // clipping window (dbox clips).
+  const double cw = w / pw, ch = h / ph;
+  for (int row = 0; row < ph; ++row) {
+    const uint8_t* p = rgb + static_cast<std::size_t>(row) * pw * 3;
+    int start = 0;
+    for (int i = 1; i <= pw; ++i) {
+      if (i < pw && p[3 * i] == p[3 * start] && p[3 * i + 1] == p[3 * start + 1] &&
+          p[3 * i + 2] == p[3 * start + 2])
+        continue;
+      const int32_t colour = explicitColour(p[3 * start], p[3 * start + 1], p[3 * start + 2]);
+      dbox(static_cast<float>(x + start * cw), static_cast<float>(y + row * ch),
+           static_cast<float>(x + i * cw), static_cast<float>(y + (row + 1) * ch), colour);
+      start = i;
+    }
+  }
+}
+
+}  // namespace zantor
