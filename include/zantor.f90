@@ -11,6 +11,15 @@ module zantor
       integer, intent(in) :: nyray(*)
       integer, intent(in) :: n
     end subroutine areaf
+    subroutine autres(nx, ny)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine autres
+    subroutine ax3len(nxl, nyl, nzl)
+      integer, intent(in) :: nxl
+      integer, intent(in) :: nyl
+      integer, intent(in) :: nzl
+    end subroutine ax3len
     subroutine axclrs(n, copt, cax)
       integer, intent(in) :: n
       character(len=*), intent(in) :: copt
@@ -110,6 +119,10 @@ module zantor
     subroutine color(cname)
       character(len=*), intent(in) :: cname
     end subroutine color
+    subroutine colran(nca, nce)
+      integer, intent(in) :: nca
+      integer, intent(in) :: nce
+    end subroutine colran
     subroutine complx()
     end subroutine complx
     subroutine connpt(x, y)
@@ -118,11 +131,36 @@ module zantor
     end subroutine connpt
     subroutine cross()
     end subroutine cross
+    subroutine crvmat(zmat, n, m, ixpts, iypts)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: m
+      integer, intent(in) :: ixpts
+      integer, intent(in) :: iypts
+    end subroutine crvmat
     subroutine curve(xray, yray, n)
       real, intent(in) :: xray(*)
       real, intent(in) :: yray(*)
       integer, intent(in) :: n
     end subroutine curve
+    subroutine curve3(xray, yray, zray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+    end subroutine curve3
+    subroutine curvx3(xray, y, zray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: y
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+    end subroutine curvx3
+    subroutine curvy3(x, yray, zray, n)
+      real, intent(in) :: x
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+    end subroutine curvy3
     subroutine dash()
     end subroutine dash
     subroutine dashl()
@@ -228,6 +266,20 @@ module zantor
       real, intent(in) :: yorg
       real, intent(in) :: ystp
     end subroutine graf
+    subroutine graf3(xa, xe, xorg, xstp, ya, ye, yorg, ystp, za, ze, zorg, zstp)
+      real, intent(in) :: xa
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+      real, intent(in) :: za
+      real, intent(in) :: ze
+      real, intent(in) :: zorg
+      real, intent(in) :: zstp
+    end subroutine graf3
     subroutine grid(ix, iy)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
@@ -292,6 +344,9 @@ module zantor
       real, intent(in) :: xg
       real, intent(in) :: xb
     end function intrgb
+    subroutine jusbar(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine jusbar
     subroutine labdig(n, cax)
       integer, intent(in) :: n
       character(len=*), intent(in) :: cax
@@ -473,6 +528,10 @@ module zantor
       real, intent(in) :: x
       integer, intent(in) :: ndig
     end function nlnumb
+    subroutine nobar()
+    end subroutine nobar
+    subroutine nobgd()
+    end subroutine nobgd
     subroutine nochek()
     end subroutine nochek
     subroutine noclip()
@@ -548,6 +607,9 @@ module zantor
     subroutine polcrv(copt)
       character(len=*), intent(in) :: copt
     end subroutine polcrv
+    subroutine posbar(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine posbar
     subroutine posifl(nlu, npos, istat)
       integer, intent(in) :: nlu
       integer, intent(in) :: npos
@@ -611,6 +673,13 @@ module zantor
       integer, intent(in) :: iy
       integer, intent(inout) :: iclr
     end subroutine rpixel
+    subroutine rpoint(x, y, z, nw, nh)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      integer, intent(in) :: nw
+      integer, intent(in) :: nh
+    end subroutine rpoint
     subroutine rpxrow(iray, ix, iy, n)
       type(*), intent(inout) :: iray(*)
       integer, intent(in) :: ix
@@ -665,6 +734,10 @@ module zantor
     subroutine setpag(copt)
       character(len=*), intent(in) :: copt
     end subroutine setpag
+    subroutine setres(npb, nph)
+      integer, intent(in) :: npb
+      integer, intent(in) :: nph
+    end subroutine setres
     subroutine setrgb(xr, xg, xb)
       real, intent(in) :: xr
       real, intent(in) :: xg
@@ -701,6 +774,9 @@ module zantor
     end subroutine smxalf
     subroutine solid()
     end subroutine solid
+    subroutine spcbar(n)
+      integer, intent(in) :: n
+    end subroutine spcbar
     subroutine splmod(k, n)
       integer, intent(in) :: k
       integer, intent(in) :: n
@@ -771,6 +847,12 @@ module zantor
     subroutine units(copt)
       character(len=*), intent(in) :: copt
     end subroutine units
+    subroutine vkxbar(n)
+      integer, intent(in) :: n
+    end subroutine vkxbar
+    subroutine vkybar(n)
+      integer, intent(in) :: n
+    end subroutine vkybar
     subroutine vkytit(n)
       integer, intent(in) :: n
     end subroutine vkytit
@@ -778,6 +860,9 @@ module zantor
       character(len=*), intent(in) :: cfil
       character(len=*), intent(in) :: cmode
     end subroutine vltfil
+    subroutine widbar(n)
+      integer, intent(in) :: n
+    end subroutine widbar
     subroutine window(nx, ny, nw, nh)
       integer, intent(in) :: nx
       integer, intent(in) :: ny

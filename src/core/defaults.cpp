@@ -7,6 +7,7 @@
 #include "axes/axis_string.h"
 #include "axes/decorations.h"
 #include "axes/curve_fields.h"
+#include "colourplot/colour_plot.h"
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/colour.h"
@@ -50,6 +51,7 @@ void resall() {
   resetLegendDefaults();
   resetTitleDefaults();
   resetCurveDefaults();
+  resetColourPlotDefaults();
 
   // 7. angle(0), height(u(36)) and shdpat(0) through their setters; the
   // angle and height join here with the text engine.

@@ -21,6 +21,15 @@ struct DeviceCaps {
   bool hwText = false;       // hardware characters
 };
 
+// Where an image lands, in device units: (x0, y0) is the outer corner of
+// the first cell of the first row (the upper left corner on the page),
+// (ux, uy) runs along a row to the upper right corner and (vx, vy) down a
+// column to the lower left corner.  The vectors carry any rotation and
+// flip of the page, so a device maps the image with one affine transform.
+struct ImagePlacement {
+  double x0 = 0, y0 = 0, ux = 0, uy = 0, vx = 0, vy = 0;
+};
+
 class Device {
  public:
   virtual ~Device() = default;
@@ -57,6 +66,16 @@ class Device {
   virtual void fillPolygon(const double* /*x*/, const double* /*y*/, int /*n*/) {}
   // Axis-parallel rectangle with opposite corners, in the given colour.
   virtual void fillRect(double, double, double, double, Rgb) {}
+
+  // Image of w x h cells, row 0 at the top of the page, each a colour
+  // value (table index or explicit colour) as qqsclr takes it; the current
+  // colour is not changed.  Returns false when the device has no images:
+  // the caller then fills one rectangle per cell (colour matrices and the
+  // colour bar use this; the cells stay owned by the caller).
+  virtual bool image(const ImagePlacement& /*at*/, const int32_t* /*cells*/, int /*w*/,
+                     int /*h*/) {
+    return false;
+  }
 
   virtual void newPage() {}
   virtual void erase() {}

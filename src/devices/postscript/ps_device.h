@@ -33,6 +33,8 @@ class PostScriptDevice : public Device {
   void clipReset() override;
   void fillPolygon(const double* x, const double* y, int n) override;
   void fillRect(double x1, double y1, double x2, double y2, Rgb rgb) override;
+  // An image as an inline colorimage with hexadecimal samples.
+  bool image(const ImagePlacement& at, const int32_t* cells, int w, int h) override;
   void newPage() override;
   int finish() override;  // inipsc mode 1
 

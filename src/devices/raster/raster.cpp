@@ -44,6 +44,7 @@ int RasterContext::qqvini(int width, int height, bool trueColour, bool reverse) 
 
 void RasterContext::qqvfin() {
   pixels_.reset();
+  depth_.reset();
   width_ = height_ = 0;
   rowBytes_ = 0;
   count_ = 0;

@@ -116,6 +116,11 @@ void RasterDevice::fillRect(double x1, double y1, double x2, double y2, Rgb rgb)
   virtualRaster().qqvfll(pixel(x1), pixel(y1), pixel(x2), pixel(y2), value);
 }
 
+bool RasterDevice::image(const ImagePlacement& at, const int32_t* cells, int w, int h) {
+  virtualRaster().qqvimg(at, cells, w, h);
+  return true;
+}
+
 void RasterDevice::erase() { virtualRaster().qqvers(); }
 
 int RasterDevice::finish() {

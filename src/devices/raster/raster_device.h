@@ -33,6 +33,7 @@ class RasterDevice : public Device {
   void clipReset() override;
   void fillPolygon(const double* x, const double* y, int n) override;
   void fillRect(double x1, double y1, double x2, double y2, Rgb rgb) override;
+  bool image(const ImagePlacement& at, const int32_t* cells, int w, int h) override;
   void erase() override;
   // Writes the file (issuing its warnings itself) and releases the raster,
   // except for VIRT, which keeps it for the pixel routines.
