@@ -183,11 +183,13 @@ TEST_F(ColourPlot, FixedBarBesideTheAxesWithLabelsOutside) {
   EXPECT_EQ(zanglb.nbary1, 1100);
   const int ticEnd = 1470 + zanglb.ntic2, labelStart = ticEnd + zanglb.nnumx[2];
   zanfin_();
-  // 254 steps over 400 units (1.57 a step): the lowest row is colour 1,
-  // the top 254; two rows up lies in the second step.
-  EXPECT_EQ(pixel(1420, 1500), 1);
+  // 254 steps over 400 units (1.57 a step) inside the outline: the lowest
+  // row inside is colour 1, the top one 254; the row 1498 lies in step 2
+  // ((1498 - 1100) / 400 * 254 = 252.7 from the top).
+  EXPECT_EQ(pixel(1420, 1500), 255);  // the outline
+  EXPECT_EQ(pixel(1420, 1499), 1);
   EXPECT_EQ(pixel(1420, 1498), 2);
-  EXPECT_EQ(pixel(1420, 1100), 254);
+  EXPECT_EQ(pixel(1420, 1101), 254);
   // Halfway up the bar: colour 1 + 127.
   EXPECT_NEAR(pixel(1420, 1300), 128, 1);
   // Labels 0, 0.5, 1 stand right of the ticks, beyond the label distance:
@@ -224,8 +226,8 @@ TEST_F(ColourPlot, TopBarCentredBeyondTheTopTicks) {
   EXPECT_EQ(zanglb.nbarx2, 1000);
   EXPECT_EQ(zanglb.nbary1, 890 - 84);
   zanfin_();
-  EXPECT_EQ(pixel(600, 850), 1);    // the Z axis start on the left
-  EXPECT_EQ(pixel(1000, 850), 254);
+  EXPECT_EQ(pixel(601, 850), 1);    // the Z axis start on the left
+  EXPECT_EQ(pixel(999, 850), 254);
   EXPECT_EQ(pixel(590, 850), 0);    // left of the bar
 }
 
