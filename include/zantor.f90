@@ -3,6 +3,13 @@
 module zantor
   implicit none
   interface
+    subroutine abs3pt(x, y, z, xp, yp)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      real, intent(inout) :: xp
+      real, intent(inout) :: yp
+    end subroutine abs3pt
     subroutine angle(n)
       integer, intent(in) :: n
     end subroutine angle
@@ -22,6 +29,11 @@ module zantor
     end subroutine axends
     subroutine axgit()
     end subroutine axgit
+    subroutine axis3d(x3, y3, z3)
+      real, intent(in) :: x3
+      real, intent(in) :: y3
+      real, intent(in) :: z3
+    end subroutine axis3d
     subroutine axsbgd(n)
       integer, intent(in) :: n
     end subroutine axsbgd
@@ -59,6 +71,8 @@ module zantor
       character(len=*), intent(in) :: cunit
       character(len=*), intent(in) :: ckey
     end subroutine bmpmod
+    subroutine box3d()
+    end subroutine box3d
     subroutine center()
     end subroutine center
     subroutine chaang(x)
@@ -228,10 +242,29 @@ module zantor
       real, intent(in) :: yorg
       real, intent(in) :: ystp
     end subroutine graf
+    subroutine graf3d(xa, xe, xorg, xstp, ya, ye, yorg, ystp, za, ze, zorg, zstp)
+      real, intent(in) :: xa
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+      real, intent(in) :: za
+      real, intent(in) :: ze
+      real, intent(in) :: zorg
+      real, intent(in) :: zstp
+    end subroutine graf3d
     subroutine grid(ix, iy)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
     end subroutine grid
+    subroutine grid3d(igrid, jgrid, copt)
+      integer, intent(in) :: igrid
+      integer, intent(in) :: jgrid
+      character(len=*), intent(in) :: copt
+    end subroutine grid3d
     subroutine height(n)
       integer, intent(in) :: n
     end subroutine height
@@ -548,11 +581,22 @@ module zantor
     subroutine polcrv(copt)
       character(len=*), intent(in) :: copt
     end subroutine polcrv
+    subroutine pos3pt(x, y, z, xp, yp, zp)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      real, intent(inout) :: xp
+      real, intent(inout) :: yp
+      real, intent(inout) :: zp
+    end subroutine pos3pt
     subroutine posifl(nlu, npos, istat)
       integer, intent(in) :: nlu
       integer, intent(in) :: npos
       integer, intent(inout) :: istat
     end subroutine posifl
+    subroutine proj3d(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine proj3d
     subroutine psfont(cfont)
       character(len=*), intent(in) :: cfont
     end subroutine psfont
@@ -579,6 +623,13 @@ module zantor
       integer, intent(in) :: nw
       integer, intent(in) :: nh
     end subroutine rectan
+    subroutine rel3pt(x, y, z, xp, yp)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      real, intent(inout) :: xp
+      real, intent(inout) :: yp
+    end subroutine rel3pt
     subroutine reset(cname)
       character(len=*), intent(in) :: cname
     end subroutine reset
@@ -606,6 +657,11 @@ module zantor
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine rlsymb
+    subroutine rot3d(xa, ya, za)
+      real, intent(in) :: xa
+      real, intent(in) :: ya
+      real, intent(in) :: za
+    end subroutine rot3d
     subroutine rpixel(ix, iy, iclr)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
@@ -771,6 +827,25 @@ module zantor
     subroutine units(copt)
       character(len=*), intent(in) :: copt
     end subroutine units
+    subroutine vang3d(ang)
+      real, intent(in) :: ang
+    end subroutine vang3d
+    subroutine vclp3d(xnear, xfar)
+      real, intent(in) :: xnear
+      real, intent(in) :: xfar
+    end subroutine vclp3d
+    subroutine vfoc3d(x, y, z, copt)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      character(len=*), intent(in) :: copt
+    end subroutine vfoc3d
+    subroutine view3d(xvu, yvu, zvu, copt)
+      real, intent(in) :: xvu
+      real, intent(in) :: yvu
+      real, intent(in) :: zvu
+      character(len=*), intent(in) :: copt
+    end subroutine view3d
     subroutine vkytit(n)
       integer, intent(in) :: n
     end subroutine vkytit
@@ -778,6 +853,12 @@ module zantor
       character(len=*), intent(in) :: cfil
       character(len=*), intent(in) :: cmode
     end subroutine vltfil
+    subroutine vscl3d(x)
+      real, intent(in) :: x
+    end subroutine vscl3d
+    subroutine vup3d(ang)
+      real, intent(in) :: ang
+    end subroutine vup3d
     subroutine window(nx, ny, nw, nh)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -805,6 +886,24 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine writfl
+    function x3dabs(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function x3dabs
+    function x3dpos(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function x3dpos
+    function x3drel(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function x3drel
     subroutine xaxgit()
     end subroutine xaxgit
     subroutine xdraw(x, y)
@@ -823,6 +922,24 @@ module zantor
       real :: res
       real, intent(in) :: x
     end function xposn
+    function y3dabs(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function y3dabs
+    function y3dpos(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function y3dpos
+    function y3drel(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function y3drel
     subroutine yaxgit()
     end subroutine yaxgit
     function yinvrs(ny) result(res)
@@ -833,6 +950,12 @@ module zantor
       real :: res
       real, intent(in) :: y
     end function yposn
+    function z3dpos(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function z3dpos
     subroutine zanalf()
     end subroutine zanalf
     subroutine zanfin()

@@ -15,6 +15,23 @@ struct AxisScale {
 // axes) for an axis of `length` plot units.  `axis` is 0, 1, 2 for X, Y, Z.
 AxisScale autoScale(int axis, double a, double e, int length);
 
+// The four numbers that define one axis: start, end, first label, step
+// (exponents on logarithmic axes).
+struct AxisArgs {
+  float a, e, orig, step;
+};
+
+// Replaces the arguments of an axis scaled automatically (setscl) by the
+// computed ones; `axis` is 0, 1, 2 for X, Y, Z.
+void applyAutoScale(int axis, AxisArgs& x, int length);
+
+// The checks of one axis (warnings 9, 10, 11; 12 and 50 only inform);
+// true when the axis is usable.
+bool checkAxis(const AxisArgs& x, int length);
+
+// The data range of an axis in user values, ascending.
+void axisDataRange(int axis, const AxisArgs& x, float& lo, float& hi);
+
 // Time axes (seconds): step and first label chosen from the time steps.
 AxisScale autoScaleTime(double a, double e);
 

@@ -13,6 +13,7 @@
 #include "draw/fill.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
+#include "plot3d/plot3d.h"
 #include "text/text_engine.h"
 
 namespace zantor {
@@ -50,6 +51,7 @@ void resall() {
   resetLegendDefaults();
   resetTitleDefaults();
   resetCurveDefaults();
+  resetPlot3dDefaults();
 
   // 7. angle(0), height(u(36)) and shdpat(0) through their setters; the
   // angle and height join here with the text engine.

@@ -15,6 +15,7 @@
 #include "draw/fill_fields.h"
 #include "draw/line_fields.h"
 #include "draw/page_fields.h"
+#include "plot3d/plot3d_fields.h"
 #include "text/font_fields.h"
 #include "text/text_fields.h"
 
@@ -34,7 +35,8 @@ struct Zanglb : CoreFields,
                 LabelFields,
                 LegendFields,
                 TitleFields,
-                CurveFields {};
+                CurveFields,
+                Plot3dFields {};
 
 extern Zanglb zanglb;
 
