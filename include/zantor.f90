@@ -132,6 +132,12 @@ module zantor
     end subroutine connpt
     subroutine cross()
     end subroutine cross
+    subroutine curv3d(xray, yray, zray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+    end subroutine curv3d
     subroutine curve(xray, yray, n)
       real, intent(in) :: xray(*)
       real, intent(in) :: yray(*)
@@ -274,6 +280,9 @@ module zantor
     end subroutine helves
     subroutine helvet()
     end subroutine helvet
+    subroutine hidlin(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine hidlin
     subroutine hname(n)
       integer, intent(in) :: n
     end subroutine hname
@@ -512,6 +521,8 @@ module zantor
     end subroutine noclip
     subroutine nograf()
     end subroutine nograf
+    subroutine nohide()
+    end subroutine nohide
     subroutine noline(cax)
       character(len=*), intent(in) :: cax
     end subroutine noline
@@ -742,6 +753,8 @@ module zantor
     subroutine shdpat(ipat)
       integer, intent(in) :: ipat
     end subroutine shdpat
+    subroutine shlsur()
+    end subroutine shlsur
     subroutine simplx()
     end subroutine simplx
     subroutine skipfl(nlu, nbyt, istat)
@@ -765,6 +778,43 @@ module zantor
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine strtpt
+    subroutine surclr(ictop, icbot)
+      integer, intent(in) :: ictop
+      integer, intent(in) :: icbot
+    end subroutine surclr
+    subroutine surfce(xray, n, yray, m, zmat)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+    end subroutine surfce
+    subroutine surfun(zfun, ixpts, xdel, iypts, ydel)
+      real, external :: zfun
+      integer, intent(in) :: ixpts
+      real, intent(in) :: xdel
+      integer, intent(in) :: iypts
+      real, intent(in) :: ydel
+    end subroutine surfun
+    subroutine surmat(zmat, ixdim, iydim, ixpts, iypts)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: ixdim
+      integer, intent(in) :: iydim
+      integer, intent(in) :: ixpts
+      integer, intent(in) :: iypts
+    end subroutine surmat
+    subroutine suropt(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine suropt
+    subroutine sursze(xa, xe, ya, ye)
+      real, intent(in) :: xa
+      real, intent(in) :: xe
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+    end subroutine sursze
+    subroutine survis(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine survis
     subroutine symbol(nsym, nx, ny)
       integer, intent(in) :: nsym
       integer, intent(in) :: nx
