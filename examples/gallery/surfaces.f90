@@ -59,10 +59,13 @@ contains
     ! Central projection with the box and its grid.
     call panel(100, 1000, 'Central projection')
     call graf3d(-3., 3., -3., 1., -3., 3., -3., 1., -1., 1., -1., 0.5)
-    call grid3d(1, 1, 'BACK')
+    call shlsur
     call color('BLUE')
     call surfce(x, n, y, n, z)
     call color('FORE')
+    ! The grid on the back walls is hidden where the surface covers it.
+    call grid3d(1, 1, 'BACK')
+    call hidlin('OFF')
     call endgrf
 
     ! The same surface in parallel projection from another side.

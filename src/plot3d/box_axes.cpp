@@ -100,10 +100,23 @@ void inColour(int axis, int part, F&& f) {
   if (zanglb.ncolr != keep) qqsclr(keep);
 }
 
+// A text box on the page: upper left corner and size.
+struct TextBox {
+  double left = 0, top = 0, w = 0, h = 0;
+  bool valid = false;
+  bool overlaps(const TextBox& o) const {
+    return valid && o.valid && left < o.left + o.w && o.left < left + w && top < o.top + o.h &&
+           o.top < top + h;
+  }
+};
+
 // Writes s centred at distance `dist` from `base` along `out`, so that
 // its box just touches that distance; returns how far the box reaches.
+// When `last` is given, a text whose box would overlap it is left out
+// (labels crowd where an axis is foreshortened) and `last` becomes the
+// box drawn.
 double textOutward(std::string_view s, Vec2 base, Vec2 out, double dist, bool rotated,
-                   int height) {
+                   int height, TextBox* last = nullptr) {
   Zanglb& g = zanglb;
   const int nangle = g.nangle;
   const float sina = g.sina, cosa = g.cosa;
@@ -114,7 +127,11 @@ double textOutward(std::string_view s, Vec2 base, Vec2 out, double dist, bool ro
   const double w = rotated ? height : len, h = rotated ? len : height;
   const double half = std::fabs(out.x) * w / 2 + std::fabs(out.y) * h / 2;
   const double cx = base.x + out.x * (dist + half), cy = base.y + out.y * (dist + half);
-  textInBox(s, cx - w / 2, cy - h / 2, rotated, len, 0);
+  const TextBox box{cx - w / 2, cy - h / 2, w, h, true};
+  if (last == nullptr || !box.overlaps(*last)) {
+    textInBox(s, box.left, box.top, rotated, len, 0);
+    if (last != nullptr) *last = box;
+  }
   g.nangle = nangle, g.sina = sina, g.cosa = cosa;
   return dist + 2 * half;
 }
@@ -154,11 +171,13 @@ double drawTicksAndLabels(const Axis3& ax) {
   const int nmix = g.nmix;
   if (isExponentLabel(type)) g.nmix = 1;
   double far = reach;
+  TextBox last;
   inColour(i, 2, [&] {
     for (double v : values) {
       const std::string text = labelText(type, v, digits, i, logAxis);
       if (text.empty()) continue;
-      far = std::max(far, textOutward(text, along(ax, v), o, tick + g.nnumx[i], false, g.nhchar));
+      far = std::max(far, textOutward(text, along(ax, v), o, tick + g.nnumx[i], false, g.nhchar,
+                                      &last));
     }
   });
   g.nmix = nmix;

@@ -30,6 +30,7 @@ struct Horizon {
   int side = 1;                      // side of the run: 1 upper, 2 lower
   int preferred = 1;                 // side where both are free
   bool warned = false;               // warning 52 given for this surface
+  bool sideColours = false;          // a surface with side colours is drawn
   Horizon() { reset(); }
   void reset() {
     top.fill(kTopInit);
@@ -59,7 +60,7 @@ void closeRun() {
 
 void selectSide(int side) {
   Zanglb& g = zanglb;
-  if (g.isfclr == 0) return;
+  if (!hz.sideColours) return;
   const int c = side == 1 ? g.ictp : g.icbt;
   const int want = c < 0 ? g.isfcol : c;
   g.isfcop = side;
@@ -83,7 +84,7 @@ inline void pixel(int x, int y) {
         hz.side = side;
       }
       if (!hz.runOpen) {
-        if (g.isfclr != 0 && g.isfcop != side) selectSide(side);
+        if (hz.sideColours && g.isfcop != side) selectSide(side);
         emit(x, y, 3);
         hz.runOpen = true;
       }
@@ -143,6 +144,8 @@ void resetHorizon() {
   hz.reset();
   hz.warned = false;
 }
+
+void setSideColours(bool on) { hz.sideColours = on && zanglb.isfclr != 0; }
 
 void setHorizonSide(int side) { hz.preferred = hz.side = side == 2 ? 2 : 1; }
 

@@ -16,6 +16,10 @@ void resetHorizon();
 // that is where nothing has been drawn yet: the side the view point is on.
 void setHorizonSide(int side);
 
+// Side colours (surclr) are used while a surface is drawn, not by lines
+// drawn later against its horizon.
+void setSideColours(bool on);
+
 // Receiver of the stroked segments of the line pipeline in hidden-line
 // mode (installed once, used while ihlopt = 1).
 void hiddenLineSegment(float x1, float y1, float x2, float y2);

@@ -108,6 +108,7 @@ void drawMesh(const MeshGrid& m) {
   project(m, pr);
   const Abs3 v = viewPoint3d();
   setHorizonSide(v.z >= pr.meanZ ? 1 : 2);
+  setSideColours(true);
   // Walking order: index k of the walk gives array index I(k).
   const bool upX = ascendingOrder(m.x[0], m.x[m.nx - 1], g.xa3d, g.xe3d, v.x);
   const bool upY = ascendingOrder(m.y[0], m.y[m.ny - 1], g.ya3d, g.ye3d, v.y);
@@ -157,6 +158,7 @@ void drawMesh(const MeshGrid& m) {
     }
   }
   qqstrk();
+  setSideColours(false);
   if (g.inohid == 0) {
     // The horizon keeps hiding later lines after shlsur, or when hidden
     // lines were switched on by hidlin before the surface.
