@@ -18,7 +18,7 @@
 namespace zantor::test {
 namespace {
 
-constexpr int kDpi = 40;
+constexpr int kDpi = 50;
 const char* const kReference = ZANTOR_SOURCE_DIR "/tests/plot3d/reference/surface.pgm";
 
 bool readPgm(const char* path, Image& im) {
