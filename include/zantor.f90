@@ -3,6 +3,13 @@
 module zantor
   implicit none
   interface
+    subroutine abs3pt(x, y, z, xp, yp)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      real, intent(inout) :: xp
+      real, intent(inout) :: yp
+    end subroutine abs3pt
     subroutine angle(n)
       integer, intent(in) :: n
     end subroutine angle
@@ -31,6 +38,11 @@ module zantor
     end subroutine axends
     subroutine axgit()
     end subroutine axgit
+    subroutine axis3d(x3, y3, z3)
+      real, intent(in) :: x3
+      real, intent(in) :: y3
+      real, intent(in) :: z3
+    end subroutine axis3d
     subroutine axsbgd(n)
       integer, intent(in) :: n
     end subroutine axsbgd
@@ -68,6 +80,8 @@ module zantor
       character(len=*), intent(in) :: cunit
       character(len=*), intent(in) :: ckey
     end subroutine bmpmod
+    subroutine box3d()
+    end subroutine box3d
     subroutine center()
     end subroutine center
     subroutine chaang(x)
@@ -138,6 +152,12 @@ module zantor
       integer, intent(in) :: ixpts
       integer, intent(in) :: iypts
     end subroutine crvmat
+    subroutine curv3d(xray, yray, zray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+    end subroutine curv3d
     subroutine curve(xray, yray, n)
       real, intent(in) :: xray(*)
       real, intent(in) :: yray(*)
@@ -280,10 +300,29 @@ module zantor
       real, intent(in) :: zorg
       real, intent(in) :: zstp
     end subroutine graf3
+    subroutine graf3d(xa, xe, xorg, xstp, ya, ye, yorg, ystp, za, ze, zorg, zstp)
+      real, intent(in) :: xa
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+      real, intent(in) :: za
+      real, intent(in) :: ze
+      real, intent(in) :: zorg
+      real, intent(in) :: zstp
+    end subroutine graf3d
     subroutine grid(ix, iy)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
     end subroutine grid
+    subroutine grid3d(igrid, jgrid, copt)
+      integer, intent(in) :: igrid
+      integer, intent(in) :: jgrid
+      character(len=*), intent(in) :: copt
+    end subroutine grid3d
     subroutine height(n)
       integer, intent(in) :: n
     end subroutine height
@@ -293,6 +332,9 @@ module zantor
     end subroutine helves
     subroutine helvet()
     end subroutine helvet
+    subroutine hidlin(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine hidlin
     subroutine hname(n)
       integer, intent(in) :: n
     end subroutine hname
@@ -432,6 +474,9 @@ module zantor
     end subroutine legval
     subroutine lfttit()
     end subroutine lfttit
+    subroutine light(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine light
     subroutine lincyc(index, ntyp)
       integer, intent(in) :: index
       integer, intent(in) :: ntyp
@@ -451,6 +496,29 @@ module zantor
     subroutine linwid(nwidth)
       integer, intent(in) :: nwidth
     end subroutine linwid
+    subroutine litmod(id, copt)
+      integer, intent(in) :: id
+      character(len=*), intent(in) :: copt
+    end subroutine litmod
+    subroutine litop3(id, xr, xg, xb, copt)
+      integer, intent(in) :: id
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+      character(len=*), intent(in) :: copt
+    end subroutine litop3
+    subroutine litopt(id, xval, copt)
+      integer, intent(in) :: id
+      real, intent(in) :: xval
+      character(len=*), intent(in) :: copt
+    end subroutine litopt
+    subroutine litpos(id, x, y, z, copt)
+      integer, intent(in) :: id
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      character(len=*), intent(in) :: copt
+    end subroutine litpos
     subroutine lncap(copt)
       character(len=*), intent(in) :: copt
     end subroutine lncap
@@ -466,6 +534,16 @@ module zantor
     subroutine marker(n)
       integer, intent(in) :: n
     end subroutine marker
+    subroutine matop3(xr, xg, xb, copt)
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+      character(len=*), intent(in) :: copt
+    end subroutine matop3
+    subroutine matopt(xval, copt)
+      real, intent(in) :: xval
+      character(len=*), intent(in) :: copt
+    end subroutine matopt
     subroutine messag(cstr, nx, ny)
       character(len=*), intent(in) :: cstr
       integer, intent(in) :: nx
@@ -538,6 +616,8 @@ module zantor
     end subroutine noclip
     subroutine nograf()
     end subroutine nograf
+    subroutine nohide()
+    end subroutine nohide
     subroutine noline(cax)
       character(len=*), intent(in) :: cax
     end subroutine noline
@@ -607,6 +687,14 @@ module zantor
     subroutine polcrv(copt)
       character(len=*), intent(in) :: copt
     end subroutine polcrv
+    subroutine pos3pt(x, y, z, xp, yp, zp)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      real, intent(inout) :: xp
+      real, intent(inout) :: yp
+      real, intent(inout) :: zp
+    end subroutine pos3pt
     subroutine posbar(copt)
       character(len=*), intent(in) :: copt
     end subroutine posbar
@@ -615,6 +703,9 @@ module zantor
       integer, intent(in) :: npos
       integer, intent(inout) :: istat
     end subroutine posifl
+    subroutine proj3d(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine proj3d
     subroutine psfont(cfont)
       character(len=*), intent(in) :: cfont
     end subroutine psfont
@@ -641,6 +732,13 @@ module zantor
       integer, intent(in) :: nw
       integer, intent(in) :: nh
     end subroutine rectan
+    subroutine rel3pt(x, y, z, xp, yp)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      real, intent(inout) :: xp
+      real, intent(inout) :: yp
+    end subroutine rel3pt
     subroutine reset(cname)
       character(len=*), intent(in) :: cname
     end subroutine reset
@@ -668,6 +766,11 @@ module zantor
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine rlsymb
+    subroutine rot3d(xa, ya, za)
+      real, intent(in) :: xa
+      real, intent(in) :: ya
+      real, intent(in) :: za
+    end subroutine rot3d
     subroutine rpixel(ix, iy, iclr)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
@@ -759,6 +862,8 @@ module zantor
     subroutine shdpat(ipat)
       integer, intent(in) :: ipat
     end subroutine shdpat
+    subroutine shlsur()
+    end subroutine shlsur
     subroutine simplx()
     end subroutine simplx
     subroutine skipfl(nlu, nbyt, istat)
@@ -785,6 +890,50 @@ module zantor
       real, intent(in) :: x
       real, intent(in) :: y
     end subroutine strtpt
+    subroutine surclr(ictop, icbot)
+      integer, intent(in) :: ictop
+      integer, intent(in) :: icbot
+    end subroutine surclr
+    subroutine surfce(xray, n, yray, m, zmat)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+    end subroutine surfce
+    subroutine surfun(zfun, ixpts, xdel, iypts, ydel)
+      real, external :: zfun
+      integer, intent(in) :: ixpts
+      real, intent(in) :: xdel
+      integer, intent(in) :: iypts
+      real, intent(in) :: ydel
+    end subroutine surfun
+    subroutine surmat(zmat, ixdim, iydim, ixpts, iypts)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: ixdim
+      integer, intent(in) :: iydim
+      integer, intent(in) :: ixpts
+      integer, intent(in) :: iypts
+    end subroutine surmat
+    subroutine suropt(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine suropt
+    subroutine surshd(xray, n, yray, m, zmat)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+    end subroutine surshd
+    subroutine sursze(xa, xe, ya, ye)
+      real, intent(in) :: xa
+      real, intent(in) :: xe
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+    end subroutine sursze
+    subroutine survis(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine survis
     subroutine symbol(nsym, nx, ny)
       integer, intent(in) :: nsym
       integer, intent(in) :: nx
@@ -847,6 +996,25 @@ module zantor
     subroutine units(copt)
       character(len=*), intent(in) :: copt
     end subroutine units
+    subroutine vang3d(ang)
+      real, intent(in) :: ang
+    end subroutine vang3d
+    subroutine vclp3d(xnear, xfar)
+      real, intent(in) :: xnear
+      real, intent(in) :: xfar
+    end subroutine vclp3d
+    subroutine vfoc3d(x, y, z, copt)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      character(len=*), intent(in) :: copt
+    end subroutine vfoc3d
+    subroutine view3d(xvu, yvu, zvu, copt)
+      real, intent(in) :: xvu
+      real, intent(in) :: yvu
+      real, intent(in) :: zvu
+      character(len=*), intent(in) :: copt
+    end subroutine view3d
     subroutine vkxbar(n)
       integer, intent(in) :: n
     end subroutine vkxbar
@@ -860,6 +1028,12 @@ module zantor
       character(len=*), intent(in) :: cfil
       character(len=*), intent(in) :: cmode
     end subroutine vltfil
+    subroutine vscl3d(x)
+      real, intent(in) :: x
+    end subroutine vscl3d
+    subroutine vup3d(ang)
+      real, intent(in) :: ang
+    end subroutine vup3d
     subroutine widbar(n)
       integer, intent(in) :: n
     end subroutine widbar
@@ -890,6 +1064,24 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine writfl
+    function x3dabs(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function x3dabs
+    function x3dpos(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function x3dpos
+    function x3drel(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function x3drel
     subroutine xaxgit()
     end subroutine xaxgit
     subroutine xdraw(x, y)
@@ -908,6 +1100,24 @@ module zantor
       real :: res
       real, intent(in) :: x
     end function xposn
+    function y3dabs(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function y3dabs
+    function y3dpos(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function y3dpos
+    function y3drel(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function y3drel
     subroutine yaxgit()
     end subroutine yaxgit
     function yinvrs(ny) result(res)
@@ -918,11 +1128,46 @@ module zantor
       real :: res
       real, intent(in) :: y
     end function yposn
+    function z3dpos(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function z3dpos
     subroutine zanalf()
     end subroutine zanalf
     subroutine zanfin()
     end subroutine zanfin
     subroutine zanini()
     end subroutine zanini
+    subroutine zbfers()
+    end subroutine zbfers
+    subroutine zbffin()
+    end subroutine zbffin
+    subroutine zbfini(iret)
+      integer, intent(inout) :: iret
+    end subroutine zbfini
+    subroutine zbflin(x1, y1, z1, x2, y2, z2)
+      real, intent(in) :: x1
+      real, intent(in) :: y1
+      real, intent(in) :: z1
+      real, intent(in) :: x2
+      real, intent(in) :: y2
+      real, intent(in) :: z2
+    end subroutine zbflin
+    subroutine zbfmod(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine zbfmod
+    subroutine zbfres()
+    end subroutine zbfres
+    subroutine zbfscl(x)
+      real, intent(in) :: x
+    end subroutine zbfscl
+    subroutine zbftri(xray, yray, zray, iray)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: iray(*)
+    end subroutine zbftri
   end interface
 end module zantor

@@ -14,6 +14,7 @@ Line format of the list:  name [=int|=real] kind:arg ...
   ra real array in       rao real array out
   c  character in        co  character out
   b  byte buffer of any type
+  rf real function f(x, y) of the caller, passed as a procedure
 """
 import os
 import sys
@@ -27,7 +28,7 @@ C_TYPES = {
     "i": "const int32_t*", "o": "int32_t*", "ia": "const int32_t*",
     "oa": "int32_t*", "r": "const float*", "ro": "float*",
     "ra": "const float*", "rao": "float*", "c": "const char*",
-    "co": "char*", "b": "void*",
+    "co": "char*", "b": "void*", "rf": "zantor_real_function",
 }
 F_DECL = {
     "i": "integer, intent(in) :: {}", "o": "integer, intent(inout) :: {}",
@@ -37,6 +38,7 @@ F_DECL = {
     "c": "character(len=*), intent(in) :: {}",
     "co": "character(len=*), intent(inout) :: {}",
     "b": "type(*), intent(inout) :: {}(*)",
+    "rf": "real, external :: {}",
 }
 RESULT = {"int": ("int32_t", "integer"), "real": ("float", "real")}
 
@@ -84,6 +86,9 @@ def header(routines):
         "#ifdef __cplusplus",
         'extern "C" {',
         "#endif",
+        "",
+        "/* A user function z = f(x, y) passed to the library (kind rf). */",
+        "typedef float (*zantor_real_function)(const float* x, const float* y);",
         "",
     ]
     for name, result, args in routines:

@@ -102,7 +102,7 @@ ZANTOR_API void curvy3_(const float* x, const float* yray, const float* zray, co
   for (int32_t i = 0; i < *n; ++i) point(*x, yray[i], zray[i], g.npb, g.nph);
 }
 
-// The matrix lies over the axis ranges: zmat(1, 1) at the start of both
+// The matrix lies over the axis ranges (or the sursze limits): zmat(1, 1) at the start of both
 // axes, zmat(n, m) at their ends (equal steps in axis units, so on a
 // logarithmic axis equal steps of the exponent).  Each of the (n-1) x
 // (m-1) cells between four grid values is split into ixpts x iypts
@@ -154,9 +154,12 @@ ZANTOR_API void crvmat_(const float* zmat, const int32_t* n, const int32_t* m,
       }
     }
   }
-  const double left = userToPlotX(g.ixlg[0] == 1 ? std::pow(10.0, g.xa) : g.xa);
-  const double right = userToPlotX(g.ixlg[0] == 1 ? std::pow(10.0, g.xe) : g.xe);
-  const double bottom = userToPlotY(g.ixlg[1] == 1 ? std::pow(10.0, g.ya) : g.ya);
-  const double top = userToPlotY(g.ixlg[1] == 1 ? std::pow(10.0, g.ye) : g.ye);
+  // The axis limits, or the grid limits of sursze (user values).
+  double left = g.xrel, right = g.xrel + (g.xe - g.xa) * double(g.xdelta);
+  double bottom = g.yrel, top = g.yrel - (g.ye - g.ya) * double(g.ydelta);
+  if (g.isursz == 1) {
+    left = userToPlotX(g.xsursz[0]), right = userToPlotX(g.xsursz[1]);
+    bottom = userToPlotY(g.xsursz[2]), top = userToPlotY(g.xsursz[3]);
+  }
   drawCells(left, top, right, bottom, cells.data(), int(w), int(h));
 }

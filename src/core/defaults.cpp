@@ -8,12 +8,14 @@
 #include "axes/decorations.h"
 #include "axes/curve_fields.h"
 #include "colourplot/colour_plot.h"
+#include "shading/shading.h"
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/colour.h"
 #include "draw/fill.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
+#include "plot3d/plot3d.h"
 #include "text/text_engine.h"
 
 namespace zantor {
@@ -52,6 +54,8 @@ void resall() {
   resetTitleDefaults();
   resetCurveDefaults();
   resetColourPlotDefaults();
+  resetPlot3dDefaults();
+  resetShadingDefaults();
 
   // 7. angle(0), height(u(36)) and shdpat(0) through their setters; the
   // angle and height join here with the text engine.

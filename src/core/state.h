@@ -9,6 +9,7 @@
 #include "axes/label_fields.h"
 #include "axes/title_fields.h"
 #include "colourplot/colour_plot_fields.h"
+#include "shading/shading_fields.h"
 #include "core/core_fields.h"
 #include "devices/device_fields.h"
 #include "devices/postscript/ps_fields.h"
@@ -16,6 +17,7 @@
 #include "draw/fill_fields.h"
 #include "draw/line_fields.h"
 #include "draw/page_fields.h"
+#include "plot3d/plot3d_fields.h"
 #include "text/font_fields.h"
 #include "text/text_fields.h"
 
@@ -36,7 +38,9 @@ struct Zanglb : CoreFields,
                 LegendFields,
                 TitleFields,
                 CurveFields,
-                ColourPlotFields {};
+                ColourPlotFields,
+                Plot3dFields,
+                ShadingFields {};
 
 extern Zanglb zanglb;
 

@@ -77,6 +77,17 @@ class Device {
     return false;
   }
 
+  // Depth buffer of raster devices: mode 0 creates it (every depth far),
+  // 1 frees it, 2 clears the depths, 3 clears the picture; 0 on success.
+  // Devices without one return 1.
+  virtual int depthBuffer(int /*mode*/) { return 1; }
+  // Depth-tested drawing while the buffer exists (device coordinates, a
+  // depth per point, smaller is nearer): a triangle with a colour value
+  // per corner, interpolated across it, and a line in the current colour.
+  virtual void depthTriangle(const double* /*x*/, const double* /*y*/, const double* /*z*/,
+                             const int32_t* /*colour*/) {}
+  virtual void depthLine(double, double, double, double, double, double) {}
+
   virtual void newPage() {}
   virtual void erase() {}
 
