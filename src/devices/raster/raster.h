@@ -152,6 +152,8 @@ class RasterContext {
   void smoothLine(double x0, double y0, double x1, double y1);
   void blendPixel(int x, int y, float coverage);
   void fillPolygon(const double* x, const double* y, int n, int& status);
+  // R, G, B and colour index of three corner colour values.
+  void cornerColours(const int32_t* colour, double* r, double* g, double* b, double* idx) const;
 
   std::unique_ptr<uint8_t, FreeDeleter> pixels_;
   std::unique_ptr<float[]> depth_;  // width_ x height_ depths, or none

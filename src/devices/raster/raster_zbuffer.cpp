@@ -60,19 +60,7 @@ void RasterContext::qqvztr(const double* x, const double* y, const double* z,
   const double area = (x[1] - x[0]) * (y[2] - y[0]) - (x[2] - x[0]) * (y[1] - y[0]);
   if (!(std::abs(area) > 1e-12)) return;
   double r[3], g[3], b[3], idx[3];
-  for (int i = 0; i < 3; ++i) {
-    const int32_t c = colour[i];
-    if ((static_cast<uint32_t>(c) >> 24) == 1) {
-      r[i] = c & 255;
-      g[i] = (c >> 8) & 255;
-      b[i] = (c >> 16) & 255;
-      idx[i] = trueColour_ ? 0 : nearestIndex(uint8_t(r[i]), uint8_t(g[i]), uint8_t(b[i]));
-    } else {
-      const int k = c & 255;
-      r[i] = red_[k], g[i] = green_[k], b[i] = blue_[k];
-      idx[i] = k;
-    }
-  }
+  cornerColours(colour, r, g, b, idx);
   const int x0 = std::max(cxmin_, clampToInt(std::ceil(std::min({x[0], x[1], x[2]}))));
   const int x1 = std::min(cxmax_, clampToInt(std::floor(std::max({x[0], x[1], x[2]}))));
   const int y0 = std::max(cymin_, clampToInt(std::ceil(std::min({y[0], y[1], y[2]}))));
