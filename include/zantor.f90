@@ -13,6 +13,15 @@ module zantor
       integer, intent(in) :: nyray(*)
       integer, intent(in) :: n
     end subroutine areaf
+    subroutine autres(nx, ny)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine autres
+    subroutine ax3len(nxl, nyl, nzl)
+      integer, intent(in) :: nxl
+      integer, intent(in) :: nyl
+      integer, intent(in) :: nzl
+    end subroutine ax3len
     subroutine axclrs(n, copt, cax)
       integer, intent(in) :: n
       character(len=*), intent(in) :: copt
@@ -61,6 +70,8 @@ module zantor
       character(len=*), intent(in) :: cunit
       character(len=*), intent(in) :: ckey
     end subroutine bmpmod
+    subroutine box3d()
+    end subroutine box3d
     subroutine center()
     end subroutine center
     subroutine cgmpic(cname)
@@ -109,6 +120,10 @@ module zantor
     subroutine color(cname)
       character(len=*), intent(in) :: cname
     end subroutine color
+    subroutine colran(nca, nce)
+      integer, intent(in) :: nca
+      integer, intent(in) :: nce
+    end subroutine colran
     subroutine complx()
     end subroutine complx
     subroutine conclr(nray, n)
@@ -165,6 +180,13 @@ module zantor
     end subroutine contur2
     subroutine cross()
     end subroutine cross
+    subroutine crvmat(zmat, n, m, ixpts, iypts)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: m
+      integer, intent(in) :: ixpts
+      integer, intent(in) :: iypts
+    end subroutine crvmat
     subroutine dash()
     end subroutine dash
     subroutine dashl()
@@ -244,6 +266,11 @@ module zantor
       integer, intent(in) :: ix
       integer, intent(in) :: iy
     end subroutine grid
+    subroutine grid3d(igrid, jgrid, copt)
+      integer, intent(in) :: igrid
+      integer, intent(in) :: jgrid
+      character(len=*), intent(in) :: copt
+    end subroutine grid3d
     subroutine gridmp(i, j)
       integer, intent(in) :: i
       integer, intent(in) :: j
@@ -257,6 +284,9 @@ module zantor
     end subroutine helves
     subroutine helvet()
     end subroutine helvet
+    subroutine hidlin(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine hidlin
     subroutine hname(n)
       integer, intent(in) :: n
     end subroutine hname
@@ -289,6 +319,9 @@ module zantor
     end subroutine incmrk
     subroutine intax()
     end subroutine intax
+    subroutine jusbar(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine jusbar
     subroutine labclr(ic, copt)
       integer, intent(in) :: ic
       character(len=*), intent(in) :: copt
@@ -369,6 +402,9 @@ module zantor
     end subroutine legtyp
     subroutine lfttit()
     end subroutine lfttit
+    subroutine light(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine light
     subroutine lincyc(index, ntyp)
       integer, intent(in) :: index
       integer, intent(in) :: ntyp
@@ -385,6 +421,10 @@ module zantor
     subroutine linwid(nwidth)
       integer, intent(in) :: nwidth
     end subroutine linwid
+    subroutine litmod(id, copt)
+      integer, intent(in) :: id
+      character(len=*), intent(in) :: copt
+    end subroutine litmod
     subroutine lncap(copt)
       character(len=*), intent(in) :: copt
     end subroutine lncap
@@ -469,12 +509,18 @@ module zantor
       integer :: res
       character(len=*), intent(in) :: cstr
     end function nlmess
+    subroutine nobar()
+    end subroutine nobar
+    subroutine nobgd()
+    end subroutine nobgd
     subroutine nochek()
     end subroutine nochek
     subroutine noclip()
     end subroutine noclip
     subroutine nograf()
     end subroutine nograf
+    subroutine nohide()
+    end subroutine nohide
     subroutine noline(cax)
       character(len=*), intent(in) :: cax
     end subroutine noline
@@ -540,11 +586,17 @@ module zantor
     subroutine polcrv(copt)
       character(len=*), intent(in) :: copt
     end subroutine polcrv
+    subroutine posbar(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine posbar
     subroutine posifl(nlu, npos, istat)
       integer, intent(in) :: nlu
       integer, intent(in) :: npos
       integer, intent(inout) :: istat
     end subroutine posifl
+    subroutine proj3d(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine proj3d
     subroutine projct(copt)
       character(len=*), intent(in) :: copt
     end subroutine projct
@@ -624,6 +676,10 @@ module zantor
     subroutine setpag(copt)
       character(len=*), intent(in) :: copt
     end subroutine setpag
+    subroutine setres(npb, nph)
+      integer, intent(in) :: npb
+      integer, intent(in) :: nph
+    end subroutine setres
     subroutine setvlt(cvlt)
       character(len=*), intent(in) :: cvlt
     end subroutine setvlt
@@ -639,6 +695,8 @@ module zantor
     subroutine shdpat(ipat)
       integer, intent(in) :: ipat
     end subroutine shdpat
+    subroutine shlsur()
+    end subroutine shlsur
     subroutine simplx()
     end subroutine simplx
     subroutine skipfl(nlu, nbyt, istat)
@@ -654,10 +712,44 @@ module zantor
     end subroutine smxalf
     subroutine solid()
     end subroutine solid
+    subroutine spcbar(n)
+      integer, intent(in) :: n
+    end subroutine spcbar
     subroutine splmod(k, n)
       integer, intent(in) :: k
       integer, intent(in) :: n
     end subroutine splmod
+    subroutine surclr(ictop, icbot)
+      integer, intent(in) :: ictop
+      integer, intent(in) :: icbot
+    end subroutine surclr
+    subroutine surfce(xray, n, yray, m, zmat)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+    end subroutine surfce
+    subroutine surmat(zmat, ixdim, iydim, ixpts, iypts)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: ixdim
+      integer, intent(in) :: iydim
+      integer, intent(in) :: ixpts
+      integer, intent(in) :: iypts
+    end subroutine surmat
+    subroutine suropt(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine suropt
+    subroutine surshd(xray, n, yray, m, zmat)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+    end subroutine surshd
+    subroutine survis(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine survis
     subroutine symbol(nsym, nx, ny)
       integer, intent(in) :: nsym
       integer, intent(in) :: nx
@@ -722,6 +814,12 @@ module zantor
     subroutine units(copt)
       character(len=*), intent(in) :: copt
     end subroutine units
+    subroutine vkxbar(n)
+      integer, intent(in) :: n
+    end subroutine vkxbar
+    subroutine vkybar(n)
+      integer, intent(in) :: n
+    end subroutine vkybar
     subroutine vkytit(n)
       integer, intent(in) :: n
     end subroutine vkytit
@@ -729,6 +827,9 @@ module zantor
       character(len=*), intent(in) :: cfil
       character(len=*), intent(in) :: cmode
     end subroutine vltfil
+    subroutine widbar(n)
+      integer, intent(in) :: n
+    end subroutine widbar
     subroutine window(nx, ny, nw, nh)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -780,7 +881,37 @@ module zantor
     end subroutine zanfin
     subroutine zanini()
     end subroutine zanini
+    subroutine zbfers()
+    end subroutine zbfers
+    subroutine zbffin()
+    end subroutine zbffin
+    subroutine zbfini(iret)
+      integer, intent(inout) :: iret
+    end subroutine zbfini
+    subroutine zbfmod(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine zbfmod
+    subroutine zbfres()
+    end subroutine zbfres
   end interface
+  interface abs3pt
+    subroutine abs3pt(x, y, z, xp, yp)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      real, intent(inout) :: xp
+      real, intent(inout) :: yp
+    end subroutine abs3pt
+    module procedure abs3pt_r8
+  end interface abs3pt
+  interface axis3d
+    subroutine axis3d(x3, y3, z3)
+      real, intent(in) :: x3
+      real, intent(in) :: y3
+      real, intent(in) :: z3
+    end subroutine axis3d
+    module procedure axis3d_r8
+  end interface axis3d
   interface cgmbgd
     subroutine cgmbgd(xr, xg, xb)
       real, intent(in) :: xr
@@ -856,6 +987,15 @@ module zantor
     end subroutine contri
     module procedure contri_r8
   end interface contri
+  interface curv3d
+    subroutine curv3d(xray, yray, zray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+    end subroutine curv3d
+    module procedure curv3d_r8
+  end interface curv3d
   interface curve
     subroutine curve(xray, yray, n)
       real, intent(in) :: xray(*)
@@ -864,6 +1004,15 @@ module zantor
     end subroutine curve
     module procedure curve_r8
   end interface curve
+  interface curve3
+    subroutine curve3(xray, yray, zray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+    end subroutine curve3
+    module procedure curve3_r8
+  end interface curve3
   interface curvmp
     subroutine curvmp(xray, yray, n)
       real, intent(in) :: xray(*)
@@ -872,6 +1021,24 @@ module zantor
     end subroutine curvmp
     module procedure curvmp_r8
   end interface curvmp
+  interface curvx3
+    subroutine curvx3(xray, y, zray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: y
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+    end subroutine curvx3
+    module procedure curvx3_r8
+  end interface curvx3
+  interface curvy3
+    subroutine curvy3(x, yray, zray, n)
+      real, intent(in) :: x
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+    end subroutine curvy3
+    module procedure curvy3_r8
+  end interface curvy3
   interface errbar
     subroutine errbar(xray, yray, e1ray, e2ray, n)
       real, intent(in) :: xray(*)
@@ -924,6 +1091,40 @@ module zantor
     end subroutine graf
     module procedure graf_r8
   end interface graf
+  interface graf3
+    subroutine graf3(xa, xe, xorg, xstp, ya, ye, yorg, ystp, za, ze, zorg, zstp)
+      real, intent(in) :: xa
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+      real, intent(in) :: za
+      real, intent(in) :: ze
+      real, intent(in) :: zorg
+      real, intent(in) :: zstp
+    end subroutine graf3
+    module procedure graf3_r8
+  end interface graf3
+  interface graf3d
+    subroutine graf3d(xa, xe, xorg, xstp, ya, ye, yorg, ystp, za, ze, zorg, zstp)
+      real, intent(in) :: xa
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+      real, intent(in) :: za
+      real, intent(in) :: ze
+      real, intent(in) :: zorg
+      real, intent(in) :: zstp
+    end subroutine graf3d
+    module procedure graf3d_r8
+  end interface graf3d
   interface grafmp
     subroutine grafmp(xa, xe, xorg, xstp, ya, ye, yor, ystp)
       real, intent(in) :: xa
@@ -993,6 +1194,34 @@ module zantor
     end subroutine linesp
     module procedure linesp_r8
   end interface linesp
+  interface litop3
+    subroutine litop3(id, xr, xg, xb, copt)
+      integer, intent(in) :: id
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+      character(len=*), intent(in) :: copt
+    end subroutine litop3
+    module procedure litop3_r8
+  end interface litop3
+  interface litopt
+    subroutine litopt(id, xval, copt)
+      integer, intent(in) :: id
+      real, intent(in) :: xval
+      character(len=*), intent(in) :: copt
+    end subroutine litopt
+    module procedure litopt_r8
+  end interface litopt
+  interface litpos
+    subroutine litpos(id, x, y, z, copt)
+      integer, intent(in) :: id
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      character(len=*), intent(in) :: copt
+    end subroutine litpos
+    module procedure litpos_r8
+  end interface litpos
   interface lnmlt
     subroutine lnmlt(xfac)
       real, intent(in) :: xfac
@@ -1019,6 +1248,22 @@ module zantor
     end subroutine mapsph
     module procedure mapsph_r8
   end interface mapsph
+  interface matop3
+    subroutine matop3(xr, xg, xb, copt)
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+      character(len=*), intent(in) :: copt
+    end subroutine matop3
+    module procedure matop3_r8
+  end interface matop3
+  interface matopt
+    subroutine matopt(xval, copt)
+      real, intent(in) :: xval
+      character(len=*), intent(in) :: copt
+    end subroutine matopt
+    module procedure matopt_r8
+  end interface matopt
   interface myvlt
     subroutine myvlt(xr, xg, xb, n)
       real, intent(in) :: xr(*)
@@ -1065,6 +1310,27 @@ module zantor
     end subroutine penwid
     module procedure penwid_r8
   end interface penwid
+  interface pos3pt
+    subroutine pos3pt(x, y, z, xp, yp, zp)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      real, intent(inout) :: xp
+      real, intent(inout) :: yp
+      real, intent(inout) :: zp
+    end subroutine pos3pt
+    module procedure pos3pt_r8
+  end interface pos3pt
+  interface rel3pt
+    subroutine rel3pt(x, y, z, xp, yp)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      real, intent(inout) :: xp
+      real, intent(inout) :: yp
+    end subroutine rel3pt
+    module procedure rel3pt_r8
+  end interface rel3pt
   interface rgbhsv
     subroutine rgbhsv(xr, xg, xb, xh, xs, xv)
       real, intent(in) :: xr
@@ -1101,6 +1367,24 @@ module zantor
     end subroutine rlsymb
     module procedure rlsymb_r8
   end interface rlsymb
+  interface rot3d
+    subroutine rot3d(xa, ya, za)
+      real, intent(in) :: xa
+      real, intent(in) :: ya
+      real, intent(in) :: za
+    end subroutine rot3d
+    module procedure rot3d_r8
+  end interface rot3d
+  interface rpoint
+    subroutine rpoint(x, y, z, nw, nh)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      integer, intent(in) :: nw
+      integer, intent(in) :: nh
+    end subroutine rpoint
+    module procedure rpoint_r8
+  end interface rpoint
   interface sclfac
     subroutine sclfac(xfac)
       real, intent(in) :: xfac
@@ -1157,12 +1441,101 @@ module zantor
     end subroutine strtpt
     module procedure strtpt_r8
   end interface strtpt
+  interface surfun
+    subroutine surfun(zfun, ixpts, xdel, iypts, ydel)
+      real, external :: zfun
+      integer, intent(in) :: ixpts
+      real, intent(in) :: xdel
+      integer, intent(in) :: iypts
+      real, intent(in) :: ydel
+    end subroutine surfun
+    module procedure surfun_r8
+  end interface surfun
+  interface sursze
+    subroutine sursze(xa, xe, ya, ye)
+      real, intent(in) :: xa
+      real, intent(in) :: xe
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+    end subroutine sursze
+    module procedure sursze_r8
+  end interface sursze
   interface symrot
     subroutine symrot(xang)
       real, intent(in) :: xang
     end subroutine symrot
     module procedure symrot_r8
   end interface symrot
+  interface vang3d
+    subroutine vang3d(ang)
+      real, intent(in) :: ang
+    end subroutine vang3d
+    module procedure vang3d_r8
+  end interface vang3d
+  interface vclp3d
+    subroutine vclp3d(xnear, xfar)
+      real, intent(in) :: xnear
+      real, intent(in) :: xfar
+    end subroutine vclp3d
+    module procedure vclp3d_r8
+  end interface vclp3d
+  interface vfoc3d
+    subroutine vfoc3d(x, y, z, copt)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      character(len=*), intent(in) :: copt
+    end subroutine vfoc3d
+    module procedure vfoc3d_r8
+  end interface vfoc3d
+  interface view3d
+    subroutine view3d(xvu, yvu, zvu, copt)
+      real, intent(in) :: xvu
+      real, intent(in) :: yvu
+      real, intent(in) :: zvu
+      character(len=*), intent(in) :: copt
+    end subroutine view3d
+    module procedure view3d_r8
+  end interface view3d
+  interface vscl3d
+    subroutine vscl3d(x)
+      real, intent(in) :: x
+    end subroutine vscl3d
+    module procedure vscl3d_r8
+  end interface vscl3d
+  interface vup3d
+    subroutine vup3d(ang)
+      real, intent(in) :: ang
+    end subroutine vup3d
+    module procedure vup3d_r8
+  end interface vup3d
+  interface x3dabs
+    function x3dabs(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function x3dabs
+    module procedure x3dabs_r8
+  end interface x3dabs
+  interface x3dpos
+    function x3dpos(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function x3dpos
+    module procedure x3dpos_r8
+  end interface x3dpos
+  interface x3drel
+    function x3drel(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function x3drel
+    module procedure x3drel_r8
+  end interface x3drel
   interface xdraw
     subroutine xdraw(x, y)
       real, intent(in) :: x
@@ -1184,6 +1557,33 @@ module zantor
     end function xposn
     module procedure xposn_r8
   end interface xposn
+  interface y3dabs
+    function y3dabs(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function y3dabs
+    module procedure y3dabs_r8
+  end interface y3dabs
+  interface y3dpos
+    function y3dpos(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function y3dpos
+    module procedure y3dpos_r8
+  end interface y3dpos
+  interface y3drel
+    function y3drel(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function y3drel
+    module procedure y3drel_r8
+  end interface y3drel
   interface yposn
     function yposn(y) result(res)
       real :: res
@@ -1191,7 +1591,62 @@ module zantor
     end function yposn
     module procedure yposn_r8
   end interface yposn
+  interface z3dpos
+    function z3dpos(x, y, z) result(res)
+      real :: res
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+    end function z3dpos
+    module procedure z3dpos_r8
+  end interface z3dpos
+  interface zbflin
+    subroutine zbflin(x1, y1, z1, x2, y2, z2)
+      real, intent(in) :: x1
+      real, intent(in) :: y1
+      real, intent(in) :: z1
+      real, intent(in) :: x2
+      real, intent(in) :: y2
+      real, intent(in) :: z2
+    end subroutine zbflin
+    module procedure zbflin_r8
+  end interface zbflin
+  interface zbfscl
+    subroutine zbfscl(x)
+      real, intent(in) :: x
+    end subroutine zbfscl
+    module procedure zbfscl_r8
+  end interface zbfscl
+  interface zbftri
+    subroutine zbftri(xray, yray, zray, iray)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: iray(*)
+    end subroutine zbftri
+    module procedure zbftri_r8
+  end interface zbftri
 contains
+  subroutine abs3pt_r8(x, y, z, xp, yp)
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    real(8), intent(inout) :: xp
+    real(8), intent(inout) :: yp
+    real :: t_xp
+    real :: t_yp
+    t_xp = real(xp)
+    t_yp = real(yp)
+    call abs3pt(real(x), real(y), real(z), t_xp, t_yp)
+    xp = t_xp
+    yp = t_yp
+  end subroutine abs3pt_r8
+  subroutine axis3d_r8(x3, y3, z3)
+    real(8), intent(in) :: x3
+    real(8), intent(in) :: y3
+    real(8), intent(in) :: z3
+    call axis3d(real(x3), real(y3), real(z3))
+  end subroutine axis3d_r8
   subroutine cgmbgd_r8(xr, xg, xb)
     real(8), intent(in) :: xr
     real(8), intent(in) :: xg
@@ -1247,18 +1702,46 @@ contains
     real(8), intent(in) :: zlev
     call contri(real(xray), real(yray), real(zray), n, i1ray, i2ray, i3ray, ntri, real(zlev))
   end subroutine contri_r8
+  subroutine curv3d_r8(xray, yray, zray, n)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    real(8), intent(in) :: zray(:)
+    integer, intent(in) :: n
+    call curv3d(real(xray), real(yray), real(zray), n)
+  end subroutine curv3d_r8
   subroutine curve_r8(xray, yray, n)
     real(8), intent(in) :: xray(:)
     real(8), intent(in) :: yray(:)
     integer, intent(in) :: n
     call curve(real(xray), real(yray), n)
   end subroutine curve_r8
+  subroutine curve3_r8(xray, yray, zray, n)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    real(8), intent(in) :: zray(:)
+    integer, intent(in) :: n
+    call curve3(real(xray), real(yray), real(zray), n)
+  end subroutine curve3_r8
   subroutine curvmp_r8(xray, yray, n)
     real(8), intent(in) :: xray(:)
     real(8), intent(in) :: yray(:)
     integer, intent(in) :: n
     call curvmp(real(xray), real(yray), n)
   end subroutine curvmp_r8
+  subroutine curvx3_r8(xray, y, zray, n)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: y
+    real(8), intent(in) :: zray(:)
+    integer, intent(in) :: n
+    call curvx3(real(xray), real(y), real(zray), n)
+  end subroutine curvx3_r8
+  subroutine curvy3_r8(x, yray, zray, n)
+    real(8), intent(in) :: x
+    real(8), intent(in) :: yray(:)
+    real(8), intent(in) :: zray(:)
+    integer, intent(in) :: n
+    call curvy3(real(x), real(yray), real(zray), n)
+  end subroutine curvy3_r8
   subroutine errbar_r8(xray, yray, e1ray, e2ray, n)
     real(8), intent(in) :: xray(:)
     real(8), intent(in) :: yray(:)
@@ -1318,6 +1801,38 @@ contains
     call graf(real(xa), real(xe), real(xorg), real(xstp), real(ya), real(ye), real(yorg), &
         real(ystp))
   end subroutine graf_r8
+  subroutine graf3_r8(xa, xe, xorg, xstp, ya, ye, yorg, ystp, za, ze, zorg, zstp)
+    real(8), intent(in) :: xa
+    real(8), intent(in) :: xe
+    real(8), intent(in) :: xorg
+    real(8), intent(in) :: xstp
+    real(8), intent(in) :: ya
+    real(8), intent(in) :: ye
+    real(8), intent(in) :: yorg
+    real(8), intent(in) :: ystp
+    real(8), intent(in) :: za
+    real(8), intent(in) :: ze
+    real(8), intent(in) :: zorg
+    real(8), intent(in) :: zstp
+    call graf3(real(xa), real(xe), real(xorg), real(xstp), real(ya), real(ye), real(yorg), &
+        real(ystp), real(za), real(ze), real(zorg), real(zstp))
+  end subroutine graf3_r8
+  subroutine graf3d_r8(xa, xe, xorg, xstp, ya, ye, yorg, ystp, za, ze, zorg, zstp)
+    real(8), intent(in) :: xa
+    real(8), intent(in) :: xe
+    real(8), intent(in) :: xorg
+    real(8), intent(in) :: xstp
+    real(8), intent(in) :: ya
+    real(8), intent(in) :: ye
+    real(8), intent(in) :: yorg
+    real(8), intent(in) :: ystp
+    real(8), intent(in) :: za
+    real(8), intent(in) :: ze
+    real(8), intent(in) :: zorg
+    real(8), intent(in) :: zstp
+    call graf3d(real(xa), real(xe), real(xorg), real(xstp), real(ya), real(ye), real(yorg), &
+        real(ystp), real(za), real(ze), real(zorg), real(zstp))
+  end subroutine graf3d_r8
   subroutine grafmp_r8(xa, xe, xorg, xstp, ya, ye, yor, ystp)
     real(8), intent(in) :: xa
     real(8), intent(in) :: xe
@@ -1381,6 +1896,28 @@ contains
     real(8), intent(in) :: x
     call linesp(real(x))
   end subroutine linesp_r8
+  subroutine litop3_r8(id, xr, xg, xb, copt)
+    integer, intent(in) :: id
+    real(8), intent(in) :: xr
+    real(8), intent(in) :: xg
+    real(8), intent(in) :: xb
+    character(len=*), intent(in) :: copt
+    call litop3(id, real(xr), real(xg), real(xb), copt)
+  end subroutine litop3_r8
+  subroutine litopt_r8(id, xval, copt)
+    integer, intent(in) :: id
+    real(8), intent(in) :: xval
+    character(len=*), intent(in) :: copt
+    call litopt(id, real(xval), copt)
+  end subroutine litopt_r8
+  subroutine litpos_r8(id, x, y, z, copt)
+    integer, intent(in) :: id
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    character(len=*), intent(in) :: copt
+    call litpos(id, real(x), real(y), real(z), copt)
+  end subroutine litpos_r8
   subroutine lnmlt_r8(xfac)
     real(8), intent(in) :: xfac
     call lnmlt(real(xfac))
@@ -1399,6 +1936,18 @@ contains
     real(8), intent(in) :: xrad
     call mapsph(real(xrad))
   end subroutine mapsph_r8
+  subroutine matop3_r8(xr, xg, xb, copt)
+    real(8), intent(in) :: xr
+    real(8), intent(in) :: xg
+    real(8), intent(in) :: xb
+    character(len=*), intent(in) :: copt
+    call matop3(real(xr), real(xg), real(xb), copt)
+  end subroutine matop3_r8
+  subroutine matopt_r8(xval, copt)
+    real(8), intent(in) :: xval
+    character(len=*), intent(in) :: copt
+    call matopt(real(xval), copt)
+  end subroutine matopt_r8
   subroutine myvlt_r8(xr, xg, xb, n)
     real(8), intent(in) :: xr(:)
     real(8), intent(in) :: xg(:)
@@ -1433,6 +1982,38 @@ contains
     real(8), intent(in) :: xwidth
     call penwid(real(xwidth))
   end subroutine penwid_r8
+  subroutine pos3pt_r8(x, y, z, xp, yp, zp)
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    real(8), intent(inout) :: xp
+    real(8), intent(inout) :: yp
+    real(8), intent(inout) :: zp
+    real :: t_xp
+    real :: t_yp
+    real :: t_zp
+    t_xp = real(xp)
+    t_yp = real(yp)
+    t_zp = real(zp)
+    call pos3pt(real(x), real(y), real(z), t_xp, t_yp, t_zp)
+    xp = t_xp
+    yp = t_yp
+    zp = t_zp
+  end subroutine pos3pt_r8
+  subroutine rel3pt_r8(x, y, z, xp, yp)
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    real(8), intent(inout) :: xp
+    real(8), intent(inout) :: yp
+    real :: t_xp
+    real :: t_yp
+    t_xp = real(xp)
+    t_yp = real(yp)
+    call rel3pt(real(x), real(y), real(z), t_xp, t_yp)
+    xp = t_xp
+    yp = t_yp
+  end subroutine rel3pt_r8
   subroutine rgbhsv_r8(xr, xg, xb, xh, xs, xv)
     real(8), intent(in) :: xr
     real(8), intent(in) :: xg
@@ -1470,6 +2051,20 @@ contains
     real(8), intent(in) :: y
     call rlsymb(nsym, real(x), real(y))
   end subroutine rlsymb_r8
+  subroutine rot3d_r8(xa, ya, za)
+    real(8), intent(in) :: xa
+    real(8), intent(in) :: ya
+    real(8), intent(in) :: za
+    call rot3d(real(xa), real(ya), real(za))
+  end subroutine rot3d_r8
+  subroutine rpoint_r8(x, y, z, nw, nh)
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    integer, intent(in) :: nw
+    integer, intent(in) :: nh
+    call rpoint(real(x), real(y), real(z), nw, nh)
+  end subroutine rpoint_r8
   subroutine sclfac_r8(xfac)
     real(8), intent(in) :: xfac
     call sclfac(real(xfac))
@@ -1510,10 +2105,77 @@ contains
     real(8), intent(in) :: y
     call strtpt(real(x), real(y))
   end subroutine strtpt_r8
+  subroutine surfun_r8(zfun, ixpts, xdel, iypts, ydel)
+    real, external :: zfun
+    integer, intent(in) :: ixpts
+    real(8), intent(in) :: xdel
+    integer, intent(in) :: iypts
+    real(8), intent(in) :: ydel
+    call surfun(zfun, ixpts, real(xdel), iypts, real(ydel))
+  end subroutine surfun_r8
+  subroutine sursze_r8(xa, xe, ya, ye)
+    real(8), intent(in) :: xa
+    real(8), intent(in) :: xe
+    real(8), intent(in) :: ya
+    real(8), intent(in) :: ye
+    call sursze(real(xa), real(xe), real(ya), real(ye))
+  end subroutine sursze_r8
   subroutine symrot_r8(xang)
     real(8), intent(in) :: xang
     call symrot(real(xang))
   end subroutine symrot_r8
+  subroutine vang3d_r8(ang)
+    real(8), intent(in) :: ang
+    call vang3d(real(ang))
+  end subroutine vang3d_r8
+  subroutine vclp3d_r8(xnear, xfar)
+    real(8), intent(in) :: xnear
+    real(8), intent(in) :: xfar
+    call vclp3d(real(xnear), real(xfar))
+  end subroutine vclp3d_r8
+  subroutine vfoc3d_r8(x, y, z, copt)
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    character(len=*), intent(in) :: copt
+    call vfoc3d(real(x), real(y), real(z), copt)
+  end subroutine vfoc3d_r8
+  subroutine view3d_r8(xvu, yvu, zvu, copt)
+    real(8), intent(in) :: xvu
+    real(8), intent(in) :: yvu
+    real(8), intent(in) :: zvu
+    character(len=*), intent(in) :: copt
+    call view3d(real(xvu), real(yvu), real(zvu), copt)
+  end subroutine view3d_r8
+  subroutine vscl3d_r8(x)
+    real(8), intent(in) :: x
+    call vscl3d(real(x))
+  end subroutine vscl3d_r8
+  subroutine vup3d_r8(ang)
+    real(8), intent(in) :: ang
+    call vup3d(real(ang))
+  end subroutine vup3d_r8
+  function x3dabs_r8(x, y, z) result(res)
+    real(8) :: res
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    res = x3dabs(real(x), real(y), real(z))
+  end function x3dabs_r8
+  function x3dpos_r8(x, y, z) result(res)
+    real(8) :: res
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    res = x3dpos(real(x), real(y), real(z))
+  end function x3dpos_r8
+  function x3drel_r8(x, y, z) result(res)
+    real(8) :: res
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    res = x3drel(real(x), real(y), real(z))
+  end function x3drel_r8
   subroutine xdraw_r8(x, y)
     real(8), intent(in) :: x
     real(8), intent(in) :: y
@@ -1529,9 +2191,57 @@ contains
     real(8), intent(in) :: x
     res = xposn(real(x))
   end function xposn_r8
+  function y3dabs_r8(x, y, z) result(res)
+    real(8) :: res
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    res = y3dabs(real(x), real(y), real(z))
+  end function y3dabs_r8
+  function y3dpos_r8(x, y, z) result(res)
+    real(8) :: res
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    res = y3dpos(real(x), real(y), real(z))
+  end function y3dpos_r8
+  function y3drel_r8(x, y, z) result(res)
+    real(8) :: res
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    res = y3drel(real(x), real(y), real(z))
+  end function y3drel_r8
   function yposn_r8(y) result(res)
     real(8) :: res
     real(8), intent(in) :: y
     res = yposn(real(y))
   end function yposn_r8
+  function z3dpos_r8(x, y, z) result(res)
+    real(8) :: res
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    res = z3dpos(real(x), real(y), real(z))
+  end function z3dpos_r8
+  subroutine zbflin_r8(x1, y1, z1, x2, y2, z2)
+    real(8), intent(in) :: x1
+    real(8), intent(in) :: y1
+    real(8), intent(in) :: z1
+    real(8), intent(in) :: x2
+    real(8), intent(in) :: y2
+    real(8), intent(in) :: z2
+    call zbflin(real(x1), real(y1), real(z1), real(x2), real(y2), real(z2))
+  end subroutine zbflin_r8
+  subroutine zbfscl_r8(x)
+    real(8), intent(in) :: x
+    call zbfscl(real(x))
+  end subroutine zbfscl_r8
+  subroutine zbftri_r8(xray, yray, zray, iray)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    real(8), intent(in) :: zray(:)
+    integer, intent(in) :: iray(*)
+    call zbftri(real(xray), real(yray), real(zray), iray)
+  end subroutine zbftri_r8
 end module zantor

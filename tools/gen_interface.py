@@ -15,6 +15,7 @@ Line format of the list:  name [=int|=real] kind:arg ...
   c  character in        co  character out
   b  byte buffer of any type
   p  procedure (a routine the library calls back)
+  rf real function f(x, y) of the caller, passed as a procedure
 """
 import os
 import sys
@@ -29,6 +30,7 @@ C_TYPES = {
     "oa": "int32_t*", "r": "const float*", "ro": "float*",
     "ra": "const float*", "rao": "float*", "c": "const char*",
     "co": "char*", "b": "void*", "p": "void (*{})()",
+    "co": "char*", "b": "void*", "rf": "zantor_real_function",
 }
 F_DECL = {
     "i": "integer, intent(in) :: {}", "o": "integer, intent(inout) :: {}",
@@ -39,6 +41,7 @@ F_DECL = {
     "co": "character(len=*), intent(inout) :: {}",
     "b": "type(*), intent(inout) :: {}(*)",
     "p": "external :: {}",
+    "rf": "real, external :: {}",
 }
 RESULT = {"int": ("int32_t", "integer"), "real": ("float", "real")}
 
@@ -86,6 +89,9 @@ def header(routines):
         "#ifdef __cplusplus",
         'extern "C" {',
         "#endif",
+        "",
+        "/* A user function z = f(x, y) passed to the library (kind rf). */",
+        "typedef float (*zantor_real_function)(const float* x, const float* y);",
         "",
     ]
     for name, result, args in routines:

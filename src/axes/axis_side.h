@@ -5,10 +5,20 @@
 
 namespace zantor {
 
+// The scaling of axis 0 X, 1 Y or 2 Z (the colour axis): limits, first
+// label, step and plot units per axis unit.
+struct AxisScaling {
+  double a, e, o, s, delta;
+};
+AxisScaling axisScaling(int axis);
+// The length of axis 0, 1 or 2 in plot units.
+int axisLength(int axis);
+
 // A side: its position on the page and the direction of its labels.
 struct Side {
-  int axis;        // 0 X, 1 Y
-  int index;       // isetgr index: 0 lower X, 1 right Y, 2 upper X, 3 left Y
+  int axis;        // 0 X, 1 Y, 2 Z (the axis of a colour bar)
+  int index;       // isetgr index: 0 lower X, 1 right Y, 2 upper X, 3 left Y;
+                   // 4 a side that shows every part (the colour bar)
   double x0, y0;   // plot coordinates of the axis start (value a)
   double ux, uy;   // unit vector along the axis (increasing plot position)
   double ox, oy;   // unit vector towards the labels (outwards)
@@ -39,6 +49,10 @@ LabelReach drawLabels(const Side& s, bool ticksDrawn);
 // Draws the axis name namdis beyond the labels: across the axis line, or
 // on a crossed system past the far end of the axis.
 void drawName(const Side& s, const LabelReach& reach);
+
+// Draws one side: line, ticks, labels and name as isetgr (or, for index 4,
+// everything) asks; returns what the labels reach.
+LabelReach drawAxisSide(const Side& s);
 
 // Colour of one part of a side (0 line, 1 ticks, 2 labels, 3 name), -1
 // for the current colour.

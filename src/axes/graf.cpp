@@ -11,11 +11,6 @@
 #include "draw/pipeline.h"
 
 namespace zantor {
-namespace {
-
-struct AxisArgs {
-  float a, e, orig, step;
-};
 
 // The checks of one axis; true when the axis is usable.  Warnings 12 and 50
 // only inform.
@@ -62,7 +57,7 @@ void applyAutoScale(int axis, AxisArgs& x, int length) {
   g.ndezx[axis] = s.digits;
 }
 
-void dataRange(int axis, const AxisArgs& x, float& lo, float& hi) {
+void axisDataRange(int axis, const AxisArgs& x, float& lo, float& hi) {
   const Zanglb& g = zanglb;
   if (g.ioptsc[axis] == 1) {
     lo = g.xminsc[axis];
@@ -77,8 +72,6 @@ void dataRange(int axis, const AxisArgs& x, float& lo, float& hi) {
   if (lo > hi) std::swap(lo, hi);
 }
 
-}  // namespace
-
 }  // namespace zantor
 
 using namespace zantor;
@@ -86,10 +79,13 @@ using namespace zantor;
 ZANTOR_API void graf_(const float* xa, const float* xe, const float* xor_, const float* xstp,
                       const float* ya, const float* ye, const float* yor, const float* ystp) {
   if (jqqlev(1, 1, "GRAF") != 0) return;
+  openAxisSystem({*xa, *xe, *xor_, *xstp}, {*ya, *ye, *yor, *ystp});
+}
+
+void zantor::openAxisSystem(AxisArgs x, AxisArgs y) {
   Zanglb& g = zanglb;
   g.nlev = 2;
   g.igraf = 0;
-  AxisArgs x{*xa, *xe, *xor_, *xstp}, y{*ya, *ye, *yor, *ystp};
   applyAutoScale(0, x, g.nxl);
   applyAutoScale(1, y, g.nyl);
   const bool xok = checkAxis(x, g.nxl);
@@ -107,8 +103,8 @@ ZANTOR_API void graf_(const float* xa, const float* xe, const float* xor_, const
   g.ya = y.a; g.ye = y.e; g.yorig = y.orig; g.ystep = y.step;
   g.xdelta = static_cast<float>((g.nxl - 1) / static_cast<double>(g.xe - g.xa));
   g.ydelta = static_cast<float>((g.nyl - 1) / static_cast<double>(g.ye - g.ya));
-  dataRange(0, x, g.xmin, g.xmax);
-  dataRange(1, y, g.ymin, g.ymax);
+  axisDataRange(0, x, g.xmin, g.xmax);
+  axisDataRange(1, y, g.ymin, g.ymax);
 
   if (g.icent == 1) {
     g.nxa = (g.nxres - g.nxl) / 2;
@@ -155,5 +151,6 @@ ZANTOR_API void endgrf_() {
   g.ilgrec = 1;
   restartCurveCounters();
   g.nsym = 0;
+  g.igraf3 = 0;
   g.nlev = 1;
 }

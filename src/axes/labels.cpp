@@ -12,15 +12,8 @@
 namespace zantor {
 namespace {
 
-struct Scaling {
-  double a, e, o, s, delta;
-};
-
-Scaling scalingOf(int axis) {
-  const Zanglb& g = zanglb;
-  if (axis == 0) return {g.xa, g.xe, g.xorig, g.xstep, g.xdelta};
-  return {g.ya, g.ye, g.yorig, g.ystep, g.ydelta};
-}
+using Scaling = AxisScaling;
+Scaling scalingOf(int axis) { return axisScaling(axis); }
 
 // Text settings a label needs for the duration of one call: exponent
 // characters, the mathematical alphabet of XEXP, the European shift for
@@ -122,6 +115,18 @@ std::vector<Label> makeLabels(const Side& sd, int type) {
 
 }  // namespace
 
+AxisScaling axisScaling(int axis) {
+  const Zanglb& g = zanglb;
+  if (axis == 0) return {g.xa, g.xe, g.xorig, g.xstep, g.xdelta};
+  if (axis == 1) return {g.ya, g.ye, g.yorig, g.ystep, g.ydelta};
+  return {g.za, g.ze, g.zorig, g.zstep, g.zdelta};
+}
+
+int axisLength(int axis) {
+  const Zanglb& g = zanglb;
+  return axis == 0 ? g.nxl : axis == 1 ? g.nyl : g.nzl;
+}
+
 void textInBox(std::string_view s, double left, double top, bool rotated, int length, int up) {
   const Zanglb& g = zanglb;
   double x = rotated ? left + up : left;
@@ -171,7 +176,7 @@ LabelReach drawLabels(const Side& sd, bool ticksDrawn) {
     alignFar = (jus == 1) == farIsLeftOrStart;
   }
   const int pos = g.ixlabc[ax];
-  const int axisLen = xAxis ? g.nxl : g.nyl;
+  const int axisLen = axisLength(ax);
   const double farEnd = xAxis ? sd.x0 + (axisLen - 1) * sd.ux : sd.y0 + (axisLen - 1) * sd.uy;
   // A label keeps a quarter of the character height clear of what it must
   // not touch.

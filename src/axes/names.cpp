@@ -10,12 +10,15 @@ namespace zantor {
 
 int partColour(const Side& s, int part) {
   const Zanglb& g = zanglb;
+  if (s.axis == 2) return -1;  // the colour bar's axis: the current colour
   return s.axis == 0 ? g.ixclr[part] : g.iyclr[part];
 }
 
 void drawName(const Side& sd, const LabelReach& reach) {
   Zanglb& g = zanglb;
-  const auto name = sd.axis == 0 ? g.cxnam.trimmed() : g.cynam.trimmed();
+  const auto name = sd.axis == 0   ? g.cxnam.trimmed()
+                    : sd.axis == 1 ? g.cynam.trimmed()
+                                   : g.cznam.trimmed();
   if (name.empty()) return;
   const bool xAxis = sd.oy != 0;
   // On a crossed system the middle of an axis is the crossing point: unless
@@ -34,7 +37,7 @@ void drawName(const Side& sd, const LabelReach& reach) {
   g.cosa = rotated ? 0.0f : 1.0f;
   const int len = textLength(name);
   const int h = g.nhname;
-  const int axisLen = xAxis ? g.nxl : g.nyl;
+  const int axisLen = axisLength(sd.axis);
   double left, top;
   if (pastEnd) {
     const double past = reach.beyondEnd + g.nnamx[sd.axis];

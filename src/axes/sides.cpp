@@ -64,11 +64,11 @@ bool dateAxisTicks(const Side& s, double a, double e, double o, double st, doubl
 void ticks(const Side& s) {
   const Zanglb& g = zanglb;
   const int ax = s.axis;
-  const double a = ax == 0 ? g.xa : g.ya, e = ax == 0 ? g.xe : g.ye;
-  const double o = ax == 0 ? g.xorig : g.yorig, st = ax == 0 ? g.xstep : g.ystep;
+  const AxisScaling sc = axisScaling(ax);
+  const double a = sc.a, e = sc.e, o = sc.o, st = sc.s;
   // Plot units from the axis start; (v - a) * delta is never negative
   // inside the scaling, for descending axes too.
-  const double delta = ax == 0 ? g.xdelta : g.ydelta;
+  const double delta = sc.delta;
   const int n = g.nticx[ax];
   if (n <= 0) return;
   if (dateAxisTicks(s, a, e, o, st, delta)) return;
@@ -108,26 +108,44 @@ void inColour(const Side& s, int part, F&& f) {
   if (c != -1) qqsclr(previous);
 }
 
+// The room each side of the last 2D axis system takes outside the axis
+// rectangle (isetgr index 0..3).
+int sideRooms[4] = {0, 0, 0, 0};
+
+}  // namespace
+
 // The parts a side shows (isetgr): 1 line, 2 ticks, 3 labels, 4 name.
 // Returns what the labels reach.
-LabelReach drawSide(const Side& s) {
+LabelReach drawAxisSide(const Side& s) {
   const Zanglb& g = zanglb;
-  const int show = g.isetgr[s.index];
+  const int show = s.index < 4 ? g.isetgr[s.index] : 4;
   if (show < 1) return {};
-  const int len = s.axis == 0 ? g.nxl : g.nyl;
+  const int len = axisLength(s.axis);
   if (g.naxx[s.axis] == 1)
     inColour(s, 0, [&] { segment(s.x0, s.y0, s.x0 + (len - 1) * s.ux, s.y0 + (len - 1) * s.uy); });
   if (show >= 2) inColour(s, 1, [&] { ticks(s); });
   LabelReach reach{labelDistance(s, show >= 2), 0};
   if (show >= 3) inColour(s, 2, [&] { reach = drawLabels(s, show >= 2); });
   if (show >= 4) inColour(s, 3, [&] { drawName(s, reach); });
+  if (s.index < 4) {
+    // Outward ticks alone, or the labels with their distance and the
+    // name with its distance and height.
+    int room = 0;
+    if (show >= 3) room = reach.across;
+    else if (show == 2 && g.nticx[s.axis] > 0)
+      room = g.nrvx[s.axis] == 0 ? g.ntic2 : g.nrvx[s.axis] == 2 ? g.ntic2 / 2 : 0;
+    const auto name = s.axis == 0 ? g.cxnam.trimmed() : g.cynam.trimmed();
+    if (show >= 4 && !name.empty()) room += g.nnamx[s.axis] + g.nhname;
+    sideRooms[s.index] = room;
+  }
   return reach;
 }
 
-}  // namespace
+int axisSideRoom(int index) { return index >= 0 && index < 4 ? sideRooms[index] : 0; }
 
 void drawAxisSides() {
   const Zanglb& g = zanglb;
+  for (int& r : sideRooms) r = 0;
   const double left = g.nxa, right = g.nxa + g.nxl - 1;
   const double bottom = g.nya, top = g.nya - g.nyl + 1;
   if (g.naxbgd != -1) dbox(static_cast<float>(left), static_cast<float>(top),
@@ -146,14 +164,14 @@ void drawAxisSides() {
       y.keepOff.push_back({top - f, top + f});
       y.keepOff.push_back({bottom - f, bottom + f});
     }
-    const LabelReach xr = drawSide(x);
+    const LabelReach xr = drawAxisSide(x);
     if (g.isetgr[0] >= 3 && g.numx[0] != kLabNone) y.keepOff.push_back({yc, yc + xr.across});
-    drawSide(y);
+    drawAxisSide(y);
   } else {
-    drawSide({0, 0, left, bottom, 1, 0, 0, 1, false, {}});
-    drawSide({1, 3, left, bottom, 0, -1, -1, 0, false, {}});
-    drawSide({0, 2, left, top, 1, 0, 0, -1, false, {}});
-    drawSide({1, 1, right, bottom, 0, -1, 1, 0, false, {}});
+    drawAxisSide({0, 0, left, bottom, 1, 0, 0, 1, false, {}});
+    drawAxisSide({1, 3, left, bottom, 0, -1, -1, 0, false, {}});
+    drawAxisSide({0, 2, left, top, 1, 0, 0, -1, false, {}});
+    drawAxisSide({1, 1, right, bottom, 0, -1, 1, 0, false, {}});
   }
   if (g.nfra != 0) dframe(g.nxa, g.nya - g.nyl + 1, g.nxl, g.nyl, g.nfra, 0.0f);
 }

@@ -8,6 +8,8 @@
 #include "axes/decorations.h"
 #include "axes/curve_fields.h"
 #include "contour/contour_fields.h"
+#include "colourplot/colour_plot.h"
+#include "shading/shading.h"
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/colour.h"
@@ -15,6 +17,7 @@
 #include "draw/page.h"
 #include "draw/pipeline.h"
 #include "maps/maps.h"
+#include "plot3d/plot3d.h"
 #include "text/text_engine.h"
 
 namespace zantor {
@@ -54,6 +57,9 @@ void resall() {
   resetCurveDefaults();
   resetContourDefaults();
   resetMapDefaults();
+  resetColourPlotDefaults();
+  resetPlot3dDefaults();
+  resetShadingDefaults();
 
   // 7. angle(0), height(u(36)) and shdpat(0) through their setters; the
   // angle and height join here with the text engine.

@@ -9,6 +9,8 @@
 #include "axes/label_fields.h"
 #include "axes/title_fields.h"
 #include "contour/contour_fields.h"
+#include "colourplot/colour_plot_fields.h"
+#include "shading/shading_fields.h"
 #include "core/core_fields.h"
 #include "devices/cgm/cgm_fields.h"
 #include "devices/device_fields.h"
@@ -19,6 +21,7 @@
 #include "draw/line_fields.h"
 #include "draw/page_fields.h"
 #include "maps/map_fields.h"
+#include "plot3d/plot3d_fields.h"
 #include "text/font_fields.h"
 #include "text/text_fields.h"
 
@@ -42,7 +45,10 @@ struct Zanglb : CoreFields,
                 TitleFields,
                 CurveFields,
                 ContourFields,
-                MapFields {};
+                MapFields,
+                ColourPlotFields,
+                Plot3dFields,
+                ShadingFields {};
 
 extern Zanglb zanglb;
 

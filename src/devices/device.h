@@ -40,6 +40,15 @@ struct DeviceChar {
   int font = 0;
 };
 
+// Where an image lands, in device units: (x0, y0) is the outer corner of
+// the first cell of the first row (the upper left corner on the page),
+// (ux, uy) runs along a row to the upper right corner and (vx, vy) down a
+// column to the lower left corner.  The vectors carry any rotation and
+// flip of the page, so a device maps the image with one affine transform.
+struct ImagePlacement {
+  double x0 = 0, y0 = 0, ux = 0, uy = 0, vx = 0, vy = 0;
+};
+
 class Device {
  public:
   virtual ~Device() = default;
@@ -94,6 +103,27 @@ class Device {
   }
   // One hardware character (caps().hwText); ignored by the others.
   virtual void character(const DeviceChar& /*c*/) {}
+
+  // Image of w x h cells (colour matrices, colour bars), row 0 at the top
+  // of the page, each a colour value (table index or explicit colour) as
+  // qqsclr takes it; the current
+  // colour is not changed.  Returns false when the device has no images:
+  // the caller then fills one rectangle per cell (colour matrices and the
+  // colour bar use this; the cells stay owned by the caller).
+  // The default hands the cells on as an RGB image (PDF, SVG); raster and
+  // PostScript devices draw the cells themselves.
+  virtual bool cellImage(const ImagePlacement& at, const int32_t* cells, int w, int h);
+
+  // Depth buffer of raster devices: mode 0 creates it (every depth far),
+  // 1 frees it, 2 clears the depths, 3 clears the picture; 0 on success.
+  // Devices without one return 1.
+  virtual int depthBuffer(int /*mode*/) { return 1; }
+  // Depth-tested drawing while the buffer exists (device coordinates, a
+  // depth per point, smaller is nearer): a triangle with a colour value
+  // per corner, interpolated across it, and a line in the current colour.
+  virtual void depthTriangle(const double* /*x*/, const double* /*y*/, const double* /*z*/,
+                             const int32_t* /*colour*/) {}
+  virtual void depthLine(double, double, double, double, double, double) {}
 
   virtual void newPage() {}
   virtual void erase() {}

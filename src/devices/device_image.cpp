@@ -1,6 +1,7 @@
 #include "devices/device_image.h"
 
 #include <cmath>
+#include <vector>
 
 #include "core/state.h"
 #include "devices/dispatch.h"
@@ -38,6 +39,22 @@ void deviceImage(double x, double y, double w, double h, const uint8_t* rgb, int
       start = i;
     }
   }
+}
+
+// Cells become RGB pixels for the devices that embed pictures; one
+// allocation per image, not per cell.
+bool Device::cellImage(const ImagePlacement& at, const int32_t* cells, int w, int h) {
+  if (cells == nullptr || w < 1 || h < 1) return false;
+  std::vector<uint8_t> rgb(static_cast<size_t>(w) * static_cast<size_t>(h) * 3);
+  int32_t last = -1;
+  Rgb c{};
+  for (size_t i = 0, n = static_cast<size_t>(w) * h; i < n; ++i) {
+    if (cells[i] != last) c = colourRgb(last = cells[i]);
+    rgb[3 * i] = c.r, rgb[3 * i + 1] = c.g, rgb[3 * i + 2] = c.b;
+  }
+  const ImageCorners corners{at.x0, at.y0, at.x0 + at.ux, at.y0 + at.uy, at.x0 + at.vx,
+                             at.y0 + at.vy};
+  return image(corners, rgb.data(), w, h);
 }
 
 }  // namespace zantor

@@ -227,6 +227,48 @@ void PostScriptDevice::fillRect(double x1, double y1, double x2, double y2, Rgb 
   put(s);
 }
 
+// The image is placed by one matrix that maps the unit square onto the
+// parallelogram (the device units converted by "cm"); the samples follow
+// as hexadecimal lines of 72 characters, read row by row.
+bool PostScriptDevice::cellImage(const ImagePlacement& at, const int32_t* cells, int w, int h) {
+  if (cells == nullptr || w < 1 || h < 1) return true;
+  flush();
+  std::string s = "gsave [";
+  for (double v : {at.ux, at.uy, at.vx, at.vy, at.x0, at.y0}) s += ps::fieldF(v, 1, 2) + " cm ";
+  s += "] concat ";
+  put(s);
+  endLine();
+  const std::string wh = ps::fieldI(w, 1) + " " + ps::fieldI(h, 1);
+  put("/zimgrow " + ps::fieldI(int64_t(w) * 3, 1) + " string def " + wh + " 8 [" +
+      ps::fieldI(w, 1) + " 0 0 " + ps::fieldI(h, 1) + " 0 0] ");
+  put("{currentfile zimgrow readhexstring pop} false 3 colorimage");
+  endLine();
+  static const char kHex[] = "0123456789abcdef";
+  std::string line;
+  line.reserve(80);
+  int32_t last = -1;
+  Rgb rgb{};
+  const std::size_t n = std::size_t(w) * std::size_t(h);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (cells[i] != last || i == 0) rgb = colourRgb(last = cells[i]);
+    for (uint8_t v : {rgb.r, rgb.g, rgb.b}) {
+      line += kHex[v >> 4];
+      line += kHex[v & 15];
+    }
+    if (line.size() >= 72) {
+      put(line);
+      endLine();
+      line.clear();
+    }
+  }
+  if (!line.empty()) {
+    put(line);
+    endLine();
+  }
+  put("grestore ");
+  return true;
+}
+
 void PostScriptDevice::newPage() {
   if (eps()) return;  // an EPS file holds one page
   const Zanglb& g = zanglb;

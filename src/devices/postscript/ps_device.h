@@ -34,6 +34,8 @@ class PostScriptDevice : public Device {
   void fillPolygon(const double* x, const double* y, int n) override;
   void fillRings(const double* x, const double* y, const int* counts, int nrings) override;
   void fillRect(double x1, double y1, double x2, double y2, Rgb rgb) override;
+  // An image as an inline colorimage with hexadecimal samples.
+  bool cellImage(const ImagePlacement& at, const int32_t* cells, int w, int h) override;
   void newPage() override;
   int finish() override;  // inipsc mode 1
 

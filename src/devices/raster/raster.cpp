@@ -58,6 +58,7 @@ void RasterContext::qqvfin() {
     spareBytes_ = bytes;
   }
   pixels_.reset();
+  depth_.reset();
   width_ = height_ = 0;
   rowBytes_ = 0;
   count_ = 0;

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "devices/device.h"
 #include "devices/raster/raster_scan.h"
 
 namespace zantor {
@@ -89,6 +90,24 @@ class RasterContext {
   void fillRings(const double* x, const double* y, const int* counts, int nrings);
   // qqvftr: triangle with a colour value at each corner, shaded across.
   void qqvftr(const double* x, const double* y, const int32_t* colour);
+  // qqvimg: an image of w x h colour values (row 0 first) mapped onto the
+  // parallelogram `at` in pixels; each pixel whose centre lies inside
+  // (edges included) takes the value of the cell it falls in.  Cut to the
+  // clip rectangle; the current colour is kept.
+  void qqvimg(const ImagePlacement& at, const int32_t* cells, int w, int h);
+  // qqvzbf: the depth buffer of the picture.  Mode 0 creates it (an
+  // existing one is kept) and sets every depth to the far value, 1 frees
+  // it, 2 sets every depth to the far value again, 3 clears the picture.
+  // Returns 0, or 1 when it cannot be allocated (mode 0) or does not exist.
+  int qqvzbf(int mode);
+  bool hasDepthBuffer() const { return depth_ != nullptr; }
+  // Depth-tested drawing: a pixel is written when its depth is less than
+  // or equal to the stored one, which then takes its depth.  Triangles
+  // interpolate depth and the corner colours (R, G, B in 32-bit pictures,
+  // colour indices in 8-bit ones) at the pixel centres; lines use the
+  // current colour.  Without a depth buffer nothing is drawn.
+  void qqvztr(const double* x, const double* y, const double* z, const int32_t* colour);
+  void qqvzln(double x0, double y0, double z0, double x1, double y1, double z1);
   // qqvsym: marker symbol 0..23 of `size` pixels centred at (x, y).
   void qqvsym(int symbol, int x, int y, int size);
   // Circle of radius r, outline or filled.
@@ -136,12 +155,15 @@ class RasterContext {
   void smoothLine(double x0, double y0, double x1, double y1);
   void blendPixel(int x, int y, float coverage);
   void fillPolygon(const double* x, const double* y, int n, int& status);
+  // R, G, B and colour index of three corner colour values.
+  void cornerColours(const int32_t* colour, double* r, double* g, double* b, double* idx) const;
 
   std::unique_ptr<uint8_t, FreeDeleter> pixels_;
   // The last released framebuffer, kept for a following picture of the
   // same size (a program writing many plots allocates once).
   std::unique_ptr<uint8_t, FreeDeleter> spare_;
   uint64_t spareBytes_ = 0;
+  std::unique_ptr<float[]> depth_;  // width_ x height_ depths, or none
   int width_ = 0, height_ = 0;
   std::size_t rowBytes_ = 0;
   bool trueColour_ = false;

@@ -123,6 +123,22 @@ void RasterDevice::fillRect(double x1, double y1, double x2, double y2, Rgb rgb)
   virtualRaster().qqvfll(pixel(x1), pixel(y1), pixel(x2), pixel(y2), value);
 }
 
+bool RasterDevice::cellImage(const ImagePlacement& at, const int32_t* cells, int w, int h) {
+  virtualRaster().qqvimg(at, cells, w, h);
+  return true;
+}
+
+int RasterDevice::depthBuffer(int mode) { return virtualRaster().qqvzbf(mode); }
+
+void RasterDevice::depthTriangle(const double* x, const double* y, const double* z,
+                                 const int32_t* colour) {
+  virtualRaster().qqvztr(x, y, z, colour);
+}
+
+void RasterDevice::depthLine(double x0, double y0, double z0, double x1, double y1, double z1) {
+  virtualRaster().qqvzln(x0, y0, z0, x1, y1, z1);
+}
+
 void RasterDevice::erase() { virtualRaster().qqvers(); }
 
 int RasterDevice::finish() {

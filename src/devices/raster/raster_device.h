@@ -34,6 +34,11 @@ class RasterDevice : public Device {
   void fillPolygon(const double* x, const double* y, int n) override;
   void fillRings(const double* x, const double* y, const int* counts, int nrings) override;
   void fillRect(double x1, double y1, double x2, double y2, Rgb rgb) override;
+  bool cellImage(const ImagePlacement& at, const int32_t* cells, int w, int h) override;
+  int depthBuffer(int mode) override;
+  void depthTriangle(const double* x, const double* y, const double* z,
+                     const int32_t* colour) override;
+  void depthLine(double x0, double y0, double z0, double x1, double y1, double z1) override;
   void erase() override;
   // Writes the file (issuing its warnings itself) and releases the raster,
   // except for VIRT, which keeps it for the pixel routines.

@@ -93,19 +93,16 @@ void RasterContext::qqvfll(int x1, int y1, int x2, int y2, int32_t colour) {
 // Shading: in 32-bit mode the R, G, B of the corners are interpolated
 // linearly (barycentric weights at the pixel centres); in 8-bit mode the
 // colour indices are, which follows the colour scale of shaded surfaces.
-void RasterContext::qqvftr(const double* x, const double* y, const int32_t* colour) {
-  flush();
-  if (!pixels_) return;
-  const double area = (x[1] - x[0]) * (y[2] - y[0]) - (x[2] - x[0]) * (y[1] - y[0]);
-  if (!(std::abs(area) > 1e-12)) return;
-  double r[3], g[3], b[3], idx[3];
+void RasterContext::cornerColours(const int32_t* colour, double* r, double* g, double* b,
+                                  double* idx) const {
   for (int i = 0; i < 3; ++i) {
     const int32_t c = colour[i];
     if ((static_cast<uint32_t>(c) >> 24) == 1) {
       r[i] = c & 255;
       g[i] = (c >> 8) & 255;
       b[i] = (c >> 16) & 255;
-      idx[i] = nearestIndex(uint8_t(r[i]), uint8_t(g[i]), uint8_t(b[i]));
+      // The index is only drawn in 8-bit pictures.
+      idx[i] = trueColour_ ? 0 : nearestIndex(uint8_t(r[i]), uint8_t(g[i]), uint8_t(b[i]));
     } else {
       const int k = c & 255;
       r[i] = red_[k];
@@ -114,6 +111,15 @@ void RasterContext::qqvftr(const double* x, const double* y, const int32_t* colo
       idx[i] = k;
     }
   }
+}
+
+void RasterContext::qqvftr(const double* x, const double* y, const int32_t* colour) {
+  flush();
+  if (!pixels_) return;
+  const double area = (x[1] - x[0]) * (y[2] - y[0]) - (x[2] - x[0]) * (y[1] - y[0]);
+  if (!(std::abs(area) > 1e-12)) return;
+  double r[3], g[3], b[3], idx[3];
+  cornerColours(colour, r, g, b, idx);
   const int x0 = std::max(cxmin_, truncated(std::floor(std::min({x[0], x[1], x[2]}))));
   const int x1 = std::min(cxmax_, truncated(std::ceil(std::max({x[0], x[1], x[2]}))));
   const int y0 = std::max(cymin_, truncated(std::floor(std::min({y[0], y[1], y[2]}))));
