@@ -46,6 +46,41 @@ module zantor
     subroutine axstyp(copt)
       character(len=*), intent(in) :: copt
     end subroutine axstyp
+    subroutine barbor(ic)
+      integer, intent(in) :: ic
+    end subroutine barbor
+    subroutine barclr(ic1, ic2, ic3)
+      integer, intent(in) :: ic1
+      integer, intent(in) :: ic2
+      integer, intent(in) :: ic3
+    end subroutine barclr
+    subroutine bargrp(ngrp, xgap)
+      integer, intent(in) :: ngrp
+      real, intent(in) :: xgap
+    end subroutine bargrp
+    subroutine barmod(cmode, ckey)
+      character(len=*), intent(in) :: cmode
+      character(len=*), intent(in) :: ckey
+    end subroutine barmod
+    subroutine baropt(xdepth, xangle)
+      real, intent(in) :: xdepth
+      real, intent(in) :: xangle
+    end subroutine baropt
+    subroutine barpos(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine barpos
+    subroutine bars(xray, y1ray, y2ray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: y1ray(*)
+      real, intent(in) :: y2ray(*)
+      integer, intent(in) :: n
+    end subroutine bars
+    subroutine bartyp(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine bartyp
+    subroutine barwth(xfac)
+      real, intent(in) :: xfac
+    end subroutine barwth
     subroutine basalf(copt)
       character(len=*), intent(in) :: copt
     end subroutine basalf
@@ -73,6 +108,9 @@ module zantor
     subroutine chawth(x)
       real, intent(in) :: x
     end subroutine chawth
+    subroutine chnbar(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine chnbar
     subroutine chncrv(copt)
       character(len=*), intent(in) :: copt
     end subroutine chncrv
@@ -80,6 +118,9 @@ module zantor
     end subroutine chndot
     subroutine chndsh()
     end subroutine chndsh
+    subroutine chnpie(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine chnpie
     subroutine circle(nx, ny, nr)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -173,6 +214,14 @@ module zantor
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: c
     end subroutine eushft
+    subroutine fbars(xray, y1ray, y2ray, y3ray, y4ray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: y1ray(*)
+      real, intent(in) :: y2ray(*)
+      real, intent(in) :: y3ray(*)
+      real, intent(in) :: y4ray(*)
+      integer, intent(in) :: n
+    end subroutine fbars
     subroutine filmod(cmode)
       character(len=*), intent(in) :: cmode
     end subroutine filmod
@@ -228,6 +277,17 @@ module zantor
       real, intent(in) :: yorg
       real, intent(in) :: ystp
     end subroutine graf
+    subroutine grafp(xe, xorg, xstp, yorg, ystp)
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+    end subroutine grafp
+    subroutine grdpol(ixgrd, iygrd)
+      integer, intent(in) :: ixgrd
+      integer, intent(in) :: iygrd
+    end subroutine grdpol
     subroutine grid(ix, iy)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
@@ -292,6 +352,10 @@ module zantor
       real, intent(in) :: xg
       real, intent(in) :: xb
     end function intrgb
+    subroutine labclr(ic, ckey)
+      integer, intent(in) :: ic
+      character(len=*), intent(in) :: ckey
+    end subroutine labclr
     subroutine labdig(n, cax)
       integer, intent(in) :: n
       character(len=*), intent(in) :: cax
@@ -538,16 +602,69 @@ module zantor
     subroutine pagorg(copt)
       character(len=*), intent(in) :: copt
     end subroutine pagorg
+    subroutine patcyc(index, ipat)
+      integer, intent(in) :: index
+      integer, intent(in) :: ipat
+    end subroutine patcyc
     subroutine penwid(xwidth)
       real, intent(in) :: xwidth
     end subroutine penwid
+    subroutine piebor(ic)
+      integer, intent(in) :: ic
+    end subroutine piebor
+    subroutine pieclr(ic1ray, ic2ray, n)
+      integer, intent(in) :: ic1ray(*)
+      integer, intent(in) :: ic2ray(*)
+      integer, intent(in) :: n
+    end subroutine pieclr
+    subroutine pieexp()
+    end subroutine pieexp
+    subroutine piegrf(cbuf, nlin, xray, n)
+      character(len=*), intent(in) :: cbuf
+      integer, intent(in) :: nlin
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+    end subroutine piegrf
+    subroutine pielab(cstr, copt)
+      character(len=*), intent(in) :: cstr
+      character(len=*), intent(in) :: copt
+    end subroutine pielab
+    subroutine pieopt(xf, xang)
+      real, intent(in) :: xf
+      real, intent(in) :: xang
+    end subroutine pieopt
+    subroutine pierot(xang)
+      real, intent(in) :: xang
+    end subroutine pierot
+    subroutine pietyp(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine pietyp
+    subroutine pieval(x, copt)
+      real, intent(in) :: x
+      character(len=*), intent(in) :: copt
+    end subroutine pieval
+    subroutine pievec(ivec, copt)
+      integer, intent(in) :: ivec
+      character(len=*), intent(in) :: copt
+    end subroutine pievec
     subroutine pngmod(copt, ckey)
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: ckey
     end subroutine pngmod
+    subroutine polar(xe, xorg, xstp, yorg, ystp)
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+    end subroutine polar
     subroutine polcrv(copt)
       character(len=*), intent(in) :: copt
     end subroutine polcrv
+    subroutine polmod(cpos, cdir)
+      character(len=*), intent(in) :: cpos
+      character(len=*), intent(in) :: cdir
+    end subroutine polmod
     subroutine posifl(nlu, npos, istat)
       integer, intent(in) :: nlu
       integer, intent(in) :: npos
@@ -829,6 +946,14 @@ module zantor
       real :: res
       integer, intent(in) :: ny
     end function yinvrs
+    subroutine ypolar(ya, ye, yorg, ystp, cname, ndist)
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+      character(len=*), intent(in) :: cname
+      integer, intent(in) :: ndist
+    end subroutine ypolar
     function yposn(y) result(res)
       real :: res
       real, intent(in) :: y

@@ -11,11 +11,6 @@
 #include "draw/pipeline.h"
 
 namespace zantor {
-namespace {
-
-struct AxisArgs {
-  float a, e, orig, step;
-};
 
 // The checks of one axis; true when the axis is usable.  Warnings 12 and 50
 // only inform.
@@ -39,6 +34,8 @@ bool checkAxis(const AxisArgs& x, int length) {
   if ((ascending && x.step < 0) || (!ascending && x.step > 0)) warnin(50);
   return true;
 }
+
+namespace {
 
 // Replaces the arguments of an automatically scaled axis.
 void applyAutoScale(int axis, AxisArgs& x, int length) {

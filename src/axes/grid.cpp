@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "axes/axes.h"
+#include "charts/charts.h"
 #include "core/api.h"
 #include "core/levels.h"
 #include "core/state.h"
@@ -60,7 +61,12 @@ ZANTOR_API void grid_(const int32_t* ix, const int32_t* iy) {
   if (*iy < 0) warni1(2, *iy);
   if (*ix < 0 || *iy < 0) return;
   Zanglb& g = zanglb;
-  // Polar grids and GRAFR systems join here with those axis systems.
+  if (g.igraf == 1) {
+    const int rays = static_cast<int>(std::lround(360.0 / g.ystep));
+    drawPolarGrid(*ix, rays * *iy);
+    return;
+  }
+  // GRAFR systems join here with that axis system.
   if (g.igraf != 0) return;
   qqstrk();
   const SavedSides saved = SavedSides::take();

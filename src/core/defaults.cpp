@@ -50,6 +50,7 @@ void resall() {
   resetLegendDefaults();
   resetTitleDefaults();
   resetCurveDefaults();
+  resetChartDefaults();
 
   // 7. angle(0), height(u(36)) and shdpat(0) through their setters; the
   // angle and height join here with the text engine.

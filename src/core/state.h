@@ -8,6 +8,7 @@
 #include "axes/tick_fields.h"
 #include "axes/label_fields.h"
 #include "axes/title_fields.h"
+#include "charts/chart_fields.h"
 #include "core/core_fields.h"
 #include "devices/device_fields.h"
 #include "devices/postscript/ps_fields.h"
@@ -34,7 +35,8 @@ struct Zanglb : CoreFields,
                 LabelFields,
                 LegendFields,
                 TitleFields,
-                CurveFields {};
+                CurveFields,
+                ChartFields {};
 
 extern Zanglb zanglb;
 
