@@ -91,6 +91,7 @@ TEST_F(ChartRender, ThreeDimensionalPie) {
     const int32_t c1[] = {kRed, kBlue}, c2[] = {-1, -1};
     pieclr_(c1, c2, &two);
     pietyp_("3D", 2);
+    chnpie_("NONE", 4);
     labels_("NONE", "PIE", 4, 3);
     const int32_t solid = 16;
     shdpat_(&solid);

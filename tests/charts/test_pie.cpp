@@ -13,10 +13,12 @@ namespace {
 
 class Pie : public ChartTest {
  protected:
-  void pie(const std::vector<float>& v, const std::string& texts = "", int32_t nlin = 0) {
+  void pie(const std::vector<float>& v, bool cycle = false, const std::string& texts = "",
+           int32_t nlin = 0) {
     std::string buf = texts.empty() ? std::string(20, ' ') : texts;
     const int32_t n = static_cast<int32_t>(v.size());
     mark = traceLines().size();
+    if (!cycle) chnpie_("NONE", 4);  // the current (solid) pattern for every segment
     piegrf_(buf.data(), &nlin, v.data(), &n, buf.size());
   }
 };
@@ -186,7 +188,7 @@ TEST_F(Pie, LegendsRecordOneEntryPerSegment) {
   const int32_t nlin = 3, nmax = 20;
   legini_(buf.data(), &nlin, &nmax, buf.size());
   chnpie_("BOTH", 4);
-  pie({1, 2, 3});
+  pie({1, 2, 3}, true);
   EXPECT_EQ(zanglb.nlgcrv, 3);
   // Patterns and colours from the cycles, starting at the second entry.
   EXPECT_EQ(zanglb.ilgshd[0], 1);
