@@ -46,7 +46,7 @@ contains
     call name('Quarter', 'X')
     call name('Sales', 'Y')
     call titlin('Grouped bars', 1)
-    call graf(0.5, 4.5, 1.0, 1.0, 0.0, 6.0, 0.0, 1.0)
+    call graf(0.5, 4.5, 1.0, 1.0, 0.0, 7.0, 0.0, 1.0)
     call title
     call legini(legbuf, 3, 40)
     call leglin(legbuf, 'North', 1)
@@ -58,11 +58,11 @@ contains
     call labdig(1, 'BARS')
     call height(20)
     call shdpat(16)
-    call barclr(2, -1, -1)
+    call barclr(intrgb(0.85, 0.25, 0.2), -1, -1)
     call bars(x, base, a, 4)
-    call barclr(4, -1, -1)
+    call barclr(intrgb(0.2, 0.45, 0.85), -1, -1)
     call bars(x, base, b, 4)
-    call barclr(6, -1, -1)
+    call barclr(intrgb(0.3, 0.7, 0.3), -1, -1)
     call bars(x, base, c, 4)
     call height(24)
     call legend(legbuf, 8)
@@ -113,7 +113,8 @@ contains
     call endgrf
 
     ! A flat pie with texts and external labels.
-    call panel(150, 1950, 800, 800)
+    pie(2) = 20.0
+    call panel(200, 2000, 700, 700)
     call titlin('Pie chart', 1)
     cbuf = 'Rent/Food/Travel/Books/Other'
     call chnpie('COLO')
@@ -124,7 +125,7 @@ contains
     call endgrf
 
     ! A 3D pie with an offset (negative) segment.
-    call panel(1050, 1950, 800, 800)
+    call panel(1150, 2000, 700, 700)
     call titlin('3D pie', 1)
     call pietyp('3D')
     call pieopt(0.25, 40.0)
@@ -138,9 +139,9 @@ contains
     call pietyp('2D')
 
     ! A polar plot: a rose curve, a grid and polar bars.
-    call panel(2050, 1900, 750, 750)
+    call panel(2150, 2000, 650, 650)
     call titlin('Polar plot', 1)
-    call labdig(-1, 'X')
+    call labdig(2, 'X')
     call grafp(1.0, 0.0, 0.25, 0.0, 30.0)
     call title
     call dot

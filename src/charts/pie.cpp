@@ -161,15 +161,22 @@ void drawLabel(const PieShape& p, const PieSegment& s, const SegmentStyle& st,
     top = by - b.h / 2;
     nearX = c >= 0 ? left : left + b.w;
   }
-  const double nearY = top + b.h / 2;
+  double nearY = top + b.h / 2;
+  if (std::fabs(c) < 0.3 && g.ipspie == 1) {
+    // Above or below the pie: the line meets the middle of the box's
+    // lower or upper edge.
+    nearX = left + b.w / 2;
+    nearY = sn > 0 ? top + b.h : top;
+  }
   qqstrk();
   if (g.ncolr != st.border) qqsclr(st.border);
   if (g.ilnpie == 1) {
     chartLine(ex, ey, nearX, nearY);
   } else if (g.ilnpie == 0) {
     // Broken: out along the bisector, then level to the box.
-    chartLine(ex, ey, ax, nearY);
-    chartLine(ax, nearY, nearX, nearY);
+    const double bendX = std::fabs(c) < 0.3 && g.ipspie == 1 ? nearX : ax;
+    chartLine(ex, ey, bendX, nearY);
+    if (bendX != nearX) chartLine(bendX, nearY, nearX, nearY);
   }
   qqstrk();
   drawBox(lines, b, left, top, colour);

@@ -127,6 +127,7 @@ void radiusAxes(double R) {
   segment(cx, cy - R, cx, cy + R);
   const double t = g.ntic2 / 2.0;
   const int ndig = radiusDigits();
+  double free = cx;  // labels may start right of this
   for (double r : steps(0.0, g.xe, g.xorig, g.xstep, true)) {
     if (r <= 0) continue;
     const double d = r * g.xdelta;
@@ -137,7 +138,12 @@ void radiusAxes(double R) {
     if (g.numx[0] == 0) continue;
     const std::string s = numberString(static_cast<float>(r), ndig);
     const double w = textLength(s);
-    horizontalText(s, cx + d - w / 2 + g.nx0, cy + t + g.nnumx[0] / 2.0 + g.ny0);
+    // A label that would touch its left neighbour, or pass the frame
+    // circle into the angle labels, is left out.
+    const double left = cx + d - w / 2;
+    if (left < free || d + w / 2 > R) continue;
+    free = left + w + g.nhchar / 2.0;
+    horizontalText(s, left + g.nx0, cy + t + g.nnumx[0] / 2.0 + g.ny0);
   }
   qqstrk();
 }
