@@ -132,7 +132,8 @@ void drawBar(const BarAxes& ax, double lo, double hi, double base, double end,
   point(front, hi, end);
   point(front, lo, end);
   const int32_t border = c.colour(g.ibarc4);
-  chartPolygon(clipToAxisRect(front), c.colour(g.ibarc1), border);
+  const bool depth3 = g.ibartp >= 2;
+  chartPolygon(clipToAxisRect(front), c.colour(g.ibarc1), border, depth3);
   if (g.ibartp < 2) return;
   // The 3D look: a side and a top face, offset by the depth towards the
   // angle (measured on the page, anticlockwise from the right).
@@ -149,8 +150,8 @@ void drawBar(const BarAxes& ax, double lo, double hi, double base, double end,
   // horizontal bars the other way round.
   const int32_t sideColour = c.colour(ax.vertical ? g.ibarc2 : g.ibarc3);
   const int32_t topColour = c.colour(ax.vertical ? g.ibarc3 : g.ibarc2);
-  chartPolygon(clipToAxisRect(side), sideColour, border);
-  chartPolygon(clipToAxisRect(top), topColour, border);
+  chartPolygon(clipToAxisRect(side), sideColour, border, true);
+  chartPolygon(clipToAxisRect(top), topColour, border, true);
 }
 
 // An annular sector of a polar system: angles t1..t2 (radians), radii

@@ -56,11 +56,19 @@ ChartPolygon clipToAxisRect(const ChartPolygon& p) {
   return clipEdge(q, [&](double, double y) { return y <= y1; }, atY(y1));
 }
 
-void chartPolygon(const double* x, const double* y, int n, int32_t fill, int32_t border) {
+void chartPolygon(const double* x, const double* y, int n, int32_t fill, int32_t border,
+                  bool opaque) {
   Zanglb& g = zanglb;
   if (n < 3) return;
   polyX.assign(x, x + n);
   polyY.assign(y, y + n);
+  if (opaque && g.nshd != 16) {
+    const int32_t pattern = g.nshd;
+    setShadingPattern(16);
+    if (g.ncolr != g.nbgclr) qqsclr(g.nbgclr);
+    dareaf(polyX.data(), polyY.data(), n);
+    setShadingPattern(pattern);
+  }
   if (g.ncolr != fill) qqsclr(fill);
   dareaf(polyX.data(), polyY.data(), n);
   if (g.ncolr != border) qqsclr(border);

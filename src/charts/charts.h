@@ -50,9 +50,13 @@ ChartPolygon clipToAxisRect(const ChartPolygon& p);
 // Fills a polygon with the current pattern in colour `fill`, then draws
 // its outline solid in colour `border`; the colour current afterwards is
 // `border`.  Arbitrary-length polygons go through the pointer form.
-void chartPolygon(const double* x, const double* y, int n, int32_t fill, int32_t border);
-inline void chartPolygon(const ChartPolygon& p, int32_t fill, int32_t border) {
-  chartPolygon(p.x, p.y, p.n, fill, border);
+// With `opaque` a hatched polygon first covers what lies behind it with
+// the background colour (faces of 3D bars and pies).
+void chartPolygon(const double* x, const double* y, int n, int32_t fill, int32_t border,
+                  bool opaque = false);
+inline void chartPolygon(const ChartPolygon& p, int32_t fill, int32_t border,
+                         bool opaque = false) {
+  chartPolygon(p.x, p.y, p.n, fill, border, opaque);
 }
 
 // A solid line in plot coordinates relative to the origin.

@@ -70,7 +70,8 @@ void drawTop(const PieShape& p, const PieSegment& s, const SegmentStyle& st) {
   if (!s.full) px.push_back(p.xc + st.dx), py.push_back(p.yc + st.dy);
   arc(p, s.start, s.full ? s.start + 360.0 : s.start + s.sweep, st.dx, st.dy);
   if (s.full) px.pop_back(), py.pop_back();
-  chartPolygon(px.data(), py.data(), static_cast<int>(px.size()), st.fill, st.border);
+  chartPolygon(px.data(), py.data(), static_cast<int>(px.size()), st.fill, st.border,
+               p.height > 0);
 }
 
 // The visible parts of a 3D segment below its top: the rim between 180
@@ -84,7 +85,7 @@ void drawSides(const PieShape& p, const PieSegment& s, const SegmentStyle& st) {
       const double ex = p.x(t, 1.0) + st.dx, ey = p.y(t, 1.0) + st.dy;
       const double cx = p.xc + st.dx, cy = p.yc + st.dy;
       const double qx[4] = {cx, ex, ex, cx}, qy[4] = {cy, ey, ey + h, cy + h};
-      chartPolygon(qx, qy, 4, side, st.border);
+      chartPolygon(qx, qy, 4, side, st.border, true);
     }
   }
   // Rim pieces: the parts of [start, end] inside (180, 360) + k*360.
@@ -97,7 +98,7 @@ void drawSides(const PieShape& p, const PieSegment& s, const SegmentStyle& st) {
     arc(p, lo, hi, st.dx, st.dy);
     const size_t m = px.size();
     for (size_t i = m; i-- > 0;) px.push_back(px[i]), py.push_back(py[i] + h);
-    chartPolygon(px.data(), py.data(), static_cast<int>(px.size()), side, st.border);
+    chartPolygon(px.data(), py.data(), static_cast<int>(px.size()), side, st.border, true);
   }
 }
 

@@ -1,7 +1,6 @@
-// Test support of charts: a traced plot on an unrotated PostScript page
-// whose device fills polygons, with the axis area of CurveTest (corner
-// (500, 1500), 1001 x 1001 plot units), read back as device polygons and
-// drawn segments in plot coordinates.
+// Test support of charts: the traced plot of CurveTest (axis corner
+// (500, 1500), 1001 x 1001 plot units, device polygon fills), read back as
+// device polygons and drawn segments in plot coordinates.
 #pragma once
 #include <zantor.h>
 
@@ -12,43 +11,21 @@
 #include <vector>
 
 #include "core/state.h"
+#include "axes/curve_support.h"
 #include "devices/trace/trace_device.h"
 #include "draw/pipeline.h"
-#include "support/fixture.h"
 
 namespace zantor::test {
 
-struct Point {
-  double x, y;
-};
+using Point = Pt;
 using Polygon = std::vector<Point>;
 
-class ChartTest : public LibraryTest {
+// The plot of CurveTest (0..10 on both axes, 100 plot units per unit).
+class ChartTest : public CurveTest {
  protected:
-  void SetUp() override {
-    LibraryTest::SetUp();
-    DeviceCaps caps;
-    caps.fillPolygon = true;  // fills arrive as polygons, not hatching
-    installTraceDevice(caps);
-    call(metafl_, "PS");
-    call(pagmod_, "NONE");
-    zanini_();
-    zanglb.iproto = 0;
-    axes(500, 1500, 1001, 1001);
-  }
-  void TearDown() override {
-    if (zanglb.nlev != 0) zanfin_();
-    LibraryTest::TearDown();
-  }
   static void axes(int32_t x, int32_t y, int32_t w, int32_t h) {
     axspos_(&x, &y);
     axslen_(&w, &h);
-  }
-  // 0..10 on both axes: user (x, y) is plot (500 + 100 x, 1500 - 100 y).
-  void graf() {
-    float a = 0, e = 10, o = 0, s = 2;
-    graf_(&a, &e, &o, &s, &a, &e, &o, &s);
-    mark = traceLines().size();
   }
   static void bars(const std::vector<float>& x, const std::vector<float>& y1,
                    const std::vector<float>& y2) {
@@ -99,7 +76,6 @@ class ChartTest : public LibraryTest {
     }
     return out;
   }
-  size_t mark = 0;
 };
 
 // The axis-parallel bounding box of a polygon.
