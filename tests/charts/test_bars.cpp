@@ -315,6 +315,26 @@ TEST_F(Bars, CandlesAndTicks) {
   }
   EXPECT_TRUE(lowerWick);
   EXPECT_TRUE(upperWick);
+  // Ticks: a line from low to high, the open tick to the left and the
+  // close tick to the right, 75 units long.
+  bartyp_("TICK", 4);
+  mark = traceLines().size();
+  const int32_t one = 1;
+  fbars_(x.data(), open.data(), high.data(), low.data(), close.data(), &one);
+  qqstrk();
+  bool range = false, openTick = false, closeTick = false;
+  for (const auto& s : segments()) {
+    range |= std::fabs(s.a.x - 700) < 0.01 && std::fabs(s.b.x - 700) < 0.01 &&
+             std::fabs(std::fabs(s.a.y - s.b.y) - 600) < 0.01;
+    openTick |= std::fabs(s.a.x - 625) < 0.01 && std::fabs(s.b.x - 700) < 0.01 &&
+                std::fabs(s.a.y - 1200) < 0.01;
+    closeTick |= std::fabs(s.a.x - 700) < 0.01 && std::fabs(s.b.x - 775) < 0.01 &&
+                 std::fabs(s.a.y - 1000) < 0.01;
+  }
+  EXPECT_TRUE(range);
+  EXPECT_TRUE(openTick);
+  EXPECT_TRUE(closeTick);
+  EXPECT_TRUE(polygons().empty());
 }
 
 }  // namespace

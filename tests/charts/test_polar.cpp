@@ -170,6 +170,38 @@ TEST_F(Polar, GridDrawsCirclesAndRays) {
   EXPECT_TRUE(circle3);
 }
 
+TEST_F(Polar, AnAdditionalAngleScaleOutsideTheFrame) {
+  open();
+  // Frame radius min(801, 801)/2 = 400.5, 50 units further out: a circle
+  // of radius 450.5 (drawn with integer radius 451 or 450) and ticks from
+  // it outwards at the labels 0, 10, 20, 30 of 0..40 (a quarter turn
+  // each: right, up, left, down).
+  float ya = 0, ye = 40, yo = 0, ys = 10;
+  const int32_t dist = 50;
+  ypolar_(&ya, &ye, &yo, &ys, "Months", &dist, 6);
+  qqstrk();
+  int onCircle = 0, ticks = 0;
+  for (const auto& s : segments()) {
+    const double ra = std::hypot(s.a.x - 1000, s.a.y - 1100);
+    const double rb = std::hypot(s.b.x - 1000, s.b.y - 1100);
+    onCircle += std::fabs(ra - 450.5) < 1 && std::fabs(rb - 450.5) < 1;
+    // Ticks run radially outward from the circle.
+    if (std::fabs(ra - 450.5) < 1 && rb > ra + 5) {
+      ++ticks;
+      const double ang = std::atan2(-(s.a.y - 1100), s.a.x - 1000) * 180 / M_PI;
+      const double q = std::fmod(ang + 360, 90.0);
+      EXPECT_TRUE(q < 0.5 || q > 89.5) << ang;
+    }
+  }
+  EXPECT_GT(onCircle, 20);
+  EXPECT_EQ(ticks, 4);
+  // Outside a polar system it refuses.
+  endgrf_();
+  graf();
+  const auto lines = printed([&] { ypolar_(&ya, &ye, &yo, &ys, "x", &dist, 1); });
+  EXPECT_EQ(lines.size(), 1u);
+}
+
 TEST_F(Polar, BadInput) {
   scale_("LOG", "X", 3, 1);
   auto lines = printed([&] { open(); });
