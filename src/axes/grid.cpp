@@ -1,4 +1,5 @@
 // Grids at the label positions, lines and axes through the origin.
+#include <algorithm>
 #include <cmath>
 
 #include "axes/axes.h"
@@ -62,8 +63,9 @@ ZANTOR_API void grid_(const int32_t* ix, const int32_t* iy) {
   if (*ix < 0 || *iy < 0) return;
   Zanglb& g = zanglb;
   if (g.igraf == 1) {
-    const int rays = static_cast<int>(std::lround(360.0 / g.ystep));
-    drawPolarGrid(*ix, rays * *iy);
+    // One ray per angle label (times iy); absurd counts are held finite.
+    const double rays = std::min(std::fabs(360.0 / g.ystep), 3600.0);
+    drawPolarGrid(*ix, static_cast<int>(std::min(std::round(rays) * *iy, 3600.0)));
     return;
   }
   // GRAFR systems join here with that axis system.

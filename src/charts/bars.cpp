@@ -2,6 +2,7 @@
 // bar labels, bars in polar systems, and financial bars (fbars).
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -338,7 +339,11 @@ ZANTOR_API void bars_(const float* xray, const float* y1ray, const float* y2ray,
   if (*n < 1) return warni1(2, *n);
   Zanglb& g = zanglb;
   ++g.icallb;
-  drawBars(xray, y1ray, y2ray, *n);
+  try {
+    drawBars(xray, y1ray, y2ray, *n);
+  } catch (const std::bad_alloc&) {
+    warnin(53);
+  }
 }
 
 ZANTOR_API void fbars_(const float* xray, const float* y1ray, const float* y2ray,

@@ -1,6 +1,7 @@
 // piegrf: flat and 3D pie charts with segment labels and legend entries.
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -270,5 +271,9 @@ ZANTOR_API void piegrf_(const char* cbuf, const int32_t* nlin, const float* xray
   g.inogr = inogr;
   setRoutineName("PIEGRF");
   if (g.nlev != 2) return;
-  drawPie(arg(cbuf, lbuf), *nlin, xray, *n, sum);
+  try {
+    drawPie(arg(cbuf, lbuf), *nlin, xray, *n, sum);
+  } catch (const std::bad_alloc&) {
+    warnin(53);  // work arrays of the segments
+  }
 }

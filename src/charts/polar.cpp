@@ -248,6 +248,7 @@ void drawPolarGrid(int nx, int ny) {
       if (r > 0 && r * g.xdelta < R - 0.5) circleLine(r * g.xdelta, true);
   }
   if (ny > 0) {
+    ny = std::min(ny, 3600);  // rays closer than a tenth of a degree add nothing
     for (int k = 0; k < ny; ++k) {
       const double pa = pageAngle((g.yorig + 360.0 * k / ny) * kPi / 180.0);
       strtqq(static_cast<float>(g.nxaorg), static_cast<float>(g.nyaorg));
