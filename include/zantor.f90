@@ -57,6 +57,24 @@ module zantor
     subroutine axstyp(copt)
       character(len=*), intent(in) :: copt
     end subroutine axstyp
+    subroutine barbor(ic)
+      integer, intent(in) :: ic
+    end subroutine barbor
+    subroutine barclr(ic1, ic2, ic3)
+      integer, intent(in) :: ic1
+      integer, intent(in) :: ic2
+      integer, intent(in) :: ic3
+    end subroutine barclr
+    subroutine barmod(cmode, ckey)
+      character(len=*), intent(in) :: cmode
+      character(len=*), intent(in) :: ckey
+    end subroutine barmod
+    subroutine barpos(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine barpos
+    subroutine bartyp(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine bartyp
     subroutine basalf(copt)
       character(len=*), intent(in) :: copt
     end subroutine basalf
@@ -83,6 +101,9 @@ module zantor
     subroutine chacod(copt)
       character(len=*), intent(in) :: copt
     end subroutine chacod
+    subroutine chnbar(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine chnbar
     subroutine chncrv(copt)
       character(len=*), intent(in) :: copt
     end subroutine chncrv
@@ -90,6 +111,9 @@ module zantor
     end subroutine chndot
     subroutine chndsh()
     end subroutine chndsh
+    subroutine chnpie(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine chnpie
     subroutine circle(nx, ny, nr)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -262,6 +286,10 @@ module zantor
     end subroutine gifmod
     subroutine gothic()
     end subroutine gothic
+    subroutine grdpol(ixgrd, iygrd)
+      integer, intent(in) :: ixgrd
+      integer, intent(in) :: iygrd
+    end subroutine grdpol
     subroutine grid(ix, iy)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
@@ -566,6 +594,10 @@ module zantor
     subroutine pagorg(copt)
       character(len=*), intent(in) :: copt
     end subroutine pagorg
+    subroutine patcyc(index, ipat)
+      integer, intent(in) :: index
+      integer, intent(in) :: ipat
+    end subroutine patcyc
     subroutine pdfbuf(cbuf, nmax, n)
       character(len=*), intent(inout) :: cbuf
       integer, intent(in) :: nmax
@@ -579,6 +611,27 @@ module zantor
       character(len=*), intent(in) :: ctext
       character(len=*), intent(in) :: copt
     end subroutine pdfmrk
+    subroutine piebor(ic)
+      integer, intent(in) :: ic
+    end subroutine piebor
+    subroutine pieclr(ic1ray, ic2ray, n)
+      integer, intent(in) :: ic1ray(*)
+      integer, intent(in) :: ic2ray(*)
+      integer, intent(in) :: n
+    end subroutine pieclr
+    subroutine pieexp()
+    end subroutine pieexp
+    subroutine pielab(cstr, copt)
+      character(len=*), intent(in) :: cstr
+      character(len=*), intent(in) :: copt
+    end subroutine pielab
+    subroutine pietyp(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine pietyp
+    subroutine pievec(ivec, copt)
+      integer, intent(in) :: ivec
+      character(len=*), intent(in) :: copt
+    end subroutine pievec
     subroutine pngmod(copt, ckey)
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: ckey
@@ -586,6 +639,10 @@ module zantor
     subroutine polcrv(copt)
       character(len=*), intent(in) :: copt
     end subroutine polcrv
+    subroutine polmod(cpos, cdir)
+      character(len=*), intent(in) :: cpos
+      character(len=*), intent(in) :: cdir
+    end subroutine polmod
     subroutine posbar(copt)
       character(len=*), intent(in) :: copt
     end subroutine posbar
@@ -912,6 +969,35 @@ module zantor
     end subroutine axis3d
     module procedure axis3d_r8
   end interface axis3d
+  interface bargrp
+    subroutine bargrp(ngrp, xgap)
+      integer, intent(in) :: ngrp
+      real, intent(in) :: xgap
+    end subroutine bargrp
+    module procedure bargrp_r8
+  end interface bargrp
+  interface baropt
+    subroutine baropt(xdepth, xangle)
+      real, intent(in) :: xdepth
+      real, intent(in) :: xangle
+    end subroutine baropt
+    module procedure baropt_r8
+  end interface baropt
+  interface bars
+    subroutine bars(xray, y1ray, y2ray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: y1ray(*)
+      real, intent(in) :: y2ray(*)
+      integer, intent(in) :: n
+    end subroutine bars
+    module procedure bars_r8
+  end interface bars
+  interface barwth
+    subroutine barwth(xfac)
+      real, intent(in) :: xfac
+    end subroutine barwth
+    module procedure barwth_r8
+  end interface barwth
   interface cgmbgd
     subroutine cgmbgd(xr, xg, xb)
       real, intent(in) :: xr
@@ -1049,6 +1135,17 @@ module zantor
     end subroutine errbar
     module procedure errbar_r8
   end interface errbar
+  interface fbars
+    subroutine fbars(xray, y1ray, y2ray, y3ray, y4ray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: y1ray(*)
+      real, intent(in) :: y2ray(*)
+      real, intent(in) :: y3ray(*)
+      real, intent(in) :: y4ray(*)
+      integer, intent(in) :: n
+    end subroutine fbars
+    module procedure fbars_r8
+  end interface fbars
   interface fixspc
     subroutine fixspc(x)
       real, intent(in) :: x
@@ -1138,6 +1235,16 @@ module zantor
     end subroutine grafmp
     module procedure grafmp_r8
   end interface grafmp
+  interface grafp
+    subroutine grafp(xe, xorg, xstp, yorg, ystp)
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+    end subroutine grafp
+    module procedure grafp_r8
+  end interface grafp
   interface hsvrgb
     subroutine hsvrgb(xh, xs, xv, xr, xg, xb)
       real, intent(in) :: xh
@@ -1310,6 +1417,45 @@ module zantor
     end subroutine penwid
     module procedure penwid_r8
   end interface penwid
+  interface piegrf
+    subroutine piegrf(cbuf, nlin, xray, n)
+      character(len=*), intent(in) :: cbuf
+      integer, intent(in) :: nlin
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+    end subroutine piegrf
+    module procedure piegrf_r8
+  end interface piegrf
+  interface pieopt
+    subroutine pieopt(xf, xang)
+      real, intent(in) :: xf
+      real, intent(in) :: xang
+    end subroutine pieopt
+    module procedure pieopt_r8
+  end interface pieopt
+  interface pierot
+    subroutine pierot(xang)
+      real, intent(in) :: xang
+    end subroutine pierot
+    module procedure pierot_r8
+  end interface pierot
+  interface pieval
+    subroutine pieval(x, copt)
+      real, intent(in) :: x
+      character(len=*), intent(in) :: copt
+    end subroutine pieval
+    module procedure pieval_r8
+  end interface pieval
+  interface polar
+    subroutine polar(xe, xorg, xstp, yorg, ystp)
+      real, intent(in) :: xe
+      real, intent(in) :: xorg
+      real, intent(in) :: xstp
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+    end subroutine polar
+    module procedure polar_r8
+  end interface polar
   interface pos3pt
     subroutine pos3pt(x, y, z, xp, yp, zp)
       real, intent(in) :: x
@@ -1584,6 +1730,17 @@ module zantor
     end function y3drel
     module procedure y3drel_r8
   end interface y3drel
+  interface ypolar
+    subroutine ypolar(ya, ye, yorg, ystp, cname, ndist)
+      real, intent(in) :: ya
+      real, intent(in) :: ye
+      real, intent(in) :: yorg
+      real, intent(in) :: ystp
+      character(len=*), intent(in) :: cname
+      integer, intent(in) :: ndist
+    end subroutine ypolar
+    module procedure ypolar_r8
+  end interface ypolar
   interface yposn
     function yposn(y) result(res)
       real :: res
@@ -1647,6 +1804,27 @@ contains
     real(8), intent(in) :: z3
     call axis3d(real(x3), real(y3), real(z3))
   end subroutine axis3d_r8
+  subroutine bargrp_r8(ngrp, xgap)
+    integer, intent(in) :: ngrp
+    real(8), intent(in) :: xgap
+    call bargrp(ngrp, real(xgap))
+  end subroutine bargrp_r8
+  subroutine baropt_r8(xdepth, xangle)
+    real(8), intent(in) :: xdepth
+    real(8), intent(in) :: xangle
+    call baropt(real(xdepth), real(xangle))
+  end subroutine baropt_r8
+  subroutine bars_r8(xray, y1ray, y2ray, n)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: y1ray(:)
+    real(8), intent(in) :: y2ray(:)
+    integer, intent(in) :: n
+    call bars(real(xray), real(y1ray), real(y2ray), n)
+  end subroutine bars_r8
+  subroutine barwth_r8(xfac)
+    real(8), intent(in) :: xfac
+    call barwth(real(xfac))
+  end subroutine barwth_r8
   subroutine cgmbgd_r8(xr, xg, xb)
     real(8), intent(in) :: xr
     real(8), intent(in) :: xg
@@ -1750,6 +1928,15 @@ contains
     integer, intent(in) :: n
     call errbar(real(xray), real(yray), real(e1ray), real(e2ray), n)
   end subroutine errbar_r8
+  subroutine fbars_r8(xray, y1ray, y2ray, y3ray, y4ray, n)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: y1ray(:)
+    real(8), intent(in) :: y2ray(:)
+    real(8), intent(in) :: y3ray(:)
+    real(8), intent(in) :: y4ray(:)
+    integer, intent(in) :: n
+    call fbars(real(xray), real(y1ray), real(y2ray), real(y3ray), real(y4ray), n)
+  end subroutine fbars_r8
   subroutine fixspc_r8(x)
     real(8), intent(in) :: x
     call fixspc(real(x))
@@ -1845,6 +2032,14 @@ contains
     call grafmp(real(xa), real(xe), real(xorg), real(xstp), real(ya), real(ye), real(yor), &
         real(ystp))
   end subroutine grafmp_r8
+  subroutine grafp_r8(xe, xorg, xstp, yorg, ystp)
+    real(8), intent(in) :: xe
+    real(8), intent(in) :: xorg
+    real(8), intent(in) :: xstp
+    real(8), intent(in) :: yorg
+    real(8), intent(in) :: ystp
+    call grafp(real(xe), real(xorg), real(xstp), real(yorg), real(ystp))
+  end subroutine grafp_r8
   subroutine hsvrgb_r8(xh, xs, xv, xr, xg, xb)
     real(8), intent(in) :: xh
     real(8), intent(in) :: xs
@@ -1982,6 +2177,35 @@ contains
     real(8), intent(in) :: xwidth
     call penwid(real(xwidth))
   end subroutine penwid_r8
+  subroutine piegrf_r8(cbuf, nlin, xray, n)
+    character(len=*), intent(in) :: cbuf
+    integer, intent(in) :: nlin
+    real(8), intent(in) :: xray(:)
+    integer, intent(in) :: n
+    call piegrf(cbuf, nlin, real(xray), n)
+  end subroutine piegrf_r8
+  subroutine pieopt_r8(xf, xang)
+    real(8), intent(in) :: xf
+    real(8), intent(in) :: xang
+    call pieopt(real(xf), real(xang))
+  end subroutine pieopt_r8
+  subroutine pierot_r8(xang)
+    real(8), intent(in) :: xang
+    call pierot(real(xang))
+  end subroutine pierot_r8
+  subroutine pieval_r8(x, copt)
+    real(8), intent(in) :: x
+    character(len=*), intent(in) :: copt
+    call pieval(real(x), copt)
+  end subroutine pieval_r8
+  subroutine polar_r8(xe, xorg, xstp, yorg, ystp)
+    real(8), intent(in) :: xe
+    real(8), intent(in) :: xorg
+    real(8), intent(in) :: xstp
+    real(8), intent(in) :: yorg
+    real(8), intent(in) :: ystp
+    call polar(real(xe), real(xorg), real(xstp), real(yorg), real(ystp))
+  end subroutine polar_r8
   subroutine pos3pt_r8(x, y, z, xp, yp, zp)
     real(8), intent(in) :: x
     real(8), intent(in) :: y
@@ -2212,6 +2436,15 @@ contains
     real(8), intent(in) :: z
     res = y3drel(real(x), real(y), real(z))
   end function y3drel_r8
+  subroutine ypolar_r8(ya, ye, yorg, ystp, cname, ndist)
+    real(8), intent(in) :: ya
+    real(8), intent(in) :: ye
+    real(8), intent(in) :: yorg
+    real(8), intent(in) :: ystp
+    character(len=*), intent(in) :: cname
+    integer, intent(in) :: ndist
+    call ypolar(real(ya), real(ye), real(yorg), real(ystp), cname, ndist)
+  end subroutine ypolar_r8
   function yposn_r8(y) result(res)
     real(8) :: res
     real(8), intent(in) :: y

@@ -98,6 +98,11 @@ void drawCurve(const float* xray, const float* yray, int n) {
     warni1(2, n);
     return;
   }
+  // Polar systems know lines, bars and stems only.
+  if (g.igraf == 1 && g.ioppol != 0 && g.ioppol != 2 && g.ioppol != 5 && g.ioppol != 7) {
+    qqerror(160, "Bad interpolation method for polar scaling");
+    return;
+  }
   if (nonPositiveOnLogAxis(xray, yray, n)) {
     warnin(27);
     return;
@@ -125,8 +130,7 @@ void drawCurve(const float* xray, const float* yray, int n) {
       px[i] = py[i] = NAN;  // a break in the curve
       continue;
     }
-    px[i] = userToPlotX(xray[i]);
-    py[i] = userToPlotY(yray[i]);
+    userToPlot(xray[i], yray[i], px[i], py[i]);
   }
 
   if (g.incm != 0) drawCurveMarkers(px, py, std::abs(g.incm));

@@ -79,9 +79,12 @@ void stairs(const double* x, const double* y, int m) {
 }
 
 void stems(const double* x, const double* y, int m) {
-  const double base = stemBase();
+  const Zanglb& g = zanglb;
+  // In a polar system a stem runs from the centre to the point.
+  const bool polar = g.igraf == 1;
+  const double base = polar ? g.nyaorg : stemBase();
   for (int i = 0; i < m; ++i) {
-    const double sx[2] = {x[i], x[i]}, sy[2] = {base, y[i]};
+    const double sx[2] = {polar ? g.nxaorg : x[i], x[i]}, sy[2] = {base, y[i]};
     drawCurvePolyline(sx, sy, 2);
   }
 }
@@ -203,8 +206,9 @@ bool drawCurveLines(const float* xray, const float* yray, int n, const std::vect
       case STEP: steps(x, y, m); break;
       case STAI: stairs(x, y, m); break;
       case STEM: stems(x, y, m); break;
-      case BARS: bars(x, y, m, w, false); break;
-      case FBAR: bars(x, y, m, w, true); break;
+      // Bars of a polar curve are drawn as stems from the centre.
+      case BARS: g.igraf == 1 ? stems(x, y, m) : bars(x, y, m, w, false); break;
+      case FBAR: g.igraf == 1 ? stems(x, y, m) : bars(x, y, m, w, true); break;
       default: drawCurvePolyline(x, y, m); break;
     }
   }

@@ -1,7 +1,9 @@
 // Grids at the label positions, lines and axes through the origin.
+#include <algorithm>
 #include <cmath>
 
 #include "axes/axes.h"
+#include "charts/charts.h"
 #include "core/api.h"
 #include "core/levels.h"
 #include "core/state.h"
@@ -60,7 +62,13 @@ ZANTOR_API void grid_(const int32_t* ix, const int32_t* iy) {
   if (*iy < 0) warni1(2, *iy);
   if (*ix < 0 || *iy < 0) return;
   Zanglb& g = zanglb;
-  // Polar grids and GRAFR systems join here with those axis systems.
+  if (g.igraf == 1) {
+    // One ray per angle label (times iy); absurd counts are held finite.
+    const double rays = std::min(std::fabs(360.0 / g.ystep), 3600.0);
+    drawPolarGrid(*ix, static_cast<int>(std::min(std::round(rays) * *iy, 3600.0)));
+    return;
+  }
+  // GRAFR systems join here with that axis system.
   if (g.igraf != 0) return;
   qqstrk();
   const SavedSides saved = SavedSides::take();

@@ -4,6 +4,7 @@
 
 #include "axes/axis_string.h"
 #include "contour/contour_settings.h"
+#include "charts/charts.h"
 #include "core/api.h"
 #include "core/args.h"
 #include "core/keywords.h"
@@ -56,6 +57,8 @@ using namespace zantor;
 ZANTOR_API void labels_(const char* copt, const char* cax, size_t lopt, size_t lax) {
   chkini("LABELS");
   if (isContourKey(trimmedArg(cax, lax))) return setContourLabelMode(arg(copt, lopt));
+  if (ChartKey k = chartKey(arg(cax, lax)); k != ChartKey::None)
+    return setChartLabels(k, arg(copt, lopt));
   const int i = jqqind("NONE+FLOA+EXP +LOG +CLOG+ELOG+MAP +DMAP+LMAP+TIME+HOUR+SECO+MYLA+FEXP+"
                        "DATE+MAPN+XEXP", 17, arg(copt, lopt));
   if (i == 0) return;
@@ -74,6 +77,10 @@ ZANTOR_API void labtyp_(const char* copt, const char* cax, size_t lopt, size_t l
 }
 
 ZANTOR_API void labpos_(const char* copt, const char* cax, size_t lopt, size_t lax) {
+  if (ChartKey k = chartKey(arg(cax, lax)); k != ChartKey::None) {
+    chkini("LABPOS");
+    return setChartLabelPosition(k, arg(copt, lopt));
+  }
   setKeyword("LABPOS", "TICK+CENT+SHIF", 3, zanglb.ixlabc, arg(copt, lopt), trimmedArg(cax, lax));
 }
 

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "axes/axes.h"
+#include "charts/charts.h"
 #include "core/api.h"
 #include "core/levels.h"
 #include "core/state.h"
@@ -27,6 +28,12 @@ double userToPlotX(double x) {
 double userToPlotY(double y) {
   const Zanglb& g = zanglb;
   return g.yrel - (axisValue(1, y) - g.ya) * g.ydelta;
+}
+
+void userToPlot(double x, double y, double& px, double& py) {
+  if (zanglb.igraf == 1) return polarToPlot(x, y, px, py);
+  px = userToPlotX(x);
+  py = userToPlotY(y);
 }
 
 double plotToUserX(double nx) {
@@ -71,6 +78,10 @@ ZANTOR_API int32_t nxposn_(const float* x) {
 
 ZANTOR_API int32_t nyposn_(const float* y) {
   if (jqqlev(2, 3, "NYPOSN") != 0) return 0;
+  if (zanglb.igraf == 1) {
+    qqerror(109, "Routine does not work for polar axis systems");
+    return 0;
+  }
   int32_t n = roundPlot(userToPlotY(*y));
   return zanglb.ipgorg == 1 ? zanglb.nyres - n : n;
 }

@@ -67,13 +67,13 @@ ZANTOR_API void conang_(const float* ang) {
   zanglb.xangcr = *ang;
 }
 
-ZANTOR_API void labclr_(const int32_t* ic, const char* copt, size_t len) {
-  if (jqqlev(1, 3, "LABCLR") != 0) return;
-  const std::string_view key = trimmedArg(copt, len);
-  if (!isContourKey(key)) return warnc1(2, key);
-  if (*ic < -1) return warni1(2, *ic);
-  zanglb.iccon = *ic;
+namespace zantor {
+// The contour part of labclr: -1 draws labels in the line's colour.
+void setContourLabelColour(int32_t ic) {
+  if (ic < -1) return warni1(2, ic);
+  zanglb.iccon = ic;
 }
+}  // namespace zantor
 
 ZANTOR_API void conclr_(const int32_t* nray, const int32_t* n) {
   if (jqqlev(1, 3, "CONCLR") != 0) return;

@@ -8,6 +8,8 @@ namespace zantor {
 
 // True when cax names contour labels ("CON", "CONT", any case).
 bool isContourKey(std::string_view cax);
+// labclr for the contour keys: the colour of contour labels (-1: the line's).
+void setContourLabelColour(int32_t ic);
 
 void setContourLabelMode(std::string_view copt);      // labels
 void setContourLabelType(std::string_view copt);      // labtyp

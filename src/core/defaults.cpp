@@ -60,6 +60,7 @@ void resall() {
   resetColourPlotDefaults();
   resetPlot3dDefaults();
   resetShadingDefaults();
+  resetChartDefaults();
 
   // 7. angle(0), height(u(36)) and shdpat(0) through their setters; the
   // angle and height join here with the text engine.

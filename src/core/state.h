@@ -11,6 +11,7 @@
 #include "contour/contour_fields.h"
 #include "colourplot/colour_plot_fields.h"
 #include "shading/shading_fields.h"
+#include "charts/chart_fields.h"
 #include "core/core_fields.h"
 #include "devices/cgm/cgm_fields.h"
 #include "devices/device_fields.h"
@@ -48,7 +49,8 @@ struct Zanglb : CoreFields,
                 MapFields,
                 ColourPlotFields,
                 Plot3dFields,
-                ShadingFields {};
+                ShadingFields,
+                ChartFields {};
 
 extern Zanglb zanglb;
 
