@@ -35,13 +35,6 @@ void axisDataRange(int axis, const AxisArgs& x, float& lo, float& hi);
 // Time axes (seconds): step and first label chosen from the time steps.
 AxisScale autoScaleTime(double a, double e);
 
-// Scaling arguments of one axis, and the checks graf makes on them (true
-// when the axis is usable; warnings 9, 10, 11 reject, 12 and 50 inform).
-struct AxisArgs {
-  float a, e, orig, step;
-};
-bool checkAxis(const AxisArgs& x, int length);
-
 // User point to real plot coordinates of the current axis system: the
 // polar transformation in a polar system, the two axis scalings otherwise.
 void userToPlot(double x, double y, double& px, double& py);

@@ -35,8 +35,6 @@ bool checkAxis(const AxisArgs& x, int length) {
   return true;
 }
 
-namespace {
-
 // Replaces the arguments of an automatically scaled axis.
 void applyAutoScale(int axis, AxisArgs& x, int length) {
   Zanglb& g = zanglb;
