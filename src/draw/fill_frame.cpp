@@ -32,10 +32,10 @@ void dframe(int x, int y, int w, int h, int t, float angle) {
     if (first) qqmove(rx, ry);
     else qqdraw(rx, ry);
   };
-  // Rectangles covered by the width of their neighbours' lines are thinned
-  // out evenly (which bounds the work of thick frames drawn with thick
-  // lines); the outermost one is always drawn.
-  const double apart = std::abs(g.nlinwd) * 0.5;
+  // Rectangles covered by the width of their neighbours' lines, or closer
+  // than half a device unit, are thinned out evenly (which bounds the work
+  // of thick frames); the outermost one is always drawn.
+  const double apart = std::max(std::abs(g.nlinwd) * 0.5, deviceUnitStep());
   const int stride = std::fabs(step) > 0 && apart > std::fabs(step)
                          ? static_cast<int>(std::min(std::floor(apart / std::fabs(step)), 1e6))
                          : 1;

@@ -101,8 +101,8 @@ void hatchPolygon(const double* x, const double* y, int n, const HatchStyle& sty
   vmin = std::max(vmin, wmin - 1.0);
   vmax = std::min(vmax, wmax + 1.0);
   // Lines closer than half their own width (they overlap into a solid
-  // area) are spread to that distance.
-  double d = std::max({style.spacing, kMinSpacing, std::abs(g.nlinwd) * 0.5});
+  // area) or than half a device unit are spread to that distance.
+  double d = std::max({style.spacing, kMinSpacing, std::abs(g.nlinwd) * 0.5, deviceUnitStep()});
   if (!(vmin <= vmax) || !std::isfinite(d)) return;
   // The work is that of the crossings of edges and hatch lines inside the
   // window.  Beyond kMaxCrossings the lines are so dense that the area

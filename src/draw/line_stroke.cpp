@@ -7,6 +7,7 @@
 
 #include "core/state.h"
 #include "draw/line_internal.h"
+#include "draw/pipeline.h"
 
 namespace zantor::line {
 namespace {
@@ -246,8 +247,14 @@ void strokeWide(const Pt* p, int n, const Pt* lead, bool capEnd, SegmentEmitter&
   // clipping window are made, which bounds the work by what can be seen.
   const StrokeReach reach(q, lead, closed);
 
+  // Pairs closer than half a device unit are thinned out, never more than
+  // that apart; the outermost pair is always drawn.
+  const double pairStep = 1.5 / g.xfcuni, unitStep = deviceUnitStep();
+  const int stride = pairStep > 0 && unitStep >= 2 * pairStep
+                         ? static_cast<int>(std::min(std::floor(unitStep / pairStep), 1e6))
+                         : 1;
   std::vector<Pt> plus, minus, arcPath;
-  for (int i = 1; i <= pairs; ++i) {
+  for (int i = 1; i <= pairs; i = (i < pairs && i + stride > pairs) ? pairs : i + stride) {
     const double d = 0.5 * (i == pairs ? w : 3 * i) / g.xfcuni;
     if (reach.beyond(d)) break;
     if (!reach.visible(d)) continue;

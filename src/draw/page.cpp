@@ -101,6 +101,15 @@ float deviceScale() {
   return static_cast<float>(down ? std::min(fit, trueSize) : fit);
 }
 
+double deviceUnitStep() {
+  const Zanglb& g = zanglb;
+  const int dev = g.ndev;
+  const bool integral = dev < 101 || dev == 221 || (dev >= 401 && dev <= 405) ||
+                        (dev >= 601 && dev <= 701);
+  const double s = g.xscf;
+  return integral && s > 0 && std::isfinite(s) ? 0.5 / s : 0.0;
+}
+
 void deviceTransform(double x, double y, double& dx, double& dy) {
   const Zanglb& g = zanglb;
   const double s = g.xscf, W = g.nxres, H = g.nyres, o = g.xpgoff;
