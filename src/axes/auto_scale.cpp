@@ -94,7 +94,7 @@ AxisScale autoScaleTime(double a, double e) {
 
 using namespace zantor;
 
-ZANTOR_API void setscl_(const float* xray, const int32_t* n, const char* cax, size_t cax_len) {
+ZANTOR_API void setscl_(const float* xray, const int32_t* n, const char* cax, size_t cax_len) try {
   if (jqqlev(1, 1, "SETSCL") != 0) return;
   std::string key = upstr(trimmedArg(cax, cax_len));
   Zanglb& g = zanglb;
@@ -149,4 +149,4 @@ ZANTOR_API void setscl_(const float* xray, const int32_t* n, const char* cax, si
     g.xminsc[i] = static_cast<float>(lo);
     g.xmaxsc[i] = static_cast<float>(hi);
   }
-}
+} ZANTOR_CATCH

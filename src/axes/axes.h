@@ -5,6 +5,10 @@
 
 namespace zantor {
 
+// The longest axis (plot units) axslen accepts: the corners of an axis
+// system, its position plus or minus its length, stay integers.
+constexpr int32_t kMaxAxisLength = 1 << 30;
+
 // Result of automatic scaling for one axis.
 struct AxisScale {
   float a = 0, e = 0, first = 0, step = 0;

@@ -1,6 +1,7 @@
 // Setters of the position, scaling and sides of 2D axis systems.
 #include <string>
 
+#include "axes/axes.h"
 #include "axes/axis_string.h"
 #include "core/api.h"
 #include "core/args.h"
@@ -56,7 +57,7 @@ void forAxes(int mask, F f) {
 
 using namespace zantor;
 
-ZANTOR_API void axspos_(const int32_t* nxa, const int32_t* nya) {
+ZANTOR_API void axspos_(const int32_t* nxa, const int32_t* nya) try {
   if (jqqlev(1, 1, "AXSPOS") != 0) return;
   Zanglb& g = zanglb;
   const int32_t x = *nxa + g.nx0, y = static_cast<int32_t>(pageY(*nya)) + g.ny0;
@@ -67,43 +68,45 @@ ZANTOR_API void axspos_(const int32_t* nxa, const int32_t* nya) {
   g.nxa = x;
   g.nya = y;
   g.iaxorg = 0;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void axsorg_(const int32_t* nx, const int32_t* ny) {
+ZANTOR_API void axsorg_(const int32_t* nx, const int32_t* ny) try {
   if (jqqlev(1, 1, "AXSORG") != 0) return;
   Zanglb& g = zanglb;
   g.nxaorg = *nx + g.nx0;
   g.nyaorg = static_cast<int32_t>(pageY(*ny)) + g.ny0;
   g.iaxorg = 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void axslen_(const int32_t* nxl, const int32_t* nyl) {
+ZANTOR_API void axslen_(const int32_t* nxl, const int32_t* nyl) try {
   if (jqqlev(1, 1, "AXSLEN") != 0) return;
-  if (jqqval(*nxl, 2, -1) != 0 || jqqval(*nyl, 2, -1) != 0) return;
+  // Lengths are bounded so that the corners of the axis system (its
+  // position plus or minus its length) stay inside the integer range.
+  if (jqqval(*nxl, 2, kMaxAxisLength) != 0 || jqqval(*nyl, 2, kMaxAxisLength) != 0) return;
   zanglb.nxl = *nxl;
   zanglb.nyl = *nyl;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void axstyp_(const char* copt, size_t copt_len) {
+ZANTOR_API void axstyp_(const char* copt, size_t copt_len) try {
   chkini("AXSTYP");
   int i = jqqind("RECT+CROS+IMPE+ADMI", 4, arg(copt, copt_len));
   if (i != 0) zanglb.iaxsfr = i - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void scale_(const char* copt, const char* cax, size_t copt_len, size_t cax_len) {
+ZANTOR_API void scale_(const char* copt, const char* cax, size_t copt_len, size_t cax_len) try {
   chkini("SCALE");
   int i = jqqind("LIN +LOG ", 2, arg(copt, copt_len));
   if (i == 0) return;
   int mask = axisMask(trimmedArg(cax, cax_len));
   forAxes(mask, [&](int a) { zanglb.ixlg[a] = i - 1; });
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void axsscl_(const char* copt, const char* cax, size_t copt_len, size_t cax_len) {
+ZANTOR_API void axsscl_(const char* copt, const char* cax, size_t copt_len, size_t cax_len) try {
   scale_(copt, cax, copt_len, cax_len);
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void setgrf_(const char* c1, const char* c2, const char* c3, const char* c4,
-                        size_t l1, size_t l2, size_t l3, size_t l4) {
+                        size_t l1, size_t l2, size_t l3, size_t l4) try {
   if (jqqlev(1, 1, "SETGRF") != 0) return;
   // Arguments: lower X, left Y, upper X, right Y.
   const char* args[4] = {c1, c2, c3, c4};
@@ -113,42 +116,42 @@ ZANTOR_API void setgrf_(const char* c1, const char* c2, const char* c3, const ch
     int i = jqqind("NONE+LINE+TICK+LABE+NAME", 5, arg(args[k], lens[k]));
     if (i != 0) zanglb.isetgr[kSide[k]] = i - 1;
   }
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void axends_(const char* copt, const char* cax, size_t copt_len, size_t cax_len) {
+ZANTOR_API void axends_(const char* copt, const char* cax, size_t copt_len, size_t cax_len) try {
   chkini("AXENDS");
   int i = jqqind("NONE+NOFI+NOLA+NOEN+ENDS+FIRS+LAST", 7, arg(copt, copt_len));
   if (i == 0) return;
   forAxes(axisMask(trimmedArg(cax, cax_len)), [&](int a) { zanglb.ixend[a] = i - 1; });
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void noline_(const char* cax, size_t cax_len) {
+ZANTOR_API void noline_(const char* cax, size_t cax_len) try {
   chkini("NOLINE");
   forAxes(axisMask(trimmedArg(cax, cax_len)), [](int a) { zanglb.naxx[a] = 0; });
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void nograf_() {
+ZANTOR_API void nograf_() try {
   chkini("NOGRAF");
   zanglb.inogr = 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void center_() {
+ZANTOR_API void center_() try {
   chkini("CENTER");
   zanglb.icent = 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void frame_(const int32_t* n) {
+ZANTOR_API void frame_(const int32_t* n) try {
   chkini("FRAME");
   zanglb.nfra = *n;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void axsbgd_(const int32_t* n) {
+ZANTOR_API void axsbgd_(const int32_t* n) try {
   chkini("AXSBGD");
   if (jqqval(*n, -1, -2) != 0) return;
   zanglb.naxbgd = *n;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void axsers_() {
+ZANTOR_API void axsers_() try {
   if (jqqlev(2, 3, "AXSERS") != 0) return;
   const Zanglb& g = zanglb;
   // One line width inside the frame, so that the frame stays visible.
@@ -156,30 +159,30 @@ ZANTOR_API void axsers_() {
   const int32_t colour = g.naxbgd != -1 ? g.naxbgd : 0;
   dbox(static_cast<float>(g.nxa + in), static_cast<float>(g.nya - g.nyl + 1 + in),
        static_cast<float>(g.nxa + g.nxl - 1 - in), static_cast<float>(g.nya - in), colour);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void ticks_(const int32_t* n, const char* cax, size_t cax_len) {
+ZANTOR_API void ticks_(const int32_t* n, const char* cax, size_t cax_len) try {
   chkini("TICKS");
   if (jqqval(*n, 0, 1000) != 0) return;
   forAxes(axisMask(trimmedArg(cax, cax_len)), [&](int a) { zanglb.nticx[a] = *n; });
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void ticlen_(const int32_t* nmaj, const int32_t* nmin) {
+ZANTOR_API void ticlen_(const int32_t* nmaj, const int32_t* nmin) try {
   chkini("TICLEN");
   if (jqqval(*nmaj, 1, 10000) != 0 || jqqval(*nmin, 1, 10000) != 0) return;
   zanglb.ntic2 = *nmaj;
   zanglb.ntic1 = *nmin;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void ticpos_(const char* copt, const char* cax, size_t copt_len, size_t cax_len) {
+ZANTOR_API void ticpos_(const char* copt, const char* cax, size_t copt_len, size_t cax_len) try {
   chkini("TICPOS");
   int i = jqqind("LABE+REVE+CENT", 3, arg(copt, copt_len));
   if (i == 0) return;
   forAxes(axisMask(trimmedArg(cax, cax_len)), [&](int a) { zanglb.nrvx[a] = i - 1; });
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void logtic_(const char* copt, size_t copt_len) {
+ZANTOR_API void logtic_(const char* copt, size_t copt_len) try {
   chkini("LOGTIC");
   int i = jqqind("AUTO+FULL", 2, arg(copt, copt_len));
   if (i != 0) zanglb.ilgtic = i - 1;
-}
+} ZANTOR_CATCH

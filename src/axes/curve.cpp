@@ -147,7 +147,7 @@ void drawCurve(const float* xray, const float* yray, int n) {
 
 using namespace zantor;
 
-ZANTOR_API void curve_(const float* xray, const float* yray, const int32_t* n) {
+ZANTOR_API void curve_(const float* xray, const float* yray, const int32_t* n) try {
   if (jqqlev(2, 3, "CURVE") != 0) return;
   drawCurve(xray, yray, *n);
-}
+} ZANTOR_CATCH

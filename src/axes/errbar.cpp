@@ -13,7 +13,7 @@
 using namespace zantor;
 
 ZANTOR_API void errbar_(const float* xray, const float* yray, const float* e1ray,
-                        const float* e2ray, const int32_t* n) {
+                        const float* e2ray, const int32_t* n) try {
   if (jqqlev(2, 3, "ERRBAR") != 0) return;
   Zanglb& g = zanglb;
   if (*n <= 0) {
@@ -51,4 +51,4 @@ ZANTOR_API void errbar_(const float* xray, const float* yray, const float* e1ray
       drawCurvePolyline(mx, my, 2);
     }
   }
-}
+} ZANTOR_CATCH

@@ -77,7 +77,7 @@ void axisDataRange(int axis, const AxisArgs& x, float& lo, float& hi) {
 using namespace zantor;
 
 ZANTOR_API void graf_(const float* xa, const float* xe, const float* xor_, const float* xstp,
-                      const float* ya, const float* ye, const float* yor, const float* ystp) {
+                      const float* ya, const float* ye, const float* yor, const float* ystp) try {
   if (jqqlev(1, 1, "GRAF") != 0) return;
   openAxisSystem({*xa, *xe, *xor_, *xstp}, {*ya, *ye, *yor, *ystp});
 }
@@ -107,8 +107,8 @@ void zantor::openAxisSystem(AxisArgs x, AxisArgs y) {
   axisDataRange(1, y, g.ymin, g.ymax);
 
   if (g.icent == 1) {
-    g.nxa = (g.nxres - g.nxl) / 2;
-    g.nya = (g.nyres + g.nyl) / 2 - 1;
+    g.nxa = static_cast<int32_t>((int64_t{g.nxres} - g.nxl) / 2);
+    g.nya = static_cast<int32_t>((int64_t{g.nyres} + g.nyl) / 2 - 1);
     g.icent = 2;
   }
   g.xrel = static_cast<float>(g.nxa);
@@ -133,12 +133,12 @@ void zantor::openAxisSystem(AxisArgs x, AxisArgs y) {
   // The axis rectangle is kept for clpbor("AXIS"); the clipping window
   // itself stays, so that labels and names outside the rectangle show.
   if (g.inogr == 0) drawAxisSides();
-}
+} ZANTOR_CATCH
 
 // Ends the axis system: back to level 1, so that another axis system can
 // follow on the same page.
 // Callable at any level: outside an axis system there is nothing to end.
-ZANTOR_API void endgrf_() {
+ZANTOR_API void endgrf_() try {
   ensureOneTimeDefaults();
   setRoutineName("ENDGRF");
   if (zanglb.nlev < 2) return;
@@ -153,4 +153,4 @@ ZANTOR_API void endgrf_() {
   g.nsym = 0;
   g.igraf3 = 0;
   g.nlev = 1;
-}
+} ZANTOR_CATCH

@@ -56,7 +56,7 @@ using namespace zantor;
 // Every tick of the lower X and left Y axis becomes a line across the axis
 // rectangle: the tick routine runs with ix (iy) ticks per label step and
 // ticks as long as the rectangle, turned inwards.
-ZANTOR_API void grid_(const int32_t* ix, const int32_t* iy) {
+ZANTOR_API void grid_(const int32_t* ix, const int32_t* iy) try {
   if (jqqlev(2, 3, "GRID") != 0) return;
   if (*ix < 0) warni1(2, *ix);
   if (*iy < 0) warni1(2, *iy);
@@ -90,28 +90,28 @@ ZANTOR_API void grid_(const int32_t* ix, const int32_t* iy) {
   g.ntic1 = g.ntic2 = g.nxl - 1;
   drawAxisSides();
   saved.restore();
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void axgit_() {
+ZANTOR_API void axgit_() try {
   if (jqqlev(2, 3, "AXGIT") != 0) return;
   horizontalZeroLine();
   verticalZeroLine();
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void xaxgit_() {
+ZANTOR_API void xaxgit_() try {
   if (jqqlev(2, 3, "XAXGIT") != 0) return;
   horizontalZeroLine();
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void yaxgit_() {
+ZANTOR_API void yaxgit_() try {
   if (jqqlev(2, 3, "YAXGIT") != 0) return;
   verticalZeroLine();
-}
+} ZANTOR_CATCH
 
 // An X axis through y = 0 and a Y axis through x = 0, each with line, ticks
 // and labels; an axis whose zero lies outside the other axis's scaling is
 // left out.
-ZANTOR_API void cross_() {
+ZANTOR_API void cross_() try {
   if (jqqlev(2, 3, "CROSS") != 0) return;
   Zanglb& g = zanglb;
   if (g.igraf != 0) return;
@@ -130,4 +130,4 @@ ZANTOR_API void cross_() {
   g.naxx[0] = g.naxx[1] = 1;
   drawAxisSides();
   saved.restore();
-}
+} ZANTOR_CATCH

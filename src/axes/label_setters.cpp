@@ -54,7 +54,7 @@ void resetLabelDefaults() {
 
 using namespace zantor;
 
-ZANTOR_API void labels_(const char* copt, const char* cax, size_t lopt, size_t lax) {
+ZANTOR_API void labels_(const char* copt, const char* cax, size_t lopt, size_t lax) try {
   chkini("LABELS");
   if (isContourKey(trimmedArg(cax, lax))) return setContourLabelMode(arg(copt, lopt));
   if (ChartKey k = chartKey(arg(cax, lax)); k != ChartKey::None)
@@ -66,71 +66,71 @@ ZANTOR_API void labels_(const char* copt, const char* cax, size_t lopt, size_t l
     zanglb.numx[a] = i - 1;
     zanglb.ixltim[a] = (i - 1 >= 9 && i - 1 <= 11) ? 1 : 0;
   });
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void labtyp_(const char* copt, const char* cax, size_t lopt, size_t lax) {
+ZANTOR_API void labtyp_(const char* copt, const char* cax, size_t lopt, size_t lax) try {
   if (isContourKey(trimmedArg(cax, lax))) {
     chkini("LABTYP");
     return setContourLabelType(arg(copt, lopt));
   }
   setKeyword("LABTYP", "HORI+VERT", 2, zanglb.ixlabt, arg(copt, lopt), trimmedArg(cax, lax));
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void labpos_(const char* copt, const char* cax, size_t lopt, size_t lax) {
+ZANTOR_API void labpos_(const char* copt, const char* cax, size_t lopt, size_t lax) try {
   if (ChartKey k = chartKey(arg(cax, lax)); k != ChartKey::None) {
     chkini("LABPOS");
     return setChartLabelPosition(k, arg(copt, lopt));
   }
   setKeyword("LABPOS", "TICK+CENT+SHIF", 3, zanglb.ixlabc, arg(copt, lopt), trimmedArg(cax, lax));
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void labjus_(const char* copt, const char* cax, size_t lopt, size_t lax) {
+ZANTOR_API void labjus_(const char* copt, const char* cax, size_t lopt, size_t lax) try {
   setKeyword("LABJUS", "AUTO+LEFT+RIGH+OUTW+INWA", 5, zanglb.ixljus, arg(copt, lopt),
              trimmedArg(cax, lax));
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void labdis_(const int32_t* n, const char* cax, size_t lax) {
+ZANTOR_API void labdis_(const int32_t* n, const char* cax, size_t lax) try {
   if (isContourKey(trimmedArg(cax, lax))) {
     chkini("LABDIS");
     return setContourLabelDistance(*n);
   }
   setDistance("LABDIS", *n, zanglb.nnumx, trimmedArg(cax, lax));
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void namdis_(const int32_t* n, const char* cax, size_t lax) {
+ZANTOR_API void namdis_(const int32_t* n, const char* cax, size_t lax) try {
   setDistance("NAMDIS", *n, zanglb.nnamx, trimmedArg(cax, lax));
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void namjus_(const char* copt, const char* cax, size_t lopt, size_t lax) {
+ZANTOR_API void namjus_(const char* copt, const char* cax, size_t lopt, size_t lax) try {
   setKeyword("NAMJUS", "CENT+LEFT+RIGH", 3, zanglb.ixjnam, arg(copt, lopt), trimmedArg(cax, lax));
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void mylab_(const char* cstr, const int32_t* itick, const char* cax, size_t lstr,
-                       size_t lax) {
+                       size_t lax) try {
   chkini("MYLAB");
   if (jqqval(*itick, 1, 100) != 0) return;
   forAxes(trimmedArg(cax, lax), [&](int a) {
     zanglb.cmylab[a][*itick - 1] = arg(cstr, lstr);
     zanglb.nmylab[a] = std::max(zanglb.nmylab[a], *itick);
   });
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void name_(const char* cstr, const char* cax, size_t lstr, size_t lax) {
+ZANTOR_API void name_(const char* cstr, const char* cax, size_t lstr, size_t lax) try {
   chkini("NAME");
   forAxes(trimmedArg(cax, lax), [&](int a) {
     Zanglb& g = zanglb;
     (a == 0 ? g.cxnam : a == 1 ? g.cynam : g.cznam) = arg(cstr, lstr);
   });
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void hname_(const int32_t* n) {
+ZANTOR_API void hname_(const int32_t* n) try {
   chkini("HNAME");
   if (jqqval(*n, 1, 10000) != 0) return;
   zanglb.nhname = *n;
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void axclrs_(const int32_t* n, const char* copt, const char* cax, size_t lopt,
-                        size_t lax) {
+                        size_t lax) try {
   chkini("AXCLRS");
   if (jqqval(*n, -1, -2) != 0) return;
   const int i = jqqind("LINE+TICK+LABE+NAME+ALL ", 5, arg(copt, lopt));
@@ -141,16 +141,16 @@ ZANTOR_API void axclrs_(const int32_t* n, const char* copt, const char* cax, siz
     for (int k = 0; k < 4; ++k)
       if (i == 5 || i - 1 == k) c[k] = *n;
   });
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void basdat_(const int32_t* iday, const int32_t* imon, const int32_t* iyear) {
+ZANTOR_API void basdat_(const int32_t* iday, const int32_t* imon, const int32_t* iyear) try {
   if (jqqlev(0, 3, "BASDAT") != 0) return;
   if (jqqdat(*iday, *imon, *iyear) != 0) return;
   zanglb.ndbday = *iday, zanglb.ndbmon = *imon, zanglb.ndbyea = *iyear;
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void labmod_(const char* ckey, const char* copt, const char* cax, size_t lkey,
-                        size_t lopt, size_t lax) {
+                        size_t lopt, size_t lax) try {
   chkini("LABMOD");
   Zanglb& g = zanglb;
   const std::string key = upstr(trimmedArg(ckey, lkey)).substr(0, 3);
@@ -178,19 +178,19 @@ ZANTOR_API void labmod_(const char* ckey, const char* copt, const char* cax, siz
   } else {
     warnc1(2, trimmedArg(ckey, lkey));
   }
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void ticmod_(const char* copt, const char* cax, size_t lopt, size_t lax) {
+ZANTOR_API void ticmod_(const char* copt, const char* cax, size_t lopt, size_t lax) try {
   setKeyword("TICMOD", "NONE+DAYS+MONT+QUAR+HALF+YEAR+DMON+HOUR", 8, zanglb.ixdtic,
              arg(copt, lopt), trimmedArg(cax, lax));
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void timopt_() {
+ZANTOR_API void timopt_() try {
   chkini("TIMOPT");
   zanglb.itimop = 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void intax_() {
+ZANTOR_API void intax_() try {
   chkini("INTAX");
   for (int i = 0; i < 3; ++i) zanglb.ndezx[i] = -1, zanglb.ixdgop[i] = 0;
-}
+} ZANTOR_CATCH

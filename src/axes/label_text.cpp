@@ -139,8 +139,11 @@ int digitsNeeded(double v) {
 
 std::string timeLabel(double seconds, int type, bool colons) {
   if (!std::isfinite(seconds)) return "";
-  long v = std::lround(seconds);
-  if (v < 0) v += (-v / 86400 + 1) * 86400L;
+  // Only the time of day is shown: reduce to one day first (exact), so
+  // that huge values neither overflow the rounding nor the arithmetic.
+  double day = std::fmod(seconds, 86400.0);
+  if (day < 0) day += 86400.0;
+  long v = std::lround(day);
   const std::string sep = colons ? ":" : "";
   long h = v / 3600;
   if (type == kLabSeco) {
@@ -158,6 +161,7 @@ std::string mapLabel(double degrees, int type, int axis, int ndig) {
   std::string s;
   if (type == kLabDmap) {
     // Degrees and whole minutes, the minutes marked by an apostrophe.
+    if (!(a < 1e15)) return gnustr(fcha(a, -1));  // beyond whole minutes
     long total = std::lround(a * 60.0);
     s = fmtInt(total / 60);
     if (total % 60 != 0) s += " " + two(total % 60) + "'";
@@ -343,6 +347,9 @@ std::string labelText(int type, double v, int ndig, int axis, bool logAxis) {
       o.language = g.ixdlan[i], o.format = g.ixdfmt[i];
       o.separator = static_cast<char>(g.ixdsep[i]);
       o.upper = g.ixdcas[i] == 1;
+      // Days beyond a billion (2.7 million years) have no calendar date
+      // worth writing, and would overflow the day arithmetic.
+      if (!(std::fabs(v) < 1e9)) return "";
       return dateLabel(std::lround(v), g.ndbday, g.ndbmon, g.ndbyea, o);
     }
     default:

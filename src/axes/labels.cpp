@@ -75,7 +75,11 @@ std::vector<Label> makeLabels(const Side& sd, int type) {
   const int ndig = digitsOf(ax, sc);
   const bool centred = g.ixlabc[ax] == 1;
   std::vector<int> index;
-  std::vector<double> v = labelValues(sc.a, sc.e, sc.o, sc.s, centred ? 0 : g.ixend[ax], &index);
+  // Labels closer than one plot unit cannot be read: a step that small
+  // gets none, like its ticks (our choice; it also bounds the work).
+  std::vector<double> v;
+  if (std::fabs(sc.s * sc.delta) >= 1.0)
+    v = labelValues(sc.a, sc.e, sc.o, sc.s, centred ? 0 : g.ixend[ax], &index);
   if (type == kLabDate && labelStepMonths(g.ixdstp[ax]) > 0) {
     // Labels at month, quarter, half-year or year boundaries (or every
     // two months, two or four years).

@@ -160,7 +160,7 @@ void checkLines(const LegendLayout& l) {
 
 using namespace zantor;
 
-ZANTOR_API void legend_(const char* cbuf, const int32_t* ncor, size_t len) {
+ZANTOR_API void legend_(const char* cbuf, const int32_t* ncor, size_t len) try {
   if (jqqlev(2, 3, "LEGEND") != 0) return;
   Zanglb& g = zanglb;
   if (g.ilgopt != 1) return warnin(15);
@@ -172,4 +172,4 @@ ZANTOR_API void legend_(const char* cbuf, const int32_t* ncor, size_t len) {
   placeBox(*ncor, l, x, y);
   drawLegend(l, x, y);
   g.ilgdrw = 1;
-}
+} ZANTOR_CATCH

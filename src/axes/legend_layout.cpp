@@ -158,10 +158,10 @@ int32_t legendSize(const char* cbuf, size_t len, const char* routine, bool width
 }
 }  // namespace
 
-ZANTOR_API int32_t nxlegn_(const char* cbuf, size_t len) {
+ZANTOR_API int32_t nxlegn_(const char* cbuf, size_t len) try {
   return legendSize(cbuf, len, "NXLEGN", true);
-}
+} ZANTOR_CATCH_RETURN(0)
 
-ZANTOR_API int32_t nylegn_(const char* cbuf, size_t len) {
+ZANTOR_API int32_t nylegn_(const char* cbuf, size_t len) try {
   return legendSize(cbuf, len, "NYLEGN", false);
-}
+} ZANTOR_CATCH_RETURN(0)

@@ -73,10 +73,23 @@ void ticks(const Side& s) {
   if (n <= 0) return;
   if (dateAxisTicks(s, a, e, o, st, delta)) return;
   const double t = st / n;
-  const long lo = -static_cast<long>((o - a) / t + 0.0001);
-  const long hi = static_cast<long>((e - o) / t + 0.0001);
   const double start = (o - a) * delta;
-  for (long i = lo; i <= hi && i - lo < 100000; ++i) {
+  // Only the ticks on the axis are drawn: the indices are cut to those
+  // whose position lies within the axis length (with half a unit of
+  // rounding), which is what the rule above gives for an origin inside
+  // the scaling and bounds the work for an origin far outside it.
+  const double spacing = t * delta, length = std::fabs((e - a) * delta);
+  double lo = -std::trunc((o - a) / t + 0.0001), hi = std::trunc((e - o) / t + 0.0001);
+  if (!std::isfinite(lo) || !std::isfinite(hi) || !std::isfinite(start) || !(spacing != 0))
+    return;
+  double first = (-0.5 - start) / spacing, last = (length + 0.5 - start) / spacing;
+  if (first > last) std::swap(first, last);
+  lo = std::max(lo, std::ceil(first));
+  hi = std::min(hi, std::floor(last));
+  // Ticks closer than one plot unit cannot be told apart: a step that
+  // small gets no ticks (our choice, rather than a solid band of lines).
+  if (!(hi >= lo) || hi - lo > length + 1) return;
+  for (long i = static_cast<long>(lo); i <= static_cast<long>(hi); ++i) {
     double p = std::trunc(start + 0.5 + i * t * delta);
     tick(s, p, i % n == 0 ? g.ntic2 : g.ntic1);
   }

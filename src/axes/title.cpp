@@ -31,16 +31,16 @@ void resetTitleDefaults() {
 
 using namespace zantor;
 
-ZANTOR_API void titlin_(const char* cstr, const int32_t* n, size_t len) {
+ZANTOR_API void titlin_(const char* cstr, const int32_t* n, size_t len) try {
   chkini("TITLIN");
   const int32_t k = std::abs(*n);
   if (k < 1 || k > 4) return warni1(2, *n);
   Zanglb& g = zanglb;
   g.ctit[k - 1] = arg(cstr, len);
   g.ititul[k - 1] = *n < 0 ? 1 : 0;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void title_() {
+ZANTOR_API void title_() try {
   if (jqqlev(2, 3, "TITLE") != 0) return;
   Zanglb& g = zanglb;
   const int32_t height = g.nhchar;
@@ -70,32 +70,32 @@ ZANTOR_API void title_() {
     }
   }
   g.nhchar = height;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void titjus_(const char* copt, size_t len) {
+ZANTOR_API void titjus_(const char* copt, size_t len) try {
   chkini("TITJUS");
   const int k = jqqind("CENT+LEFT+RIGH", 3, arg(copt, len));
   if (k != 0) zanglb.nlft = k - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void lfttit_() {
+ZANTOR_API void lfttit_() try {
   chkini("LFTTIT");
   zanglb.nlft = 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void titpos_(const char* copt, size_t len) {
+ZANTOR_API void titpos_(const char* copt, size_t len) try {
   chkini("TITPOS");
   const int k = jqqind("ABOV+BELO", 2, arg(copt, len));
   if (k != 0) zanglb.ititps = k - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void htitle_(const int32_t* n) {
+ZANTOR_API void htitle_(const int32_t* n) try {
   chkini("HTITLE");
   if (jqqval(*n, 0, 10000) != 0) return;
   zanglb.ititle = *n;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void vkytit_(const int32_t* n) {
+ZANTOR_API void vkytit_(const int32_t* n) try {
   chkini("VKYTIT");
   zanglb.nvty = *n;
-}
+} ZANTOR_CATCH

@@ -61,22 +61,22 @@ int32_t roundPlot(double v) {
 
 using namespace zantor;
 
-ZANTOR_API float xposn_(const float* x) {
+ZANTOR_API float xposn_(const float* x) try {
   if (jqqlev(2, 3, "XPOSN") != 0) return 0.0f;
   return static_cast<float>(userToPlotX(*x));
-}
+} ZANTOR_CATCH_RETURN(0)
 
-ZANTOR_API float yposn_(const float* y) {
+ZANTOR_API float yposn_(const float* y) try {
   if (jqqlev(2, 3, "YPOSN") != 0) return 0.0f;
   return static_cast<float>(userToPlotY(*y));
-}
+} ZANTOR_CATCH_RETURN(0)
 
-ZANTOR_API int32_t nxposn_(const float* x) {
+ZANTOR_API int32_t nxposn_(const float* x) try {
   if (jqqlev(2, 3, "NXPOSN") != 0) return 0;
   return roundPlot(userToPlotX(*x));
-}
+} ZANTOR_CATCH_RETURN(0)
 
-ZANTOR_API int32_t nyposn_(const float* y) {
+ZANTOR_API int32_t nyposn_(const float* y) try {
   if (jqqlev(2, 3, "NYPOSN") != 0) return 0;
   if (zanglb.igraf == 1) {
     qqerror(109, "Routine does not work for polar axis systems");
@@ -84,14 +84,14 @@ ZANTOR_API int32_t nyposn_(const float* y) {
   }
   int32_t n = roundPlot(userToPlotY(*y));
   return zanglb.ipgorg == 1 ? zanglb.nyres - n : n;
-}
+} ZANTOR_CATCH_RETURN(0)
 
-ZANTOR_API float xinvrs_(const int32_t* nx) {
+ZANTOR_API float xinvrs_(const int32_t* nx) try {
   if (jqqlev(2, 3, "XINVRS") != 0) return 0.0f;
   return static_cast<float>(plotToUserX(*nx));
-}
+} ZANTOR_CATCH_RETURN(0)
 
-ZANTOR_API float yinvrs_(const int32_t* ny) {
+ZANTOR_API float yinvrs_(const int32_t* ny) try {
   if (jqqlev(2, 3, "YINVRS") != 0) return 0.0f;
   return static_cast<float>(plotToUserY(*ny));
-}
+} ZANTOR_CATCH_RETURN(0)

@@ -8,7 +8,7 @@
 
 using namespace zantor;
 
-ZANTOR_API void errmod_(const char* cstr, const char* cmode, size_t cstr_len, size_t cmode_len) {
+ZANTOR_API void errmod_(const char* cstr, const char* cmode, size_t cstr_len, size_t cmode_len) try {
   chkini("ERRMOD");
   int what = jqqind("WARN+CHEC+PROT+ALL ", 4, arg(cstr, cstr_len));
   if (what == 0) return;
@@ -22,15 +22,15 @@ ZANTOR_API void errmod_(const char* cstr, const char* cmode, size_t cstr_len, si
     case 3: g.iproto = mode - 1; break;
     default: g.ierrmd = g.nchek = g.iproto = mode - 1; break;
   }
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void errdev_(const char* copt, size_t copt_len) {
+ZANTOR_API void errdev_(const char* copt, size_t copt_len) try {
   if (jqqlev(0, 0, "ERRDEV") != 0) return;
   int i = jqqind("CONS+FILE+APPE", 3, arg(copt, copt_len));
   if (i != 0) zanglb.ierrdv = i - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void errfil_(const char* cfil, size_t cfil_len) {
+ZANTOR_API void errfil_(const char* cfil, size_t cfil_len) try {
   if (jqqlev(0, 0, "ERRFIL") != 0) return;
   if (trimmedArg(cfil, cfil_len).empty()) {
     warnin(37);
@@ -38,11 +38,11 @@ ZANTOR_API void errfil_(const char* cfil, size_t cfil_len) {
   }
   zanglb.cerrfl = arg(cfil, cfil_len);
   zanglb.ierrfl = 1;
-}
+} ZANTOR_CATCH
 
 // Units other than 0 (silence) and 17 (the error file) write to standard
 // output: a C++ library cannot write to a unit the calling program opened.
-ZANTOR_API void unit_(const int32_t* nu) {
+ZANTOR_API void unit_(const int32_t* nu) try {
   chkini("UNIT");
   const int32_t n = *nu;
   if (n < 0 || n > 1000 || n == 15 || n == 16) {
@@ -50,9 +50,9 @@ ZANTOR_API void unit_(const int32_t* nu) {
     return;
   }
   zanglb.nunit = n;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void nochek_() {
+ZANTOR_API void nochek_() try {
   chkini("NOCHEK");
   zanglb.nchek = 0;
-}
+} ZANTOR_CATCH

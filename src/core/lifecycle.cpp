@@ -50,7 +50,7 @@ void zanlog() {
 
 using namespace zantor;
 
-ZANTOR_API void zanini_() {
+ZANTOR_API void zanini_() try {
   if (jqqlev(0, 0, "ZANINI") != 0) return;
   Zanglb& g = zanglb;
   g.nlev = 1;
@@ -95,9 +95,14 @@ ZANTOR_API void zanini_() {
     g.inanop = -1;
     resall();
   }
+} catch (...) {
+  // A plot that could not be set up is not open: as for a device without
+  // memory, warning 53 and level 0.
+  zanglb.nlev = 0;
+  publicRoutineFailed();
 }
 
-ZANTOR_API void zanfin_() {
+ZANTOR_API void zanfin_() try {
   if (jqqlev(1, 3, "ZANFIN") != 0) return;
   Zanglb& g = zanglb;
   qqstrk();
@@ -107,25 +112,25 @@ ZANTOR_API void zanfin_() {
   zanlog();
   if (g.ierrop == 1) code += 10;
   finishMessages(code);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void getlev_(int32_t* nlev) {
+ZANTOR_API void getlev_(int32_t* nlev) try {
   ensureOneTimeDefaults();
   *nlev = zanglb.nlev;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API float getver_() { return kVersion; }
+ZANTOR_API float getver_() try { return kVersion; } ZANTOR_CATCH_RETURN(0)
 
-ZANTOR_API void erase_() {
+ZANTOR_API void erase_() try {
   if (jqqlev(1, 3, "ERASE") != 0) return;
   qqstrk();
   if (Device* d = currentDevice()) d->erase();
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void newpag_() {
+ZANTOR_API void newpag_() try {
   if (jqqlev(1, 1, "NEWPAG") != 0) return;
   qqstrk();
   ++zanglb.npagnr;
   // The writer's new page restores cap, join, width and colour itself.
   if (Device* d = currentDevice()) d->newPage();
-}
+} ZANTOR_CATCH

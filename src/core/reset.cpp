@@ -169,7 +169,7 @@ constexpr std::array kResetTable{
 
 using namespace zantor;
 
-ZANTOR_API void reset_(const char* cname, size_t cname_len) {
+ZANTOR_API void reset_(const char* cname, size_t cname_len) try {
   chkini("RESET");
   std::string key = upstr(arg(cname, cname_len).substr(0, 4));
   key.resize(4, ' ');
@@ -184,4 +184,4 @@ ZANTOR_API void reset_(const char* cname, size_t cname_len) {
     }
   }
   warnc1(2, trimmedArg(cname, cname_len));
-}
+} ZANTOR_CATCH

@@ -152,9 +152,13 @@ void warnc1(int n, std::string_view value) {
   if (messagesOff()) return;
   errmes(n);
   qqerrfil();
-  std::string_view v = value.substr(0, value.find_last_not_of(' ') + 1);
-  writeMessageLine(head(n) + std::string(zanglb.cerr.trimmed()) + tail() + "!   (" +
-                   std::string(v) + ")");
+  std::string v(value.substr(0, value.find_last_not_of(' ') + 1));
+  // The value is echoed as the caller passed it, but control bytes (NUL,
+  // escape, line ends) would garble the line or the terminal: each is
+  // shown as "?".
+  for (char& c : v)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+  writeMessageLine(head(n) + std::string(zanglb.cerr.trimmed()) + tail() + "!   (" + v + ")");
 }
 
 bool messagesGoToFile() {

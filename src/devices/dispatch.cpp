@@ -214,7 +214,10 @@ int finishDevice() {
   const bool ok = closePlotFile();
   if (status == -2) warnin(53);
   else if (status != 0 || !ok) warnin(36);
-  return wrote ? 1 : 0;
+  // A file that failed to be written is not named in the protocol, for
+  // every device alike (the raster writers report their own failures and
+  // say so through wroteFile).
+  return wrote && status == 0 && ok ? 1 : 0;
 }
 
 }  // namespace zantor

@@ -54,7 +54,7 @@ int deviceCode(std::string_view keyword) {
 
 using namespace zantor;
 
-ZANTOR_API void metafl_(const char* cfmt, size_t cfmt_len) {
+ZANTOR_API void metafl_(const char* cfmt, size_t cfmt_len) try {
   if (jqqlev(0, 0, "METAFL") != 0) return;
   std::string_view s = arg(cfmt, cfmt_len);
   int code = deviceCode(s);
@@ -71,21 +71,21 @@ ZANTOR_API void metafl_(const char* cfmt, size_t cfmt_len) {
   zanglb.ndev = code;
   zanglb.cmeta = key4(s);
   zanglb.imetfl = 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void setfil_(const char* cfil, size_t cfil_len) {
+ZANTOR_API void setfil_(const char* cfil, size_t cfil_len) try {
   if (jqqlev(0, 0, "SETFIL") != 0) return;
   zanglb.cfil = arg(cfil, cfil_len);
   zanglb.nfil = 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void filmod_(const char* cmode, size_t cmode_len) {
+ZANTOR_API void filmod_(const char* cmode, size_t cmode_len) try {
   if (jqqlev(0, 3, "FILMOD") != 0) return;
   int i = jqqind("COUN+DELE+BREA+VERS", 4, arg(cmode, cmode_len));
   if (i != 0) zanglb.iflmod = i - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void filopt_(const char* cval, const char* copt, size_t cval_len, size_t copt_len) {
+ZANTOR_API void filopt_(const char* cval, const char* copt, size_t cval_len, size_t copt_len) try {
   if (jqqlev(0, 3, "FILOPT") != 0) return;
   int opt = jqqind("SEPA+NUMB+DIGI+SCAL", 4, arg(copt, copt_len));
   std::string_view v = arg(cval, cval_len);
@@ -106,16 +106,16 @@ ZANTOR_API void filopt_(const char* cval, const char* copt, size_t cval_len, siz
     default:
       break;
   }
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void scrmod_(const char* cmode, size_t cmode_len) {
+ZANTOR_API void scrmod_(const char* cmode, size_t cmode_len) try {
   if (jqqlev(0, 3, "SCRMOD") != 0) return;
   static constexpr int kModes[5] = {0, 1, 2, 0, 4};
   int i = jqqind("ERAS+NOER+REVE+NORE+AUTO", 5, arg(cmode, cmode_len));
   if (i != 0) zanglb.iscrmd = kModes[i - 1];
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void sendbf_() {
+ZANTOR_API void sendbf_() try {
   if (jqqlev(0, 3, "SENDBF") != 0) return;
   if (zanglb.nlev > 0) sendBuffer();
-}
+} ZANTOR_CATCH

@@ -78,13 +78,16 @@ void loadTable(const std::string& name) {
     return;
   }
   std::string line;
-  for (int32_t i = 0; i < 256 && readLine(f.get(), line); ++i) {
+  for (int32_t i = 0; i < 256 && readLine(f.get(), line);) {
+    // Blank lines (an empty last line, a gap) hold no entry and are passed
+    // over; they do not end the table.
+    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
     double v[3] = {};
     if (!parseComponents(line, v)) {
       warnin(56);
       return;
     }
-    setColourEntry(i, static_cast<float>(v[0]), static_cast<float>(v[1]),
+    setColourEntry(i++, static_cast<float>(v[0]), static_cast<float>(v[1]),
                    static_cast<float>(v[2]));
   }
 }
@@ -95,7 +98,7 @@ void loadTable(const std::string& name) {
 using namespace zantor;
 
 ZANTOR_API void vltfil_(const char* cfil, const char* cmode, size_t cfil_len,
-                        size_t cmode_len) {
+                        size_t cmode_len) try {
   if (jqqlev(1, 3, "VLTFIL") != 0) return;
   const int mode = jqqind("SAVE+LOAD", 2, arg(cmode, cmode_len));
   if (mode == 0) return;
@@ -103,4 +106,4 @@ ZANTOR_API void vltfil_(const char* cfil, const char* cmode, size_t cfil_len,
   name = arg(cfil, cfil_len);
   if (mode == 1) saveTable(name);
   else loadTable(name.str());
-}
+} ZANTOR_CATCH

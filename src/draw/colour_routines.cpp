@@ -36,16 +36,16 @@ int32_t halfway(int32_t a, int32_t b) {
 
 using namespace zantor;
 
-ZANTOR_API void setclr_(const int32_t* ncol) {
+ZANTOR_API void setclr_(const int32_t* ncol) try {
   if (jqqlev(1, 3, "SETCLR") != 0) return;
   if (*ncol < 0) {
     warni1(2, *ncol);
     return;
   }
   qqsclr(*ncol);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void color_(const char* cname, size_t cname_len) {
+ZANTOR_API void color_(const char* cname, size_t cname_len) try {
   if (jqqlev(1, 3, "COLOR") != 0) return;
   const int i = jqqind("WHIT+RED +GREE+YELL+BLUE+ORAN+CYAN+MAGE+BLAC+FORE+BACK+GRAY+HALF", 13,
                        arg(cname, cname_len));
@@ -58,44 +58,44 @@ ZANTOR_API void color_(const char* cname, size_t cname_len) {
   else if (i == 12) value = explicitColour(128, 128, 128);  // nint(0.5 x 255)
   else value = halfway(g.ncolr, g.nbgclr);
   qqsclr(value);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API int32_t intrgb_(const float* xr, const float* xg, const float* xb) {
+ZANTOR_API int32_t intrgb_(const float* xr, const float* xg, const float* xb) try {
   if (!validRgb(*xr, *xg, *xb)) return -1;
   return explicitColour(colourByte(*xr), colourByte(*xg), colourByte(*xb));
-}
+} ZANTOR_CATCH_RETURN(0)
 
-ZANTOR_API void setrgb_(const float* xr, const float* xg, const float* xb) {
+ZANTOR_API void setrgb_(const float* xr, const float* xg, const float* xb) try {
   if (jqqlev(1, 3, "SETRGB") != 0) return;
   if (!validRgb(*xr, *xg, *xb)) {
     warnin(2);
     return;
   }
   qqsclr(explicitColour(colourByte(*xr), colourByte(*xg), colourByte(*xb)));
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void setvlt_(const char* cvlt, size_t cvlt_len) {
+ZANTOR_API void setvlt_(const char* cvlt, size_t cvlt_len) try {
   if (jqqlev(1, 3, "SETVLT") != 0) return;
   const int i = jqqind(kColourTableKeywords, 9, arg(cvlt, cvlt_len));
   if (i != 0) loadColourTable(i - 1);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API int32_t indrgb_(const float* xr, const float* xg, const float* xb) {
+ZANTOR_API int32_t indrgb_(const float* xr, const float* xg, const float* xb) try {
   if (jqqlev(1, 3, "INDRGB") != 0) return -1;
   if (!validRgb(*xr, *xg, *xb)) {
     warnin(2);
     return -1;
   }
   return nearestColourIndex(colourByte(*xr), colourByte(*xg), colourByte(*xb));
-}
+} ZANTOR_CATCH_RETURN(0)
 
 ZANTOR_API void setind_(const int32_t* index, const float* xr, const float* xg,
-                        const float* xb) {
+                        const float* xb) try {
   chkini("SETIND");
   setColourEntry(*index, *xr, *xg, *xb);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void myvlt_(const float* xr, const float* xg, const float* xb, const int32_t* n) {
+ZANTOR_API void myvlt_(const float* xr, const float* xg, const float* xb, const int32_t* n) try {
   chkini("MYVLT");
   if (*n < 1 || *n > 256) {
     warni1(2, *n);
@@ -112,30 +112,30 @@ ZANTOR_API void myvlt_(const float* xr, const float* xg, const float* xb, const 
     g.ivlt[i] = (colourByte(xr[i]) << 16) | (colourByte(xg[i]) << 8) | colourByte(xb[i]);
   g.imyvlt = 1;
   notifyColourTable();
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void getind_(const int32_t* index, float* xr, float* xg, float* xb) {
+ZANTOR_API void getind_(const int32_t* index, float* xr, float* xg, float* xb) try {
   chkini("GETIND");
   if (*index < 0 || (*index > 255 && !isExplicitColour(*index))) {
     warni1(2, *index);
     return;
   }
   componentsOf(*index, xr, xg, xb);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void getclr_(int32_t* ncol) {
+ZANTOR_API void getclr_(int32_t* ncol) try {
   chkini("GETCLR");
   *ncol = zanglb.ncolr;
-}
+} ZANTOR_CATCH
 
 // Components 0..1 of the current colour.
-ZANTOR_API void getrgb_(float* xr, float* xg, float* xb) {
+ZANTOR_API void getrgb_(float* xr, float* xg, float* xb) try {
   chkini("GETRGB");
   componentsOf(zanglb.ncolr, xr, xg, xb);
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void hsvrgb_(const float* xh, const float* xs, const float* xv, float* xr,
-                        float* xg, float* xb) {
+                        float* xg, float* xb) try {
   if (jqqlev(0, 3, "HSVRGB") != 0) return;
   const double h = *xh, s = *xs, v = *xv;
   if (!(h >= 0.0 && h <= 360.0) || !(s >= 0.0 && s <= 1.0) || !(v >= 0.0 && v <= 1.0)) {
@@ -159,10 +159,10 @@ ZANTOR_API void hsvrgb_(const float* xh, const float* xs, const float* xv, float
   *xr = static_cast<float>(r);
   *xg = static_cast<float>(g);
   *xb = static_cast<float>(b);
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void rgbhsv_(const float* xr, const float* xg, const float* xb, float* xh,
-                        float* xs, float* xv) {
+                        float* xs, float* xv) try {
   if (jqqlev(0, 3, "RGBHSV") != 0) return;
   if (!validRgb(*xr, *xg, *xb)) {
     warnin(2);
@@ -182,15 +182,15 @@ ZANTOR_API void rgbhsv_(const float* xr, const float* xg, const float* xb, float
   *xh = static_cast<float>(h);
   *xs = static_cast<float>(mx > 0.0 ? d / mx : 0.0);
   *xv = static_cast<float>(mx);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void clrmod_(const char* cmode, size_t cmode_len) {
+ZANTOR_API void clrmod_(const char* cmode, size_t cmode_len) try {
   if (jqqlev(0, 0, "CLRMOD") != 0) return;
   const int i = jqqind("NONE+FULL+CONT", 3, arg(cmode, cmode_len));
   if (i != 0) zanglb.iclrmd = i - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void clrcyc_(const int32_t* index, const int32_t* iclr) {
+ZANTOR_API void clrcyc_(const int32_t* index, const int32_t* iclr) try {
   chkini("CLRCYC");
   if (*index < 1 || *index > 30) {
     warni1(2, *index);
@@ -202,4 +202,4 @@ ZANTOR_API void clrcyc_(const int32_t* index, const int32_t* iclr) {
   }
   zanglb.ncclr[*index - 1] = *iclr;
   zanglb.nclrcr[*index - 1] = *iclr;
-}
+} ZANTOR_CATCH

@@ -204,7 +204,7 @@ void areaPlot(const int32_t* x, const int32_t* y, int32_t n) {
 
 using namespace zantor;
 
-ZANTOR_API void areaf_(const int32_t* nxray, const int32_t* nyray, const int32_t* n) {
+ZANTOR_API void areaf_(const int32_t* nxray, const int32_t* nyray, const int32_t* n) try {
   if (jqqlev(1, 3, "AREAF") != 0) return;
   areaPlot(nxray, nyray, *n);
-}
+} ZANTOR_CATCH

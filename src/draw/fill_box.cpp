@@ -48,10 +48,10 @@ void dbox(float x1, float y1, float x2, float y2, int32_t colour) {
 
 using namespace zantor;
 
-ZANTOR_API void pagfll_(const int32_t* nclr) {
+ZANTOR_API void pagfll_(const int32_t* nclr) try {
   if (jqqlev(1, 3, "PAGFLL") != 0) return;
   if (jqqval(*nclr, 0, -1) != 0) return;
   const int32_t previous = zanglb.ncolr;
   dbox(0.0f, 0.0f, static_cast<float>(zanglb.nxres), static_cast<float>(zanglb.nyres), *nclr);
   qqsclr(previous);
-}
+} ZANTOR_CATCH

@@ -32,7 +32,14 @@ void dframe(int x, int y, int w, int h, int t, float angle) {
     if (first) qqmove(rx, ry);
     else qqdraw(rx, ry);
   };
-  for (int i = 0; i < count; ++i) {
+  // Rectangles covered by the width of their neighbours' lines, or closer
+  // than half a device unit, are thinned out evenly (which bounds the work
+  // of thick frames); the outermost one is always drawn.
+  const double apart = std::max(std::abs(g.nlinwd) * 0.5, deviceUnitStep());
+  const int stride = std::fabs(step) > 0 && apart > std::fabs(step)
+                         ? static_cast<int>(std::min(std::floor(apart / std::fabs(step)), 1e6))
+                         : 1;
+  for (int i = 0; i < count; i = (i < count - 1 && i + stride > count - 1) ? count - 1 : i + stride) {
     const double o = i * step;
     const double l = x0 - o, r2 = x1 + o, tp = y0 - o, b = y1 + o;
     put(l, tp, true);

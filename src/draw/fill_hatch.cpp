@@ -17,6 +17,7 @@ namespace {
 // Hatch lines closer than this are not resolved by any device; the floor
 // also bounds the work for tiny shdfac factors.
 constexpr double kMinSpacing = 0.1;
+constexpr double kMaxCrossings = 1e6;
 
 struct Edge {
   double vlo, vhi;  // extent across the hatch direction, vlo < vhi
@@ -99,8 +100,17 @@ void hatchPolygon(const double* x, const double* y, int n, const HatchStyle& sty
   }
   vmin = std::max(vmin, wmin - 1.0);
   vmax = std::min(vmax, wmax + 1.0);
-  const double d = std::max(style.spacing, kMinSpacing);
+  // Lines closer than half their own width (they overlap into a solid
+  // area) or than half a device unit are spread to that distance.
+  double d = std::max({style.spacing, kMinSpacing, std::abs(g.nlinwd) * 0.5, deviceUnitStep()});
   if (!(vmin <= vmax) || !std::isfinite(d)) return;
+  // The work is that of the crossings of edges and hatch lines inside the
+  // window.  Beyond kMaxCrossings the lines are so dense that the area
+  // shows as filled: the spacing is widened to keep to that number, which
+  // bounds the time of any area (our choice).
+  double cuts = 0;
+  for (const Edge& e : edges) cuts += std::max(0.0, std::min(e.vhi, vmax) - std::max(e.vlo, vmin)) / d;
+  if (cuts > kMaxCrossings) d *= cuts / kMaxCrossings;
   const long long kFirst = static_cast<long long>(std::ceil(vmin / d));
   const long long kLast = static_cast<long long>(std::floor(vmax / d));
 

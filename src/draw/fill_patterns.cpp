@@ -63,17 +63,17 @@ void resetFillDefaults() {
 
 using namespace zantor;
 
-ZANTOR_API void shdpat_(const int32_t* n) {
+ZANTOR_API void shdpat_(const int32_t* n) try {
   chkini("SHDPAT");
   if (*n < 0) {
     warni1(2, *n);
     return;
   }
   setShadingPattern(*n);
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void mypat_(const int32_t* iang, const int32_t* itype, const int32_t* idens,
-                       const int32_t* icross) {
+                       const int32_t* icross) try {
   chkini("MYPAT");
   if (jqqval(*iang, 0, 179) != 0 || jqqval(*itype, 0, 7) != 0 || jqqval(*idens, 0, 9) != 0 ||
       jqqval(*icross, 0, 1) != 0)
@@ -81,9 +81,9 @@ ZANTOR_API void mypat_(const int32_t* iang, const int32_t* itype, const int32_t*
   const int32_t code = 1000 * *iang + 100 * *itype + 10 * *idens + *icross;
   zanglb.nshd = code;
   applyCode(code);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void shdfac_(const float* xfac) {
+ZANTOR_API void shdfac_(const float* xfac) try {
   if (jqqlev(1, 3, "SHDFAC") != 0) return;
   // A factor that is not positive would give no or endless hatch lines.
   if (!(*xfac > 0.0f) || !std::isfinite(*xfac)) {
@@ -93,4 +93,4 @@ ZANTOR_API void shdfac_(const float* xfac) {
   Zanglb& g = zanglb;
   g.xshdfc = *xfac;
   g.ydifsh = static_cast<float>(hatchSpacing(g.itypsh, g.idensh));
-}
+} ZANTOR_CATCH

@@ -71,7 +71,7 @@ bool ellipsePolygon(float xm, float ym, int a, int b, float alpha, float beta,
 using namespace zantor;
 
 ZANTOR_API void rectan_(const int32_t* nx, const int32_t* ny, const int32_t* nw,
-                        const int32_t* nh) {
+                        const int32_t* nh) try {
   if (jqqlev(1, 3, "RECTAN") != 0) return;
   if (*nw == 0 || *nh == 0) {
     warni1(2, *nw == 0 ? *nw : *nh);
@@ -86,15 +86,15 @@ ZANTOR_API void rectan_(const int32_t* nx, const int32_t* ny, const int32_t* nw,
   const int32_t xs[4] = {*nx, x2, x2, *nx};
   const int32_t ys[4] = {*ny, *ny, y2, y2};
   areaPlot(xs, ys, 4);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void circle_(const int32_t* nx, const int32_t* ny, const int32_t* nr) {
+ZANTOR_API void circle_(const int32_t* nx, const int32_t* ny, const int32_t* nr) try {
   if (jqqlev(1, 3, "CIRCLE") != 0) return;
   fillEllipse(*nx, *ny, *nr, *nr);
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void ellips_(const int32_t* nx, const int32_t* ny, const int32_t* na,
-                        const int32_t* nb) {
+                        const int32_t* nb) try {
   if (jqqlev(1, 3, "ELLIPS") != 0) return;
   fillEllipse(*nx, *ny, *na, *nb);
-}
+} ZANTOR_CATCH

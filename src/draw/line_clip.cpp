@@ -153,7 +153,7 @@ void restorePageClipping() {
 using namespace zantor;
 
 ZANTOR_API void clpwin_(const int32_t* nx, const int32_t* ny, const int32_t* nw,
-                        const int32_t* nh) {
+                        const int32_t* nh) try {
   if (jqqlev(1, 3, "CLPWIN") != 0) return;
   Zanglb& g = zanglb;
   if (!checkWindowRect(*nx, *ny, *nw, *nh)) return;
@@ -168,9 +168,9 @@ ZANTOR_API void clpwin_(const int32_t* nx, const int32_t* ny, const int32_t* nw,
   g.nuclip = *nx + *nw - 1;
   g.nvclip = g.nyclip + *nh - 1;
   sendClipWindow(false);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void clpbor_(const char* copt, size_t copt_len) {
+ZANTOR_API void clpbor_(const char* copt, size_t copt_len) try {
   if (jqqlev(2, 3, "CLPBOR") != 0) return;
   const int k = jqqind("PAGE+AXIS", 2, trimmedArg(copt, copt_len));
   if (k == 0) return;
@@ -188,15 +188,15 @@ ZANTOR_API void clpbor_(const char* copt, size_t copt_len) {
   g.nuclip = g.nxa + g.nxl - 1;
   g.nvclip = g.nya;
   sendClipWindow(false);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void clpmod_(const char* copt, size_t copt_len) {
+ZANTOR_API void clpmod_(const char* copt, size_t copt_len) try {
   chkini("CLPMOD");
   const int k = jqqind("AUTO+NONE+CIRC+RECT", 4, trimmedArg(copt, copt_len));
   if (k != 0) zanglb.inomch = k - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void noclip_() {
+ZANTOR_API void noclip_() try {
   chkini("NOCLIP");
   zanglb.inomch = 1;
-}
+} ZANTOR_CATCH

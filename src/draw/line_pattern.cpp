@@ -35,6 +35,9 @@ constexpr Style kStyles[8] = {
 // can be seen: whole periods outside the clipping area are skipped, which
 // keeps the pattern phase and bounds the work for huge coordinates.
 constexpr double kSkipPeriods = 10000.0;
+// More visible periods than this in one segment are finer than any device
+// shows them on a page that holds the segment.
+constexpr double kMaxVisiblePeriods = 100000.0;
 
 void selectCycleColour() {
   const Zanglb& g = zanglb;
@@ -52,10 +55,19 @@ void patternPeriod(double& period, int& drawn) {
   drawn = odd ? g.nmrk : g.nmrk / 2;
 }
 
-// Range [t0, t1] of the distance along the segment from (x, y) in
-// direction (c, -s) that lies in the clipping area, widened by the line
-// width; t0 > t1 when the segment misses it.
-void visibleRange(double x, double y, double c, double s, double len, double& t0, double& t1) {
+// The part of the segment from (x, y) in direction (c, -s) of length len
+// that lies in the clipping area, widened by the line width: the distances
+// t0 <= t1 of its ends from (x, y) and the end points themselves.  Each
+// end point is computed from the border it lies on, so that its border
+// coordinate is exact and the other one well conditioned even when the
+// segment's own ends are very far away.  Empty (t0 > t1) when the segment
+// misses the area.
+struct VisiblePart {
+  double t0 = 0, t1 = 0;
+  double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+VisiblePart visiblePart(double x, double y, double c, double s, double len) {
   const Zanglb& g = zanglb;
   const double margin = std::abs(g.nlinwd) + 2.0;
   double lo[2], hi[2];
@@ -67,19 +79,94 @@ void visibleRange(double x, double y, double c, double s, double len, double& t0
     lo[1] = g.nyclip; hi[1] = g.nvclip;
   }
   const double p[2] = {x, y}, d[2] = {c, -s};
-  t0 = 0;
-  t1 = len;
+  VisiblePart v;
+  v.t1 = len;
+  int axis0 = -1, axis1 = -1;  // the border each end lies on (-1: the segment's own end)
+  double at0 = 0, at1 = 0;
   for (int k = 0; k < 2; ++k) {
     const double a = lo[k] - margin, b = hi[k] + margin;
     if (std::fabs(d[k]) < 1e-12) {
-      if (p[k] < a || p[k] > b) { t0 = 1; t1 = 0; return; }
+      if (p[k] < a || p[k] > b) {
+        v.t0 = 1;
+        v.t1 = 0;
+        return v;
+      }
       continue;
     }
     double ta = (a - p[k]) / d[k], tb = (b - p[k]) / d[k];
-    if (ta > tb) std::swap(ta, tb);
-    t0 = std::max(t0, ta);
-    t1 = std::min(t1, tb);
+    double ea = a, eb = b;
+    if (ta > tb) std::swap(ta, tb), std::swap(ea, eb);
+    if (ta > v.t0) v.t0 = ta, axis0 = k, at0 = ea;
+    if (tb < v.t1) v.t1 = tb, axis1 = k, at1 = eb;
   }
+  auto point = [&](double t, int axis, double at, double& px, double& py) {
+    double q[2] = {p[0] + t * d[0], p[1] + t * d[1]};
+    if (axis >= 0) {
+      const int o = 1 - axis;
+      q[axis] = at;
+      q[o] = p[o] + (at - p[axis]) / d[axis] * d[o];
+    }
+    px = q[0];
+    py = q[1];
+  };
+  point(v.t0, axis0, at0, v.x0, v.y0);
+  point(v.t1, axis1, at1, v.x1, v.y1);
+  return v;
+}
+
+// Ends the current pattern element and begins the next one; a drawn
+// element that begins takes the next colour of the cycle.
+void nextElement() {
+  Zanglb& g = zanglb;
+  g.nmrind = g.nmrind % g.nmrk + 1;
+  g.nmrpen = 1 - g.nmrpen;
+  if (g.nmrpen == 0 && g.nmrkc > 0) g.nmidxc = g.nmidxc % g.nmrkc + 1;
+  g.xmrlen = static_cast<float>(g.nmray[g.nmrind - 1]);
+}
+
+// Runs the pattern on over distance d without drawing: whole periods at
+// once (the remainder by fmod is exact), then at most one period element
+// by element.  The work is bounded whatever d is.
+void advancePattern(double d, double period, int drawnPerPeriod) {
+  Zanglb& g = zanglb;
+  if (!(d > 0)) return;
+  const double k = std::floor(d / period);
+  if (k >= 1) {
+    if (g.nmrkc > 0) {
+      const double steps = std::fmod(k * drawnPerPeriod, g.nmrkc);
+      g.nmidxc = (g.nmidxc - 1 + static_cast<int>(steps)) % g.nmrkc + 1;
+    }
+    d = std::fmod(d, period);
+  }
+  while (g.xmrlen < d) {
+    d -= g.xmrlen;
+    nextElement();
+  }
+  g.xmrlen -= static_cast<float>(d);
+  if (g.nmrpen == 0) selectCycleColour();
+}
+
+// Dashes the piece of length len from (x, y) in direction (c, -s): each
+// element end is a draw or a move.  Returns the length left after the
+// last element end (the caller takes it from the current element).
+double dashPiece(double x, double y, double c, double s, double len) {
+  Zanglb& g = zanglb;
+  double t = 0, rem = len;
+  while (g.xmrlen < rem) {
+    t += g.xmrlen;
+    rem -= g.xmrlen;
+    const float px = static_cast<float>(x + t * c), py = static_cast<float>(y - t * s);
+    nextElement();
+    if (g.nmrpen == 1) {
+      qqdraw(px, py);  // end of a drawn element
+    } else {
+      // A new drawn element starts: its colour first, so that it begins
+      // with the move to its start.
+      if (g.nmrkc > 0) selectCycleColour();
+      qqmove(px, py);
+    }
+  }
+  return rem;
 }
 
 }  // namespace
@@ -170,53 +257,40 @@ void connqq(float x, float y) {
 
   // Dashing: t is the distance from the start, measured in double so that
   // long segments keep their pattern exact.
-  double t = 0, rem = len;
-  double period = 0, t0 = 0, t1 = 0;
+  double period = 0;
   int drawnPerPeriod = 0;
-  bool huge = false;
   patternPeriod(period, drawnPerPeriod);
-  if (period > 0 && rem > kSkipPeriods * period) {
-    huge = true;
-    visibleRange(sx, sy, c, s, len, t0, t1);
-    if (t0 > t1) t0 = t1 = len;  // nothing visible: skip to the end
-  }
-  while (g.xmrlen < rem) {
-    if (huge) {
-      const double target = t < t0 ? t0 : (t > t1 ? len : -1.0);
-      const double k = target > t ? std::floor((target - t) / period) : 0.0;
-      if (k >= 1) {
-        t += k * period;
-        rem -= k * period;
-        if (g.nmrkc > 0) {
-          const double steps = std::fmod(k * drawnPerPeriod, g.nmrkc);
-          g.nmidxc = (g.nmidxc - 1 + static_cast<int>(steps)) % g.nmrkc + 1;
-          if (g.nmrpen == 0) selectCycleColour();
-        }
-        qqmove(static_cast<float>(sx + t * c), static_cast<float>(sy - t * s));
-        if (g.xmrlen >= rem) break;
-      }
-    }
-    t += g.xmrlen;
-    rem -= g.xmrlen;
-    const float px = static_cast<float>(sx + t * c), py = static_cast<float>(sy - t * s);
-    g.nmrind = g.nmrind % g.nmrk + 1;
-    g.nmrpen = 1 - g.nmrpen;
-    if (g.nmrpen == 1) {
-      qqdraw(px, py);  // end of a drawn element
+  if (period > 0 && len > kSkipPeriods * period) {
+    // A long segment is clipped before it is dashed: the pattern runs on
+    // without drawing up to the visible part, which is dashed from its own
+    // start point (so that positions stay exact however far away the end
+    // points lie), and over the rest.
+    const VisiblePart v = visiblePart(sx, sy, c, s, len);
+    if (v.t0 > v.t1) {
+      advancePattern(len, period, drawnPerPeriod);
     } else {
-      // A new drawn element starts: its colour first, so that it begins
-      // with the move to its start.
-      if (g.nmrkc > 0) {
-        g.nmidxc = g.nmidxc % g.nmrkc + 1;
-        selectCycleColour();
+      advancePattern(v.t0, period, drawnPerPeriod);
+      qqmove(static_cast<float>(v.x0), static_cast<float>(v.y0));
+      const double piece = std::hypot(v.x1 - v.x0, v.y1 - v.y0);
+      if (piece > kMaxVisiblePeriods * period) {
+        // Dashes this fine cannot be told apart on any device: the
+        // visible part is drawn solid (our choice), and the pattern phase
+        // runs on.
+        qqdraw(static_cast<float>(v.x1), static_cast<float>(v.y1));
+        advancePattern(piece, period, drawnPerPeriod);
+      } else {
+        g.xmrlen -= static_cast<float>(dashPiece(v.x0, v.y0, c, s, piece));
+        if (g.nmrpen == 0) qqdraw(static_cast<float>(v.x1), static_cast<float>(v.y1));
+        else qqmove(static_cast<float>(v.x1), static_cast<float>(v.y1));
       }
-      qqmove(px, py);
+      advancePattern(len - v.t1, period, drawnPerPeriod);
     }
-    g.xmrlen = static_cast<float>(g.nmray[g.nmrind - 1]);
+  } else {
+    const double rem = dashPiece(sx, sy, c, s, len);
+    g.xmrlen -= static_cast<float>(rem);
   }
   if (g.nmrpen == 0) qqdraw(static_cast<float>(ex), static_cast<float>(ey));
   else qqmove(static_cast<float>(ex), static_cast<float>(ey));
-  g.xmrlen -= static_cast<float>(rem);
   g.xstrt = static_cast<float>(x2);
   g.ystrt = static_cast<float>(y2);
 }

@@ -7,6 +7,7 @@
 
 #include "core/state.h"
 #include "draw/line_internal.h"
+#include "draw/pipeline.h"
 
 namespace zantor::line {
 namespace {
@@ -139,6 +140,72 @@ void endCapOnly(Pt lead, Pt p, double d, SegmentEmitter& out) {
   }
 }
 
+// Which strokes of a thick line can meet the clipping window (the
+// bounding square of a circular window).  A stroke at offset d keeps to
+// distances from the line's points between d * inner and d * outer:
+// offset strokes, round joins and round caps lie at d, miter points and
+// long caps at most at d * max(miter limit, sqrt 2); the straight
+// connection of a truncated join (or of a sharp one beyond its limit)
+// comes closer, to d * cos(a/2) for a turn by a.
+class StrokeReach {
+ public:
+  StrokeReach(const std::vector<Pt>& q, const Pt* lead, bool closed) {
+    const Zanglb& g = zanglb;
+    double x0 = g.nxclip, x1 = g.nuclip, y0 = g.nyclip, y1 = g.nvclip;
+    if (g.iazclp == 1) {
+      x0 = g.xmit - g.rad; x1 = g.xmit + g.rad;
+      y0 = g.ymit - g.rad; y1 = g.ymit + g.rad;
+    }
+    near_ = HUGE_VAL;
+    for (const Pt& p : q) {
+      const double dx = std::max(std::fabs(p.x - x0), std::fabs(p.x - x1));
+      const double dy = std::max(std::fabs(p.y - y0), std::fabs(p.y - y1));
+      far_ = std::max(far_, std::hypot(dx, dy));
+      const double ox = std::max({x0 - p.x, 0.0, p.x - x1}), oy = std::max({y0 - p.y, 0.0, p.y - y1});
+      near_ = std::min(near_, std::hypot(ox, oy));
+    }
+    // The line's segments pass nearer to the window than its points.
+    near_ = std::max(0.0, near_ - segmentLength(q, closed));
+    outer_ = std::max(static_cast<double>(g.xlinml), 1.5);
+    if (g.ilinjn != 1) {
+      // The sharpest turn of the line sets how close a straight join can
+      // come: cos(a/2) = sqrt((1 + cos a) / 2).
+      double minDot = 1;
+      const int n = static_cast<int>(q.size());
+      auto dir = [&](Pt a, Pt b) { return unit(a, b); };
+      for (int k = 1; k + 1 < n; ++k) {
+        const Pt u1 = dir(q[k - 1], q[k]), u2 = dir(q[k], q[k + 1]);
+        minDot = std::min(minDot, u1.x * u2.x + u1.y * u2.y);
+      }
+      if (n >= 2 && (closed || lead != nullptr)) {
+        const Pt u1 = closed ? dir(q[n - 1], q[0]) : dir(*lead, q[0]), u2 = dir(q[0], q[1]);
+        minDot = std::min(minDot, u1.x * u2.x + u1.y * u2.y);
+        if (closed) {
+          const Pt v1 = dir(q[n - 2], q[n - 1]), v2 = dir(q[n - 1], q[0]);
+          minDot = std::min(minDot, v1.x * v2.x + v1.y * v2.y);
+        }
+      }
+      inner_ = std::sqrt(std::max(0.0, (1 + minDot) / 2));
+    }
+  }
+  // False when no part of the stroke at offset d can be seen.
+  bool visible(double d) const { return d * outer_ + 1.0 >= near_ && d * inner_ <= far_ + 1.0; }
+  // True when no stroke at an offset beyond d can be seen either.
+  bool beyond(double d) const { return d * inner_ > far_ + 1.0; }
+
+ private:
+  // The longest segment: a point of a segment lies within half of it from
+  // one of its ends.
+  static double segmentLength(const std::vector<Pt>& q, bool closed) {
+    double m = 0;
+    const std::size_t n = q.size();
+    for (std::size_t k = 0; k + 1 < n; ++k) m = std::max(m, std::hypot(q[k + 1].x - q[k].x, q[k + 1].y - q[k].y));
+    if (closed && n > 1) m = std::max(m, std::hypot(q[0].x - q[n - 1].x, q[0].y - q[n - 1].y));
+    return m / 2;
+  }
+  double far_ = 0, near_ = 0, outer_ = 1.5, inner_ = 1;
+};
+
 }  // namespace
 
 void strokeWide(const Pt* p, int n, const Pt* lead, bool capEnd, SegmentEmitter& out) {
@@ -176,9 +243,21 @@ void strokeWide(const Pt* p, int n, const Pt* lead, bool capEnd, SegmentEmitter&
   const Pt uFirst = unit(q[0], q[1]);
   const Pt uLast = unit(q[q.size() - 2], q.back());
 
+  // Clipped before it is thickened: only the strokes that can meet the
+  // clipping window are made, which bounds the work by what can be seen.
+  const StrokeReach reach(q, lead, closed);
+
+  // Pairs closer than half a device unit are thinned out, never more than
+  // that apart; the outermost pair is always drawn.
+  const double pairStep = 1.5 / g.xfcuni, unitStep = deviceUnitStep();
+  const int stride = pairStep > 0 && unitStep >= 2 * pairStep
+                         ? static_cast<int>(std::min(std::floor(unitStep / pairStep), 1e6))
+                         : 1;
   std::vector<Pt> plus, minus, arcPath;
-  for (int i = 1; i <= pairs; ++i) {
+  for (int i = 1; i <= pairs; i = (i < pairs && i + stride > pairs) ? pairs : i + stride) {
     const double d = 0.5 * (i == pairs ? w : 3 * i) / g.xfcuni;
+    if (reach.beyond(d)) break;
+    if (!reach.visible(d)) continue;
     SideBuilder(1, d).build(q, lead, closed, capStart && cap == 2, capEnd && cap == 2, plus);
     SideBuilder(-1, d).build(q, lead, closed, capStart && cap == 2, capEnd && cap == 2, minus);
     emitPath(plus, out);
@@ -200,3 +279,4 @@ void strokeWide(const Pt* p, int n, const Pt* lead, bool capEnd, SegmentEmitter&
 }
 
 }  // namespace zantor::line
+

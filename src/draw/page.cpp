@@ -101,6 +101,15 @@ float deviceScale() {
   return static_cast<float>(down ? std::min(fit, trueSize) : fit);
 }
 
+double deviceUnitStep() {
+  const Zanglb& g = zanglb;
+  const int dev = g.ndev;
+  const bool integral = dev < 101 || dev == 221 || (dev >= 401 && dev <= 405) ||
+                        (dev >= 601 && dev <= 701);
+  const double s = g.xscf;
+  return integral && s > 0 && std::isfinite(s) ? 0.5 / s : 0.0;
+}
+
 void deviceTransform(double x, double y, double& dx, double& dy) {
   const Zanglb& g = zanglb;
   const double s = g.xscf, W = g.nxres, H = g.nyres, o = g.xpgoff;
@@ -159,7 +168,7 @@ bool checkWindowRect(int nx, int ny, int nw, int nh) {
 
 using namespace zantor;
 
-ZANTOR_API void setpag_(const char* copt, size_t copt_len) {
+ZANTOR_API void setpag_(const char* copt, size_t copt_len) try {
   if (jqqlev(0, 0, "SETPAG") != 0) return;
   std::string k = upstr(arg(copt, copt_len).substr(0, 4));
   k.resize(4, ' ');
@@ -179,9 +188,9 @@ ZANTOR_API void setpag_(const char* copt, size_t copt_len) {
     }
   }
   warnc1(2, trimmedArg(copt, copt_len));
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void page_(const int32_t* nxpag, const int32_t* nypag) {
+ZANTOR_API void page_(const int32_t* nxpag, const int32_t* nypag) try {
   if (jqqlev(0, 0, "PAGE") != 0) return;
   if (*nxpag < 1 || *nypag < 1) {
     warni1(2, std::min(*nxpag, *nypag));
@@ -190,23 +199,23 @@ ZANTOR_API void page_(const int32_t* nxpag, const int32_t* nypag) {
   zanglb.xcmres = static_cast<float>(*nxpag - 1) * zanglb.xfcuni;
   zanglb.ycmres = static_cast<float>(*nypag - 1) * zanglb.xfcuni;
   zanglb.cpage = "PAGE";
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void pagmod_(const char* cmode, size_t cmode_len) {
+ZANTOR_API void pagmod_(const char* cmode, size_t cmode_len) try {
   if (jqqlev(0, 0, "PAGMOD") != 0) return;
   static constexpr int kModes[5] = {0, 1, 0, 1, 2};
   int i = jqqind("COMI+MOVI+LAND+PORT+NONE", 5, arg(cmode, cmode_len));
   if (i != 0) zanglb.ipgmod = kModes[i - 1];
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void units_(const char* copt, size_t copt_len) {
+ZANTOR_API void units_(const char* copt, size_t copt_len) try {
   if (jqqlev(0, 0, "UNITS") != 0) return;
   static constexpr float kFactors[4] = {1.0f, 2.54f, 0.352778f, 0.176389f};
   int i = jqqind("CM  +INCH+POIN+TWIP", 4, arg(copt, copt_len));
   if (i != 0) zanglb.xfcuni = kFactors[i - 1];
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void sclfac_(const float* xfac) {
+ZANTOR_API void sclfac_(const float* xfac) try {
   if (jqqlev(0, 0, "SCLFAC") != 0) return;
   if (!(*xfac > 0.0f) || !std::isfinite(*xfac)) {
     warnin(2);
@@ -214,15 +223,15 @@ ZANTOR_API void sclfac_(const float* xfac) {
   }
   zanglb.xsclfc = *xfac;
   zanglb.isclmd = 0;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void sclmod_(const char* cmode, size_t cmode_len) {
+ZANTOR_API void sclmod_(const char* cmode, size_t cmode_len) try {
   if (jqqlev(0, 0, "SCLMOD") != 0) return;
   int i = jqqind("DOWN+FULL+NONE", 3, arg(cmode, cmode_len));
   if (i != 0) zanglb.isclmd = i - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void hwpage_(const int32_t* nwidth, const int32_t* nheight) {
+ZANTOR_API void hwpage_(const int32_t* nwidth, const int32_t* nheight) try {
   if (jqqlev(0, 0, "HWPAGE") != 0) return;
   if (*nwidth < 1 || *nheight < 1) {
     warni1(2, std::min(*nwidth, *nheight));
@@ -231,42 +240,42 @@ ZANTOR_API void hwpage_(const int32_t* nwidth, const int32_t* nheight) {
   zanglb.ihwpag = 1;
   zanglb.nhwxpg = static_cast<int32_t>(std::lround(*nwidth * static_cast<double>(zanglb.xfcuni)));
   zanglb.nhwypg = static_cast<int32_t>(std::lround(*nheight * static_cast<double>(zanglb.xfcuni)));
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void hworig_(const int32_t* nx, const int32_t* ny) {
+ZANTOR_API void hworig_(const int32_t* nx, const int32_t* ny) try {
   if (jqqlev(0, 0, "HWORIG") != 0) return;
   zanglb.ihwori = 1;
   zanglb.nhwxor = *nx;
   zanglb.nhwyor = *ny;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void hwscal_(const float* xfac) {
+ZANTOR_API void hwscal_(const float* xfac) try {
   if (jqqlev(0, 0, "HWSCAL") != 0) return;
   if (!(*xfac > 0.0f) || !std::isfinite(*xfac)) {
     warnin(2);
     return;
   }
   zanglb.xhwscl = *xfac;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void origin_(const int32_t* nx, const int32_t* ny) {
+ZANTOR_API void origin_(const int32_t* nx, const int32_t* ny) try {
   if (jqqlev(1, 1, "ORIGIN") != 0) return;
   zanglb.nx0 = *nx;
   zanglb.ny0 = zanglb.ipgorg == 1 ? -*ny : *ny;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void pagorg_(const char* copt, size_t copt_len) {
+ZANTOR_API void pagorg_(const char* copt, size_t copt_len) try {
   if (jqqlev(1, 3, "PAGORG") != 0) return;
   int i = jqqind("TOP +BOTT", 2, arg(copt, copt_len));
   if (i != 0) zanglb.ipgorg = i - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void getpag_(int32_t* nxpag, int32_t* nypag) {
+ZANTOR_API void getpag_(int32_t* nxpag, int32_t* nypag) try {
   *nxpag = zanglb.nxres;
   *nypag = zanglb.nyres;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void pagera_() {
+ZANTOR_API void pagera_() try {
   if (jqqlev(1, 3, "PAGERA") != 0) return;
   const float W = static_cast<float>(zanglb.nxres), H = static_cast<float>(zanglb.nyres);
   qqmove(0.0f, 0.0f);
@@ -275,19 +284,19 @@ ZANTOR_API void pagera_() {
   qqdraw(W, 0.0f);
   qqdraw(0.0f, 0.0f);
   qqstrk();
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void window_(const int32_t* nx, const int32_t* ny, const int32_t* nw,
-                        const int32_t* nh) {
+                        const int32_t* nh) try {
   if (jqqlev(0, 3, "WINDOW") != 0) return;
   if (!checkWindowRect(*nx, *ny, *nw, *nh)) return;
   Zanglb& g = zanglb;
   g.iwind = 1;
   g.nxusrw = *nx; g.nyusrw = *ny; g.nwusrw = *nw; g.nhusrw = *nh;
   g.iwinjs = 0;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void winsiz_(const int32_t* nw, const int32_t* nh) {
+ZANTOR_API void winsiz_(const int32_t* nw, const int32_t* nh) try {
   if (jqqlev(0, 3, "WINSIZ") != 0) return;
   if (*nw < 1 || *nh < 1) {
     warni1(2, std::min(*nw, *nh));
@@ -296,4 +305,4 @@ ZANTOR_API void winsiz_(const int32_t* nw, const int32_t* nh) {
   zanglb.iwind = 2;
   zanglb.nwusrw = *nw;
   zanglb.nhusrw = *nh;
-}
+} ZANTOR_CATCH

@@ -13,18 +13,18 @@ void selectFont(const char* routine, int ialf) {
 
 }  // namespace
 
-ZANTOR_API void zanalf_() { selectFont("ZANALF", 1); }
-ZANTOR_API void complx_() { selectFont("COMPLX", 3); }
-ZANTOR_API void simplx_() { selectFont("SIMPLX", 4); }
-ZANTOR_API void duplx_() { selectFont("DUPLX", 5); }
-ZANTOR_API void triplx_() { selectFont("TRIPLX", 6); }
-ZANTOR_API void gothic_() { selectFont("GOTHIC", 7); }
-ZANTOR_API void helve_() { selectFont("HELVE", 11); }
-ZANTOR_API void helves_() { selectFont("HELVES", 12); }
-ZANTOR_API void helvet_() { selectFont("HELVET", 13); }
-ZANTOR_API void serif_() { selectFont("SERIF", 14); }
+ZANTOR_API void zanalf_() try { selectFont("ZANALF", 1); } ZANTOR_CATCH
+ZANTOR_API void complx_() try { selectFont("COMPLX", 3); } ZANTOR_CATCH
+ZANTOR_API void simplx_() try { selectFont("SIMPLX", 4); } ZANTOR_CATCH
+ZANTOR_API void duplx_() try { selectFont("DUPLX", 5); } ZANTOR_CATCH
+ZANTOR_API void triplx_() try { selectFont("TRIPLX", 6); } ZANTOR_CATCH
+ZANTOR_API void gothic_() try { selectFont("GOTHIC", 7); } ZANTOR_CATCH
+ZANTOR_API void helve_() try { selectFont("HELVE", 11); } ZANTOR_CATCH
+ZANTOR_API void helves_() try { selectFont("HELVES", 12); } ZANTOR_CATCH
+ZANTOR_API void helvet_() try { selectFont("HELVET", 13); } ZANTOR_CATCH
+ZANTOR_API void serif_() try { selectFont("SERIF", 14); } ZANTOR_CATCH
 
-ZANTOR_API void shdcha_() {
+ZANTOR_API void shdcha_() try {
   zantor::chkini("SHDCHA");
   zantor::zanglb.nshade = 1;
-}
+} ZANTOR_CATCH

@@ -1,6 +1,7 @@
 // Number formatting: strings of numbers and the routines that draw them.
 #include "text/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -48,6 +49,9 @@ void roundedDigits(double v, int ndig, std::string& whole, std::string& frac) {
 
 std::string fcha(double x, int ndig) {
   if (!std::isfinite(x)) return fmtFixed(x, 0);
+  // More digits than labdig accepts are not written: the string (and the
+  // memory for it) stays bounded whatever the caller passes.
+  ndig = std::min(ndig, kMaxNumberDigits);
   std::string whole, frac;
   roundedDigits(x, ndig, whole, frac);
   std::string s = x < 0 ? "-" : "";
@@ -164,41 +168,41 @@ void drawNumber(float x, int ndig, float nx, float ny) {
 using namespace zantor;
 
 ZANTOR_API void number_(const float* x, const int32_t* ndig, const int32_t* nx,
-                        const int32_t* ny) {
+                        const int32_t* ny) try {
   if (jqqlev(1, 3, "NUMBER") != 0) return;
   const bool cont = *nx == 999 && *ny == 999;
   drawNumber(*x, *ndig, static_cast<float>(*nx), cont ? 999.0f : static_cast<float>(pageY(*ny)));
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void rlnumb_(const float* x, const int32_t* ndig, const float* xp, const float* yp) {
+ZANTOR_API void rlnumb_(const float* x, const int32_t* ndig, const float* xp, const float* yp) try {
   if (jqqlev(2, 3, "RLNUMB") != 0) return;
   const bool cont = std::fabs(*xp - 999.0f) < 0.1f && std::fabs(*yp - 999.0f) < 0.1f;
   float px = 999.0f, py = 999.0f;
   if (!cont && !userToPlot(*xp, *yp, px, py)) return;
   drawNumber(*x, *ndig, px, py);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API int32_t nlnumb_(const float* x, const int32_t* ndig) {
+ZANTOR_API int32_t nlnumb_(const float* x, const int32_t* ndig) try {
   if (jqqlev(1, 3, "NLNUMB") != 0) return 0;
   const std::string s = numberString(*x, *ndig);
   return withNumberSettings([&] { return textLength(s); });
-}
+} ZANTOR_CATCH_RETURN(0)
 
-ZANTOR_API void numfmt_(const char* copt, size_t len) {
+ZANTOR_API void numfmt_(const char* copt, size_t len) try {
   chkini("NUMFMT");
   const int n = jqqind("FLOA+EXP +FEXP+LOG +XEXP", 5, arg(copt, len));
   if (n != 0) zanglb.inufmt = n - 1;
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void numode_(const char* cdec, const char* cgrp, const char* cpos, const char* cfix,
-                        size_t ldec, size_t lgrp, size_t lpos, size_t lfix) {
+                        size_t ldec, size_t lgrp, size_t lpos, size_t lfix) try {
   if (jqqlev(1, 3, "NUMODE") != 0) return;
   auto& c = zanglb.cnumod.c;
   if (int n = jqqind("POIN+COMM", 2, arg(cdec, ldec)); n != 0) c[0] = ".,"[n - 1];
   if (int n = jqqind("NONE+SPAC+POIN+COMM", 4, arg(cgrp, lgrp)); n != 0) c[1] = "0 .,"[n - 1];
   if (int n = jqqind("NONE+SPAC+PLUS", 3, arg(cpos, lpos)); n != 0) c[2] = "0 +"[n - 1];
   if (int n = jqqind("NOEQ+EQUA", 2, arg(cfix, lfix)); n != 0) c[3] = "01"[n - 1];
-}
+} ZANTOR_CATCH
 
 namespace {
 
@@ -232,10 +236,10 @@ void setDigits(const char* routine, int32_t n, std::string_view cax) {
 
 }  // namespace
 
-ZANTOR_API void labdig_(const int32_t* n, const char* cax, size_t len) {
+ZANTOR_API void labdig_(const int32_t* n, const char* cax, size_t len) try {
   setDigits("LABDIG", *n, trimmedArg(cax, len));
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void digits_(const int32_t* n, const char* cax, size_t len) {
+ZANTOR_API void digits_(const int32_t* n, const char* cax, size_t len) try {
   setDigits("DIGITS", *n, trimmedArg(cax, len));
-}
+} ZANTOR_CATCH

@@ -5,6 +5,10 @@
 
 namespace zantor {
 
+// The most digits after the point that a number is written with (as for
+// labdig); larger requests are cut to it.
+constexpr int kMaxNumberDigits = 100;
+
 // Fixed-point string of x with ndig digits after the point (0: a point
 // without digits, -1: an integer without point); never "-0.0".
 std::string fcha(double x, int ndig);

@@ -238,5 +238,48 @@ TEST_F(Axes, NxposnOfHugeValuesDoesNotOverflow) {
   EXPECT_EQ(nxposn_(&nan), INT32_MIN);
 }
 
+// Extreme but legal scalings: a step far below a plot unit, an origin far
+// outside or not a number.  Each draws only what can be seen, quickly.
+TEST_F(Axes, ExtremeStepsAndOriginsDrawOnlyVisibleTicks) {
+  struct Case {
+    float a, e, o, s;
+    int maxDraws;
+  };
+  // 1 plot unit per 1e-30 would be 1e31 ticks on a 1500-unit axis: none are
+  // drawn (they could not be told apart), nor labels.  A huge or NaN origin
+  // gives warning 12 and ticks only on the axis.
+  const Case cases[] = {{0, 10, 0, 1e-30f, 50},  {0, 10, 1e30f, 1, 200},
+                        {0, 10, -1e30f, 1, 200}, {0, 10, NAN, 1, 200},
+                        {-1e30f, 1e30f, 0, 1e-10f, 50}};
+  for (const Case& c : cases) {
+    lengths(1500, 1000);
+    zanglb.nfra = 0;
+    const auto out = printed([&] { graf(c.a, c.e, c.o, c.s, 0, 10, 0, 2); });
+    EXPECT_EQ(level(), 2) << c.o << " " << c.s;
+    int draws = 0;
+    for (const auto& l : traceLines()) draws += l.rfind("draw", 0) == 0;
+    EXPECT_LT(draws, 2000) << c.o << " " << c.s;
+    endgrf_();
+  }
+}
+
+TEST_F(Axes, LengthsAndMarkerStepsAtTheIntegerLimits) {
+  auto out = printed([] { lengths(INT32_MAX, 1000); });
+  ASSERT_EQ(out.size(), 1u);
+  EXPECT_EQ(out[0], " <<<< Warning   2: Incorrect parameter in AXSLEN!   (********)");
+  EXPECT_EQ(zanglb.nxl, zanglb.nxldef);
+  lengths(1 << 30, 1 << 30);  // the longest accepted axis
+  const int32_t step = INT32_MIN;
+  incmrk_(&step);  // symbols only, at the first point
+  const int32_t sym = 3;
+  marker_(&sym);
+  graf(0, 10, 0, 1, 0, 10, 0, 1);
+  float x[3] = {0, 1e-9f, 2e-9f}, y[3] = {0, 1e-9f, 2e-9f};
+  int32_t n = 3;
+  curve_(x, y, &n);
+  EXPECT_EQ(zanglb.incm, -INT32_MAX);
+  endgrf_();
+}
+
 }  // namespace
 }  // namespace zantor::test

@@ -209,5 +209,27 @@ TEST_F(Modes, GapsAndErrorBars) {
   EXPECT_EQ(marks, 2);
 }
 
+// Dashed curves and error bars through a missing-data sentinel (1e30) end,
+// and the dashes inside the axis system keep their pattern.
+TEST_F(Modes, DashedCurvesAndErrorBarsThroughSentinels) {
+  graf();
+  dash_();
+  curve({1, 2, 3}, {1, 1e30f, 3});
+  const float x = 5, y = 5, e1 = 1, e2 = 1e30f;
+  const int32_t n = 1;
+  errbar_(&x, &y, &e1, &e2, &n);
+  qqstrk();
+  // The bar runs from y = 4 up through the top of the axis system
+  // (y = 10): dashes of 10 units every 20 along x = 5.
+  int dashes = 0;
+  for (const Path& r : runs())
+    if (r.size() == 2 && std::fabs(r[0].x - px(5)) < 0.01 && std::fabs(r[1].x - px(5)) < 0.01 &&
+        std::fabs(std::fabs(r[1].y - r[0].y) - 10) < 0.01)
+      ++dashes;
+  // 600 units from y = 4 to the top: about 30 dashes.
+  EXPECT_GE(dashes, 28);
+  EXPECT_LE(dashes, 32);
+}
+
 }  // namespace
 }  // namespace zantor::test

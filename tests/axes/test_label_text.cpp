@@ -220,5 +220,19 @@ TEST_F(LabelText, SettersCheckTheirArguments) {
   EXPECT_EQ(g.ndezx[2], -1);
 }
 
+TEST_F(LabelText, TimeAndDateLabelsOfHugeValues) {
+  // Only the time of day shows.  1e20 = 2^20 * 5^20 is exact in double,
+  // and 86400 = 3200 * 27 with 3200 dividing 1e20; 1e20 / 3200 =
+  // 3125 * 10^13, and as 10^3 = 1 (mod 27), 10^13 = 10 and 3125 = 20
+  // (mod 27), so the quotient is 200 = 11 (mod 27): 1e20 mod 86400 =
+  // 11 * 3200 = 35200 s = 09:46:40, and -1e20 gives 86400 - 35200 = 51200 s
+  // = 14:13:20.
+  EXPECT_EQ(timeLabel(1e20, kLabSeco, true), "09:46:40");
+  EXPECT_EQ(timeLabel(-1e20, kLabSeco, true), "14:13:20");
+  EXPECT_EQ(timeLabel(3.4e38, kLabTime, true).size(), 5u);
+  EXPECT_EQ(labelText(kLabDate, 1e30, -1, 0, false), "");
+  EXPECT_FALSE(labelText(kLabDmap, 1e30, 1, 0, false).empty());
+}
+
 }  // namespace
 }  // namespace zantor::test

@@ -68,5 +68,14 @@ TEST_F(Keywords, StringHelpers) {
   EXPECT_EQ(dsblnk(" a b  c "), "abc");
 }
 
+// The echoed keyword shows control bytes as "?", so that a NUL, an escape
+// sequence or a line end cannot garble the warning line or the terminal.
+TEST_F(Keywords, EchoedKeywordsShowControlBytesAsQuestionMarks) {
+  static const char bad[] = {'X', '\0', '\x1b', '[', '2', 'J', '\n', '\x7f', '\xe9'};
+  std::vector<std::string> lines = printed([] { errdev_(bad, sizeof bad); });
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], " <<<< Warning   2: Incorrect parameter in ERRDEV!   (X??[2J??\xe9)");
+}
+
 }  // namespace
 }  // namespace zantor::test

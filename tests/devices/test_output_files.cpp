@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "devices/files.h"
 #include "devices/plot_file.h"
+#include "devices/raster/raster_device.h"
 #include "devices/sink.h"
 #include "support/fixture.h"
 
@@ -400,6 +401,36 @@ TEST_F(MissingWriters, AreReportedAndWriteNothing) {
     files += e.path().filename().string().rfind("zantor.", 0) == 0 &&
              e.path().filename() != "zantor.log";
   EXPECT_EQ(files, 0u);
+}
+
+// After a write failure the protocol names no file, for vector and raster
+// devices alike: the warning said that the file could not be written.
+TEST_F(FullDisk, ProtocolNamesNoFileThatFailed) {
+  for (const char* device : {"POST", "GKSL", "PNG", "PPM"}) {
+    resetProcessState();
+    call(metafl_, device);
+    call(filmod_, "DELE");
+    const bool raster = std::string(device) == "PNG" || std::string(device) == "PPM";
+    if (raster)
+      setRasterSinkFactory([](const std::string& path) {
+        return std::make_unique<FaultSink>(std::make_unique<FileSink>(path), 10);
+      });
+    zanini_();
+    ASSERT_EQ(zanglb.nlev, 1) << device;
+    if (!raster) attachPlotSink(std::make_unique<FaultSink>(std::make_unique<MemorySink>(), 10));
+    const int32_t a = 0, b = 500;
+    line_(&a, &a, &b, &b);
+    const auto lines = printed([] { zanfin_(); });
+    setRasterSinkFactory({});
+    ASSERT_FALSE(lines.empty()) << device;
+    EXPECT_EQ(lines[0], " <<<< Warning  36: File error in ZANFIN!") << device;
+    bool named = false, found = false;
+    for (const std::string& l : lines)
+      if (l.rfind("  <<  Metafile:", 0) == 0)
+        found = true, named = l != "  <<  Metafile:" + std::string(51, ' ') + "<<";
+    EXPECT_TRUE(found) << device;
+    EXPECT_FALSE(named) << device;
+  }
 }
 
 }  // namespace

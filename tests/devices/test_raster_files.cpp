@@ -4,6 +4,7 @@
 #include <zantor.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -341,6 +342,47 @@ TEST(RasterCrc, KnownValues) {
   // Continuing over pieces gives the same result.
   uint32_t c = crc32Update(0, reinterpret_cast<const uint8_t*>(text), 4);
   EXPECT_EQ(crc32Update(c, reinterpret_cast<const uint8_t*>(text) + 4, 5), 0xCBF43926u);
+}
+
+// Row positions anywhere in the integer range: nothing is written or read
+// outside the picture (INT32_MIN cannot be negated, INT32_MAX + i
+// overflows).
+TEST_F(RasterFiles, PixelRowsAtTheEndsOfTheIntegerRange) {
+  plot("VIRT", 10, 10);
+  uint8_t row[4] = {1, 2, 3, 4};
+  const int32_t y = 4, n = 4, n2 = 2, ten = 10, zero = 0;
+  const int32_t lowest = INT32_MIN, highest = INT32_MAX, left = -2;
+  wpxrow_(row, &lowest, &y, &n);
+  wpxrow_(row, &highest, &y, &n);
+  uint8_t back[10];
+  std::fill(back, back + 10, 0xAA);
+  rpxrow_(back, &zero, &y, &ten);
+  EXPECT_EQ(std::vector<int>(back, back + 10), std::vector<int>(10, 0));
+  wpxrow_(row, &left, &y, &n);  // the last two land on x = 0 and 1
+  rpxrow_(back, &zero, &y, &ten);
+  EXPECT_EQ(std::vector<int>(back, back + 3), (std::vector<int>{3, 4, 0}));
+  uint8_t two[2] = {9, 9};
+  rpxrow_(two, &highest, &y, &n2);
+  EXPECT_EQ(two[0] + two[1], 0);
+  two[0] = two[1] = 9;
+  rpxrow_(two, &lowest, &y, &n2);
+  EXPECT_EQ(two[0] + two[1], 0);
+  zanfin_();
+}
+
+// A program that ends without zanfin (STOP in the middle of a raster plot)
+// exits normally: the raster outlives the device that releases it.
+TEST_F(RasterFiles, PlotNeverClosedEndsTheProgramCleanly) {
+  for (const char* format : {"PNG", "PPM", "BMP", "IMAG", "VIRT"}) {
+    auto plotAndStop = [format] {
+      call(metafl_, format);
+      zanini_();
+      const int32_t a = 0, b = 500;
+      line_(&a, &a, &b, &b);
+      std::exit(0);
+    };
+    EXPECT_EXIT(plotAndStop(), ::testing::ExitedWithCode(0), "") << format;
+  }
 }
 
 }  // namespace

@@ -129,5 +129,17 @@ TEST_F(ColourDevice, TableFileErrors) {
   EXPECT_TRUE(warned(out, 2, "VLTFIL"));
 }
 
+// Blank lines in a table file hold no entry: they are passed over and do
+// not end the loading.
+TEST_F(ColourDevice, TableFileBlankLinesAreSkipped) {
+  open();
+  writeFile(dir / "gaps.vlt", "1 0 0\n\n   \n0 1 0\r\n\t\n0 0 1\n\n");
+  const auto out = printed([] { call(vltfil_, "gaps.vlt", "LOAD"); });
+  EXPECT_TRUE(out.empty());
+  EXPECT_EQ(entry(0), 0xFF0000);
+  EXPECT_EQ(entry(1), 0x00FF00);
+  EXPECT_EQ(entry(2), 0x0000FF);
+}
+
 }  // namespace
 }  // namespace zantor::test

@@ -207,6 +207,38 @@ TEST_F(FillHatch, HugeAreasAreHatchedOnlyInsideTheClippingWindow) {
   }
 }
 
+// An area whose hatching would need more than a million cuts of edges and
+// lines (here 2000 edges across 2000 lines one unit apart) gets its lines
+// spread evenly so that the work stays at that bound.
+TEST_F(FillHatch, DenseHatchingOfManyEdgesIsBounded) {
+  open();
+  zanglb.ilinsh = 0;
+  const int32_t solid = 16;
+  shdpat_(&solid);
+  std::vector<int32_t> x, y;
+  for (int i = 0; i < 2000; ++i) {  // a comb of 1000 teeth from y = 50 to 2050
+    x.push_back(100 + i);
+    y.push_back(i % 2 == 0 ? 50 : 2050);
+  }
+  x.push_back(2099);
+  y.push_back(2060);
+  x.push_back(100);
+  y.push_back(2060);
+  areaf(x, y);
+  auto seg = segments();
+  close();
+  // About 2000 * 2000 / 0.99999 = 4e6 cuts: the spacing grows about 4
+  // times, about 500 lines of about 1000 pieces each.
+  EXPECT_LE(seg.size(), 510000u);
+  EXPECT_GE(seg.size(), 450000u);
+  // The outline comes first, then the lines, evenly spaced.
+  std::set<long> rows;
+  for (std::size_t i = x.size(); i < seg.size(); ++i) rows.insert(std::lround(seg[i].y1 * 100));
+  ASSERT_GT(rows.size(), 400u);
+  std::vector<long> r(rows.begin(), rows.end());
+  for (std::size_t i = 2; i < r.size(); ++i) EXPECT_NEAR(r[i] - r[i - 1], r[1] - r[0], 2);
+}
+
 TEST_F(FillHatch, UndefinedCoordinatesDrawNothing) {
   open();
   const int32_t n = 16;

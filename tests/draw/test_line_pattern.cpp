@@ -181,6 +181,38 @@ TEST_F(LinePattern, HugeDottedSegmentIsDashedOnlyWhereVisible) {
   EXPECT_TRUE(near(r[5][0].x, 155));
 }
 
+// A dashed line through a very large value (a missing-data sentinel such
+// as 1e30) ends, and only its visible part is dashed, with the pattern
+// exact there whichever way the far ends lie.
+TEST_F(LinePattern, DashesThroughHugeValuesEndAndStayExactOnThePage) {
+  for (float big : {1e16f, 1e20f, 1e30f, 3e38f}) {
+    startPlot();
+    dash_();  // 10 units drawn, 10 skipped
+    // Far left to far right along y = 1000, then on to a normal point.
+    float xa = -big, y = 1000, xb = big, xc = 500, yc = 1500;
+    strtpt_(&xa, &y);
+    connpt_(&xb, &y);
+    connpt_(&xc, &yc);
+    // From the page up to the sentinel and back down (a curve through it).
+    float x1 = 1000, y1 = 1200, x2 = 1010, y2 = -big, x3 = 1020, y3 = 1200;
+    strtpt_(&x1, &y1);
+    connpt_(&x2, &y2);
+    connpt_(&x3, &y3);
+    flushLine();
+    std::vector<Stroke> along;
+    for (const Stroke& r : runs())
+      if (r.size() == 2 && near(r[0].y, 1000) && near(r[1].y, 1000)) along.push_back(r);
+    // The page is 2970 units wide: one dash every 20 units.
+    ASSERT_GE(along.size(), 140u) << big;
+    ASSERT_LE(along.size(), 150u) << big;
+    for (std::size_t i = 1; i + 1 < along.size(); ++i) {
+      EXPECT_NEAR(along[i][1].x - along[i][0].x, 10.0, 0.01) << big;
+      EXPECT_NEAR(along[i + 1][0].x - along[i][0].x, 20.0, 0.01) << big;
+    }
+    zanfin_();
+  }
+}
+
 TEST_F(LinePattern, OriginIsAddedByTheLineRoutinesOnly) {
   startPlot();
   const int32_t ox = 50, oy = 20;

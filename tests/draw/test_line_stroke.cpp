@@ -227,5 +227,30 @@ TEST_F(LineStroke, DevicesWithHardwareWidthsGetTheWidth) {
   EXPECT_EQ(traceLines().back(), "width 1");
 }
 
+// Thick lines are clipped before they are thickened: strokes whose offset
+// exceeds the reach of the clipping window from the line are not made.
+TEST_F(LineStroke, WideLinesMakeOnlyStrokesThatCanBeSeen) {
+  startPlot();
+  call(lncap_, "CUT");
+  width(32000);
+  // Far outside the page (2970 x 2100): at most a few strokes reach it.
+  drawLine(-200000, -200000, -199000, -200000);
+  flushLine();
+  EXPECT_EQ(runs().size(), 0u);
+  // On the page every stroke that can be seen is still made: the strokes
+  // of a horizontal line lie at y = 1000 -+ 1.5 i (i = 1 .. 10666; the
+  // outermost pair at 16000 is off the page), one draw each where that
+  // lies inside the clipping window, plus the centre line.
+  drawLine(1000, 1000, 1100, 1000);
+  flushLine();
+  int expected = 1;
+  for (int i = 1; i <= 10666; ++i) {
+    expected += 1000 - 1.5 * i >= zanglb.nyclip;
+    expected += 1000 + 1.5 * i <= zanglb.nvclip;
+  }
+  ASSERT_GT(expected, 1000);
+  EXPECT_EQ(static_cast<int>(linesStartingWith("draw").size()), expected);
+}
+
 }  // namespace
 }  // namespace zantor::test

@@ -95,5 +95,20 @@ TEST_F(Numbers, NumberDrawsItsStringAtThePosition) {
   EXPECT_FLOAT_EQ(zanglb.yalf, 735);
 }
 
+// The digit count is cut to 100, so that INT32_MAX neither allocates
+// gigabytes nor fails.
+TEST_F(Numbers, HugeDigitCountsAreCut) {
+  const std::string s = fcha(1.5f, INT32_MAX);
+  EXPECT_EQ(s, "1.5" + std::string(kMaxNumberDigits - 1, '0'));
+  EXPECT_EQ(fcha(1.5f, INT32_MIN), "2");
+  const float x = 2.25f;
+  const int32_t big = INT32_MAX, hundred = kMaxNumberDigits;
+  EXPECT_EQ(nlnumb_(&x, &big), nlnumb_(&x, &hundred));
+  const int32_t nx = 100, ny = 100;
+  number_(&x, &big, &nx, &ny);
+  call(numfmt_, "EXP");
+  EXPECT_EQ(numberString(x, INT32_MAX).size(), numberString(x, kMaxNumberDigits).size());
+}
+
 }  // namespace
 }  // namespace zantor::test

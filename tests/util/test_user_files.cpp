@@ -108,5 +108,16 @@ TEST_F(UserFiles, OpenFailures) {
   EXPECT_EQ(lines.at(0), " <<<< Warning 164: File is not open in CLOSFL!");
 }
 
+TEST_F(UserFiles, DirectoryIsNoFile) {
+  std::filesystem::create_directory(dir / "folder");
+  int32_t st = 0;
+  auto lines = printed([&] { st = open("folder", 4, 0); });
+  EXPECT_EQ(st, 1);
+  EXPECT_EQ(lines.at(0), " <<<< Warning  36: File error in OPENFL!");
+  // The unit stays free for a real file.
+  EXPECT_EQ(open("real.bin", 4, 1), 0);
+  close(4);
+}
+
 }  // namespace
 }  // namespace zantor::test

@@ -7,9 +7,13 @@
 
 namespace zantor {
 
+// The context lives for the whole process and is never destroyed: the
+// device object (a static of the dispatch) may release the framebuffer
+// when it is destroyed at exit after a plot that was never closed, and
+// statics of different files are destroyed in no fixed order.
 RasterContext& virtualRaster() {
-  static RasterContext context;
-  return context;
+  static RasterContext* const context = new RasterContext;
+  return *context;
 }
 
 int RasterContext::qqvini(int width, int height, bool trueColour, bool reverse) {
@@ -255,20 +259,25 @@ int32_t RasterContext::qqvrpx(int x, int y) {
   return int32_t(0x01000000u | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0]);
 }
 
+// Positions are taken in 64 bits: x may be anywhere in the int range
+// (INT32_MIN cannot be negated, x + i can pass INT32_MAX).
 void RasterContext::qqvrow(const uint8_t* data, int x, int y, int n) {
   flush();
   if (!pixels_ || y < 0 || y >= height_ || n < 1) return;
-  for (int i = std::max(0, -x); i < n && x + i < width_; ++i) {
+  const int64_t first = std::max<int64_t>(0, -int64_t{x});
+  const int64_t last = std::min<int64_t>(n, int64_t{width_} - x);  // exclusive
+  uint8_t* p = pixels_.get() + std::size_t(y) * rowBytes_;
+  for (int64_t i = first; i < last; ++i) {
     const int idx = data[i];
-    uint8_t* p = pixels_.get() + std::size_t(y) * rowBytes_;
+    const std::size_t xi = std::size_t(x + i);
     if (trueColour_) {
-      p += 4 * std::size_t(x + i);
-      p[0] = red_[idx];
-      p[1] = green_[idx];
-      p[2] = blue_[idx];
-      p[3] = alpha_;
+      uint8_t* q = p + 4 * xi;
+      q[0] = red_[idx];
+      q[1] = green_[idx];
+      q[2] = blue_[idx];
+      q[3] = alpha_;
     } else {
-      p[x + i] = uint8_t(idx);
+      p[xi] = uint8_t(idx);
     }
   }
 }
@@ -276,7 +285,7 @@ void RasterContext::qqvrow(const uint8_t* data, int x, int y, int n) {
 void RasterContext::qqvrdr(uint8_t* data, int x, int y, int n) {
   flush();
   for (int i = 0; i < n; ++i) {
-    const int xi = x + i;
+    const int64_t xi = int64_t{x} + i;
     if (!pixels_ || y < 0 || y >= height_ || xi < 0 || xi >= width_) {
       data[i] = 0;
     } else if (trueColour_) {

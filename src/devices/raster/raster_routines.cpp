@@ -32,32 +32,32 @@ RasterContext* pixelRaster() {
 }  // namespace
 
 // imgfmt: "INDE" 8-bit indexed pictures, "RGB" 32-bit true colour.
-ZANTOR_API void imgfmt_(const char* copt, size_t copt_len) {
+ZANTOR_API void imgfmt_(const char* copt, size_t copt_len) try {
   if (jqqlev(0, 0, "IMGFMT") != 0) return;
   const int k = jqqind("INDE+RGB ", 2, trimmedArg(copt, copt_len));
   if (k != 0) zanglb.imagfm = k - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void pngmod_(const char* copt, const char* ckey, size_t copt_len, size_t ckey_len) {
+ZANTOR_API void pngmod_(const char* copt, const char* ckey, size_t copt_len, size_t ckey_len) try {
   if (jqqlev(0, 0, "PNGMOD") != 0) return;
   if (jqqind("TRAN", 1, trimmedArg(ckey, ckey_len)) == 0) return;
   const int k = jqqind("OFF +ON  ", 2, trimmedArg(copt, copt_len));
   if (k != 0) zanglb.ipngtr = k - 1;
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void bmpmod_(const int32_t* n, const char* cunit, const char* ckey, size_t cunit_len,
-                        size_t ckey_len) {
+                        size_t ckey_len) try {
   if (jqqlev(0, 0, "BMPMOD") != 0) return;
   if (jqqind("RESO", 1, trimmedArg(ckey, ckey_len)) == 0) return;
   const int k = jqqind("METE+INCH", 2, trimmedArg(cunit, cunit_len));
   if (k == 0) return;
   if (jqqval(*n, 1, -1) != 0) return;
   zanglb.ibmprs = k == 1 ? *n : int32_t(std::lround(*n * 100.0 / 2.54));
-}
+} ZANTOR_CATCH
 
 // rbfpng: the current picture as PNG in cbuf.  n = bytes used, 0 when the
 // buffer is too small; nmax = 0 asks for the size only.
-ZANTOR_API void rbfpng_(char* cbuf, const int32_t* nmax, int32_t* n, size_t cbuf_len) {
+ZANTOR_API void rbfpng_(char* cbuf, const int32_t* nmax, int32_t* n, size_t cbuf_len) try {
   *n = 0;
   if (jqqlev(1, 3, "RBFPNG") != 0) return;
   RasterContext* r = pixelRaster();
@@ -82,35 +82,35 @@ ZANTOR_API void rbfpng_(char* cbuf, const int32_t* nmax, int32_t* n, size_t cbuf
   if (bytes.size() > capacity) return;
   std::memcpy(cbuf, bytes.data(), bytes.size());
   *n = int32_t(bytes.size());
-}
+} ZANTOR_CATCH
 
 // Pixels are colour values: an index for indexed pictures, an explicit
 // colour 0x01BBGGRR for true-colour ones.  Outside the picture writes are
 // ignored and reads give -1.
-ZANTOR_API void wpixel_(const int32_t* ix, const int32_t* iy, const int32_t* iclr) {
+ZANTOR_API void wpixel_(const int32_t* ix, const int32_t* iy, const int32_t* iclr) try {
   if (jqqlev(0, 3, "WPIXEL") != 0) return;
   if (RasterContext* r = pixelRaster()) r->qqvwpx(*ix, *iy, *iclr);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void rpixel_(const int32_t* ix, const int32_t* iy, int32_t* iclr) {
+ZANTOR_API void rpixel_(const int32_t* ix, const int32_t* iy, int32_t* iclr) try {
   if (jqqlev(0, 3, "RPIXEL") != 0) return;
   *iclr = -1;
   if (RasterContext* r = pixelRaster()) *iclr = r->qqvrpx(*ix, *iy);
-}
+} ZANTOR_CATCH
 
 // Rows of n pixels from (ix, iy) to the right, one colour index byte per
 // pixel in both picture kinds (true-colour pixels are read as the nearest
 // table entry).
 ZANTOR_API void wpxrow_(void* iray, const int32_t* ix, const int32_t* iy,
-                        const int32_t* n) {
+                        const int32_t* n) try {
   if (jqqlev(0, 3, "WPXROW") != 0) return;
   if (*n < 1) return;
   if (RasterContext* r = pixelRaster())
     r->qqvrow(static_cast<const uint8_t*>(iray), *ix, *iy, *n);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void rpxrow_(void* iray, const int32_t* ix, const int32_t* iy, const int32_t* n) {
+ZANTOR_API void rpxrow_(void* iray, const int32_t* ix, const int32_t* iy, const int32_t* n) try {
   if (jqqlev(0, 3, "RPXROW") != 0) return;
   if (*n < 1) return;
   if (RasterContext* r = pixelRaster()) r->qqvrdr(static_cast<uint8_t*>(iray), *ix, *iy, *n);
-}
+} ZANTOR_CATCH
