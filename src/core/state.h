@@ -16,6 +16,7 @@
 #include "devices/device_fields.h"
 #include "devices/postscript/ps_fields.h"
 #include "devices/pdf/pdf_fields.h"
+#include "devices/window/window_fields.h"
 #include "draw/colour_fields.h"
 #include "draw/fill_fields.h"
 #include "draw/line_fields.h"
@@ -48,7 +49,8 @@ struct Zanglb : CoreFields,
                 MapFields,
                 ColourPlotFields,
                 Plot3dFields,
-                ShadingFields {};
+                ShadingFields,
+                WindowFields {};
 
 extern Zanglb zanglb;
 
