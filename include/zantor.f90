@@ -893,10 +893,23 @@ module zantor
       integer, intent(in) :: nw
       integer, intent(in) :: nh
     end subroutine window
+    subroutine winkey(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine winkey
+    subroutine winmod(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine winmod
+    subroutine winopt(n, copt)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: copt
+    end subroutine winopt
     subroutine winsiz(nw, nh)
       integer, intent(in) :: nw
       integer, intent(in) :: nh
     end subroutine winsiz
+    subroutine wintit(ctitle)
+      character(len=*), intent(in) :: ctitle
+    end subroutine wintit
     subroutine wmfmod(copt, ckey)
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: ckey

@@ -7,6 +7,8 @@ packages=(
   # build
   g++ gfortran cmake ninja-build python3 binutils pkg-config ccache
   zlib1g-dev libx11-dev libxt-dev libmotif-dev libgl-dev
+  # synthetic key and button presses in the window tests
+  libxtst-dev
   # tests and independent readers of every output format
   googletest libgtest-dev ghostscript qpdf poppler-utils libxml2-utils
   pngcheck imagemagick xvfb xauth hp2xx librsvg2-bin giflib-tools libtiff-tools

@@ -17,6 +17,7 @@
 #include "devices/device_fields.h"
 #include "devices/postscript/ps_fields.h"
 #include "devices/pdf/pdf_fields.h"
+#include "devices/window/window_fields.h"
 #include "draw/colour_fields.h"
 #include "draw/fill_fields.h"
 #include "draw/line_fields.h"
@@ -50,7 +51,8 @@ struct Zanglb : CoreFields,
                 ColourPlotFields,
                 Plot3dFields,
                 ShadingFields,
-                ChartFields {};
+                ChartFields,
+                WindowFields {};
 
 extern Zanglb zanglb;
 

@@ -126,6 +126,8 @@ class Device {
   virtual void depthLine(double, double, double, double, double, double) {}
 
   virtual void newPage() {}
+  // sendbf: buffered drawing goes to the screen now (window devices).
+  virtual void toScreen() {}
   virtual void erase() {}
 
   // zanfin: trailer.  Returns 0 or a negative status (-1 cannot open,

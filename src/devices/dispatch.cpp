@@ -21,6 +21,7 @@
 #include "devices/pdf/pdf_device.h"
 #include "devices/svg/svg_device.h"
 #include "devices/postscript/ps_device.h"
+#include "devices/window/window_device.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
 
@@ -66,6 +67,7 @@ std::unique_ptr<Device> makeDevice(int code) {
   if (code == 511) return std::make_unique<PdfDevice>();
   if (code == 801) return std::make_unique<SvgDevice>();
   if (code == 802) return std::make_unique<IpeDevice>();
+  if (code >= 72 && code <= 80) return std::make_unique<WindowDevice>(code);
   return std::make_unique<NullDevice>();
 }
 
@@ -97,8 +99,6 @@ void zani01() {
   g.nub = 15;
   g.iwinid = (g.ndev == 80 || g.ndev == 81) ? 1 : g.ndev - 71;
   if (!factoryOverride && !displayReachable()) stopNoDisplay();
-  // With a display the window device is still missing from this build:
-  // the null writer says so and the program runs on.
   device = makeDevice(g.ndev);
   g.xscf = deviceScale();
   const int k = g.iwinid - 1;
@@ -203,7 +203,10 @@ void xjdraw(float x, float y, int op) {
 
 void sendBuffer() {
   qqstrk();
-  if (device) device->flush();
+  if (device) {
+    device->flush();
+    device->toScreen();
+  }
 }
 
 int finishDevice() {

@@ -16,6 +16,9 @@ class RasterContext;
 class RasterDevice : public Device {
  public:
   explicit RasterDevice(int code);
+  // A writer drawing into another context (the back-up image of a window);
+  // the context must outlive the writer.
+  RasterDevice(int code, RasterContext& raster);
   ~RasterDevice() override;
   DeviceCaps caps() const override;
   // Creates the framebuffer: 0, or -2 when it cannot be allocated.
@@ -45,7 +48,11 @@ class RasterDevice : public Device {
   int finish() override;
   bool wroteFile() const override { return wrote_; }
 
+ protected:
+  RasterContext& raster() { return raster_; }
+
  private:
+  RasterContext& raster_;
   int code_;
   bool wrote_ = false;
   bool finished_ = false;

@@ -1,0 +1,311 @@
+#include "devices/window/x_windows.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+#include <sys/select.h>
+
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "devices/raster/raster.h"
+
+namespace zantor {
+namespace {
+
+// X errors (a window the user closed meanwhile, a focus request on an
+// unmapped window) are noted and ignored: the program never aborts.
+int ignoreXError(Display*, XErrorEvent*) { return 0; }
+
+struct XWindowSlot {
+  Window win = 0;
+  GC gc = nullptr;
+  XImage* image = nullptr;       // the back-up image in the screen's format
+  std::vector<uint8_t> rgbRow;   // one row of R, G, B bytes
+  RasterContext raster;
+  std::string title;
+  Pixmap keptPicture = 0;        // background of a window kept after zanfin
+};
+
+struct XConnection;
+void closeSlot(XConnection& c, XWindowSlot& s);
+
+struct XConnection {
+  Display* display = nullptr;
+  Atom deleteAtom = 0, protocolsAtom = 0;
+  std::array<XWindowSlot, kMaxWindows> slots;
+  ~XConnection() {
+    // The display connection ends with the program; the windows with it.
+    if (display != nullptr) {
+      for (XWindowSlot& s : slots) closeSlot(*this, s);
+      XCloseDisplay(display);
+      display = nullptr;
+    }
+  }
+};
+
+XConnection& conn() {
+  static XConnection c;
+  return c;
+}
+
+XWindowSlot* slot(int n) {
+  if (n < 1 || n > kMaxWindows) return nullptr;
+  return &conn().slots[n - 1];
+}
+
+void closeSlot(XConnection& c, XWindowSlot& s) {
+  Display* d = c.display;
+  if (s.image != nullptr) {
+    XDestroyImage(s.image);
+    s.image = nullptr;
+  }
+  if (d != nullptr && s.gc != nullptr) XFreeGC(d, s.gc);
+  s.gc = nullptr;
+  if (d != nullptr && s.keptPicture != 0) XFreePixmap(d, s.keptPicture);
+  s.keptPicture = 0;
+  if (d != nullptr && s.win != 0) {
+    XUnmapWindow(d, s.win);
+    XDestroyWindow(d, s.win);
+    XFlush(d);
+  }
+  s.win = 0;
+  s.title.clear();
+  s.raster.qqvfin();
+}
+
+bool ensureDisplay() {
+  XConnection& c = conn();
+  if (c.display != nullptr) return true;
+  c.display = XOpenDisplay(nullptr);
+  if (c.display == nullptr) return false;
+  XSetErrorHandler(ignoreXError);
+  c.deleteAtom = XInternAtom(c.display, "WM_DELETE_WINDOW", False);
+  c.protocolsAtom = XInternAtom(c.display, "WM_PROTOCOLS", False);
+  return true;
+}
+
+// Position of the lowest set bit and the width of a colour mask.
+void maskShift(unsigned long mask, int& shift, int& bits) {
+  shift = 0;
+  bits = 0;
+  if (mask == 0) return;
+  while (((mask >> shift) & 1) == 0) ++shift;
+  while (((mask >> (shift + bits)) & 1) != 0) ++bits;
+}
+
+unsigned long scaleTo(uint8_t v, int shift, int bits) {
+  unsigned long x = bits >= 8 ? (unsigned long)v << (bits - 8) : (unsigned long)v >> (8 - bits);
+  return x << shift;
+}
+
+// Converts the raster into the window's XImage.
+void convertImage(XWindowSlot& s) {
+  XImage* im = s.image;
+  const int w = im->width, h = im->height;
+  s.rgbRow.resize(std::size_t(w) * 3);
+  int rs, rb, gs, gb, bs, bb;
+  maskShift(im->red_mask, rs, rb);
+  maskShift(im->green_mask, gs, gb);
+  maskShift(im->blue_mask, bs, bb);
+  const uint16_t one = 1;
+  const int hostOrder = *reinterpret_cast<const uint8_t*>(&one) == 1 ? LSBFirst : MSBFirst;
+  const bool fast = im->bits_per_pixel == 32 && rb == 8 && gb == 8 && bb == 8 &&
+                    im->byte_order == hostOrder;
+  for (int y = 0; y < h; ++y) {
+    s.raster.readRow(s.rgbRow.data(), 0, y, w, true);
+    const uint8_t* p = s.rgbRow.data();
+    if (fast) {
+      auto* out = reinterpret_cast<uint32_t*>(im->data + std::size_t(y) * im->bytes_per_line);
+      for (int x = 0; x < w; ++x, p += 3)
+        out[x] = uint32_t(p[0]) << rs | uint32_t(p[1]) << gs | uint32_t(p[2]) << bs;
+    } else {
+      for (int x = 0; x < w; ++x, p += 3)
+        XPutPixel(im, x, y, scaleTo(p[0], rs, rb) | scaleTo(p[1], gs, gb) | scaleTo(p[2], bs, bb));
+    }
+  }
+}
+
+void putImage(XWindowSlot& s, int x, int y, int w, int h) {
+  if (s.image == nullptr) return;
+  XPutImage(conn().display, s.win, s.gc, s.image, x, y, x, y, unsigned(w), unsigned(h));
+}
+
+// Keeps the picture of a window that stays on the screen without a
+// program reading its events: the server redraws it from a pixmap.
+void keepPicture(XWindowSlot& s) {
+  Display* d = conn().display;
+  XWindowAttributes a;
+  if (s.image == nullptr || !XGetWindowAttributes(d, s.win, &a)) return;
+  s.keptPicture = XCreatePixmap(d, s.win, unsigned(s.image->width), unsigned(s.image->height),
+                                unsigned(a.depth));
+  XPutImage(d, s.keptPicture, s.gc, s.image, 0, 0, 0, 0, unsigned(s.image->width),
+            unsigned(s.image->height));
+  XSetWindowBackgroundPixmap(d, s.win, s.keptPicture);
+  XClearWindow(d, s.win);
+  XFlush(d);
+}
+
+bool endsWait(const XEvent& e, int key) {
+  if (e.type == ButtonPress) return e.xbutton.button == Button2 || e.xbutton.button == Button3;
+  if (e.type == KeyPress) {
+    XKeyEvent k = e.xkey;
+    const KeySym sym = XLookupKeysym(&k, 0);
+    if (key == 1) return sym == XK_Return || sym == XK_KP_Enter;
+    if (key == 2) return sym == XK_Escape;
+  }
+  return false;
+}
+
+// Answers the events of window s until the user ends the wait (or, with a
+// limit, until the time is up).  Returns when the window was closed by the
+// window manager as well.
+void eventLoop(XWindowSlot& s, int key, double limitSeconds) {
+  Display* d = conn().display;
+  using Clock = std::chrono::steady_clock;
+  const auto end = Clock::now() + std::chrono::duration<double>(limitSeconds);
+  const int fd = ConnectionNumber(d);
+  for (;;) {
+    while (XPending(d) > 0) {
+      XEvent e;
+      XNextEvent(d, &e);
+      if (e.xany.window != s.win) continue;
+      if (e.type == Expose) {
+        putImage(s, e.xexpose.x, e.xexpose.y, e.xexpose.width, e.xexpose.height);
+      } else if (e.type == ClientMessage && e.xclient.message_type == conn().protocolsAtom &&
+                 Atom(e.xclient.data.l[0]) == conn().deleteAtom) {
+        return;
+      } else if (limitSeconds < 0 && endsWait(e, key)) {
+        return;
+      }
+    }
+    XFlush(d);
+    double waitSeconds = 1.0;
+    if (limitSeconds >= 0) {
+      waitSeconds = std::chrono::duration<double>(end - Clock::now()).count();
+      if (waitSeconds <= 0) return;
+    }
+    fd_set fds;
+    FD_ZERO(&fds);
+    FD_SET(fd, &fds);
+    timeval tv{};
+    tv.tv_sec = static_cast<long>(waitSeconds);
+    tv.tv_usec = static_cast<long>((waitSeconds - double(tv.tv_sec)) * 1e6);
+    select(fd + 1, &fds, nullptr, nullptr, &tv);
+  }
+}
+
+}  // namespace
+
+bool openXWindow(int n, int x, int y, int w, int h, bool placed) {
+  XWindowSlot* s = slot(n);
+  if (s == nullptr || w < 1 || h < 1 || !ensureDisplay()) return false;
+  closeXWindow(n);
+  XConnection& c = conn();
+  Display* d = c.display;
+  const int screen = DefaultScreen(d);
+  XSetWindowAttributes a{};
+  a.background_pixel = BlackPixel(d, screen);
+  a.event_mask = ExposureMask | ButtonPressMask | KeyPressMask | StructureNotifyMask;
+  s->win = XCreateWindow(d, RootWindow(d, screen), x, y, unsigned(w), unsigned(h), 0,
+                         CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWEventMask,
+                         &a);
+  if (s->win == 0) return false;
+  XSizeHints hints{};
+  hints.flags = placed ? (USPosition | USSize) : PSize;
+  hints.x = x;
+  hints.y = y;
+  hints.width = w;
+  hints.height = h;
+  XSetWMNormalHints(d, s->win, &hints);
+  XSetWMProtocols(d, s->win, &c.deleteAtom, 1);
+  s->gc = XCreateGC(d, s->win, 0, nullptr);
+  Visual* visual = DefaultVisual(d, screen);
+  const int depth = DefaultDepth(d, screen);
+  s->image = XCreateImage(d, visual, unsigned(depth), ZPixmap, 0, nullptr, unsigned(w),
+                          unsigned(h), 32, 0);
+  if (s->image != nullptr) {
+    s->image->data = static_cast<char*>(std::calloc(std::size_t(s->image->bytes_per_line), std::size_t(h)));
+    if (s->image->data == nullptr) {
+      XDestroyImage(s->image);
+      s->image = nullptr;
+    }
+  }
+  setXWindowTitle(n, "ZANTOR");
+  XMapRaised(d, s->win);
+  XFlush(d);
+  return s->image != nullptr;
+}
+
+bool xWindowOpen(int n) {
+  XWindowSlot* s = slot(n);
+  return s != nullptr && s->win != 0;
+}
+
+RasterContext& xWindowRaster(int n) { return slot(n)->raster; }
+
+void showXWindow(int n) {
+  XWindowSlot* s = slot(n);
+  if (s == nullptr || s->win == 0 || s->image == nullptr || !s->raster.allocated()) return;
+  convertImage(*s);
+  putImage(*s, 0, 0, s->image->width, s->image->height);
+  XFlush(conn().display);
+}
+
+void setXWindowTitle(int n, const std::string& title) {
+  XWindowSlot* s = slot(n);
+  if (s == nullptr || s->win == 0) return;
+  s->title = title;
+  XStoreName(conn().display, s->win, title.c_str());
+  XFlush(conn().display);
+}
+
+std::string xWindowTitle(int n) {
+  XWindowSlot* s = slot(n);
+  return s == nullptr ? std::string() : s->title;
+}
+
+unsigned long xWindowId(int n) {
+  XWindowSlot* s = slot(n);
+  return s == nullptr ? 0 : s->win;
+}
+
+void finishXWindow(int n, int mode, int key, int delaySeconds) {
+  XWindowSlot* s = slot(n);
+  if (s == nullptr || s->win == 0) return;
+  showXWindow(n);
+  const std::string base = s->title;
+  if (mode == 4) {
+    setXWindowTitle(n, base + " / Delay time " + std::to_string(delaySeconds) + " seconds");
+    eventLoop(*s, key, delaySeconds);
+  } else if (mode == 0 || mode == 1 || mode == 5) {
+    static const char* const kHints[3] = {" / Click MB2 or MB3 to continue ...",
+                                          " / Click MB2 or MB3 or RETURN to continue ...",
+                                          " / Click MB2 or MB3 or ESC to continue ..."};
+    setXWindowTitle(n, base + kHints[key >= 0 && key <= 2 ? key : 0]);
+    eventLoop(*s, key, -1.0);
+  }
+  if (mode == 2) {
+    // Not waiting, the window stays with its picture until it is opened
+    // again or the program ends.
+    setXWindowTitle(n, base);
+    keepPicture(*s);
+    if (s->image != nullptr) {
+      XDestroyImage(s->image);  // frees the pixel buffer as well
+      s->image = nullptr;
+    }
+    s->raster.qqvfin();
+    return;
+  }
+  closeXWindow(n);
+}
+
+void closeXWindow(int n) {
+  if (XWindowSlot* s = slot(n)) closeSlot(conn(), *s);
+}
+
+}  // namespace zantor

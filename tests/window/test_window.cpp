@@ -1,0 +1,318 @@
+// The X window device on a private Xvfb server: window size, position and
+// title read back through Xlib, the picture grabbed with XGetImage against
+// the same plot written as PNG, expose answered from the back-up image,
+// and zanfin waiting for a synthetic key or button (XTest) in the waiting
+// modes and returning at once in the others.
+#include <zantor.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/state.h"
+#include "support/fixture.h"
+#include "window/x_server.h"
+// After gtest: Xlib defines macros (None) that clash with its names.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace zantor::test {
+namespace {
+
+const char* const kReturnHint = "ZANTOR / Click MB2 or MB3 or RETURN to continue ...";
+const char* const kButtonHint = "ZANTOR / Click MB2 or MB3 to continue ...";
+
+void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// A small picture with thick and thin lines, a filled rectangle and a
+// circle in several colours.
+void drawPicture() {
+  call(color_, "RED");
+  int32_t w = 5;
+  linwid_(&w);
+  int32_t a = 100, b = 100, c = 2800, d = 1900;
+  line_(&a, &b, &c, &d);
+  w = 1;
+  linwid_(&w);
+  call(color_, "GREEN");
+  int32_t pat = 16;
+  shdpat_(&pat);
+  int32_t x = 300, y = 300, rw = 900, rh = 600;
+  rectan_(&x, &y, &rw, &rh);
+  call(color_, "BLUE");
+  int32_t cx = 2000, cy = 800, r = 400;
+  circle_(&cx, &cy, &r);
+  call(color_, "WHITE");
+  pagera_();
+}
+
+// The same picture as a PNG file of the given size, as R, G, B bytes.
+std::vector<uint8_t> pngPicture(int32_t w, int32_t h) {
+  call(metafl_, "PNG");
+  call(setfil_, "window.png");
+  winsiz_(&w, &h);
+  zanini_();
+  drawPicture();
+  zanfin_();
+  std::vector<uint8_t> rgb;
+  FILE* p = popen("/usr/bin/convert window.png -depth 8 rgb:-", "r");
+  if (p == nullptr) return rgb;
+  char buf[65536];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) rgb.insert(rgb.end(), buf, buf + n);
+  pclose(p);
+  return rgb;
+}
+
+int differingPixels(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+  if (a.size() != b.size()) return -1;
+  int n = 0;
+  for (std::size_t i = 0; i < a.size(); i += 3)
+    if (a[i] != b[i] || a[i + 1] != b[i + 1] || a[i + 2] != b[i + 2]) ++n;
+  return n;
+}
+
+class WindowTest : public LibraryTest {
+ protected:
+  static void SetUpTestSuite() {
+    const char* old = std::getenv("DISPLAY");
+    savedDisplay = old ? new std::string(old) : nullptr;
+    server = new XServer();
+    if (server->ok()) setenv("DISPLAY", server->name().c_str(), 1);
+  }
+  static void TearDownTestSuite() {
+    delete server;
+    server = nullptr;
+    if (savedDisplay) setenv("DISPLAY", savedDisplay->c_str(), 1);
+    else unsetenv("DISPLAY");
+    delete savedDisplay;
+    savedDisplay = nullptr;
+  }
+  void SetUp() override {
+    LibraryTest::SetUp();
+    ASSERT_TRUE(server->ok()) << "Xvfb could not be started";
+  }
+  Display* dpy() { return server->display(); }
+
+  void pointerInto(Window w) {
+    XWindowAttributes a;
+    XGetWindowAttributes(dpy(), w, &a);
+    XTestFakeMotionEvent(dpy(), -1, a.x + a.width / 2, a.y + a.height / 2, 0);
+    XSync(dpy(), False);
+  }
+  void pressKey(KeySym sym) {
+    const KeyCode k = XKeysymToKeycode(dpy(), sym);
+    XTestFakeKeyEvent(dpy(), k, True, 0);
+    XTestFakeKeyEvent(dpy(), k, False, 0);
+    XSync(dpy(), False);
+  }
+  void pressButton(unsigned b) {
+    XTestFakeButtonEvent(dpy(), b, True, 0);
+    XTestFakeButtonEvent(dpy(), b, False, 0);
+    XSync(dpy(), False);
+  }
+  bool stillThere(Window w) {
+    XSync(dpy(), False);
+    Window found = findWindow(dpy(), windowTitle(dpy(), w), 0);
+    return found == w;
+  }
+
+  static XServer* server;
+  static std::string* savedDisplay;
+};
+
+XServer* WindowTest::server = nullptr;
+std::string* WindowTest::savedDisplay = nullptr;
+
+// Placement, title, picture and expose: the window is where window() put
+// it, shows exactly the PNG picture, repaints it after being covered, and
+// zanfin waits until Return is pressed.
+TEST_F(WindowTest, PlacedWindowShowsPictureAndWaitsForReturn) {
+  Child child([] {
+    call(metafl_, "XWIN");
+    int32_t x = 40, y = 50, w = 500, h = 400;
+    window_(&x, &y, &w, &h);
+    call(winkey_, "RETURN");
+    zanini_();
+    drawPicture();
+    zanfin_();
+  });
+  Window win = findWindow(dpy(), kReturnHint, 30);
+  ASSERT_NE(win, 0u) << child.output();
+  XWindowAttributes a;
+  ASSERT_TRUE(XGetWindowAttributes(dpy(), win, &a));
+  EXPECT_EQ(a.x, 40);
+  EXPECT_EQ(a.y, 50);
+  EXPECT_EQ(a.width, 500);
+  EXPECT_EQ(a.height, 400);
+  EXPECT_EQ(windowTitle(dpy(), win), kReturnHint);
+
+  const std::vector<uint8_t> png = pngPicture(500, 400);
+  ASSERT_EQ(png.size(), 500u * 400u * 3u);
+  int gw = 0, gh = 0;
+  std::vector<uint8_t> shown = grabWindow(dpy(), win, gw, gh);
+  EXPECT_EQ(differingPixels(shown, png), 0);
+  // Sample pixels: a red line pixel exists, and (10, 390), away from the
+  // border and the drawing, is the black background.
+  bool red = false;
+  for (std::size_t i = 0; i < png.size(); i += 3)
+    red = red || (png[i] == 255 && png[i + 1] == 0 && png[i + 2] == 0);
+  EXPECT_TRUE(red);
+  const std::size_t bg = (390u * 500u + 10u) * 3u;
+  ASSERT_GT(shown.size(), bg + 2);
+  EXPECT_EQ(shown[bg] + shown[bg + 1] + shown[bg + 2], 0);
+
+  // A window covering ours is taken away: the exposed part is repainted
+  // from the back-up image.
+  XSetWindowAttributes wa{};
+  wa.background_pixel = 0x00FF00FF;
+  wa.override_redirect = True;
+  Window cover = XCreateWindow(dpy(), DefaultRootWindow(dpy()), 0, 0, 400, 300, 0,
+                               CopyFromParent, InputOutput, CopyFromParent,
+                               CWBackPixel | CWOverrideRedirect, &wa);
+  XMapRaised(dpy(), cover);
+  XSync(dpy(), False);
+  pause(200);
+  XDestroyWindow(dpy(), cover);
+  XSync(dpy(), False);
+  pause(500);
+  shown = grabWindow(dpy(), win, gw, gh);
+  EXPECT_EQ(differingPixels(shown, png), 0);
+
+  // Still waiting; Return ends the wait.
+  pause(200);
+  EXPECT_TRUE(stillThere(win));
+  pointerInto(win);
+  pressKey(XK_Return);
+  EXPECT_EQ(child.wait(20), 0) << child.output();
+}
+
+// Without winkey a key does not end the wait; mouse button 3 does.
+TEST_F(WindowTest, ButtonEndsWaitKeyDoesNotWithoutWinkey) {
+  Child child([] {
+    call(metafl_, "XWI2");
+    zanini_();
+    drawPicture();
+    zanfin_();
+  });
+  Window win = findWindow(dpy(), kButtonHint, 30);
+  ASSERT_NE(win, 0u) << child.output();
+  pointerInto(win);
+  pressKey(XK_Return);
+  pressButton(1);  // button 1 does not end it either
+  pause(400);
+  EXPECT_TRUE(stillThere(win));
+  pressButton(3);
+  EXPECT_EQ(child.wait(20), 0) << child.output();
+}
+
+// Escape with winkey ESCAPE; the window device of "XWND" has the default
+// size of a landscape page.
+TEST_F(WindowTest, EscapeEndsWaitAndDefaultSize) {
+  Child child([] {
+    call(metafl_, "XWND");
+    call(winkey_, "ESCAPE");
+    zanini_();
+    drawPicture();
+    zanfin_();
+  });
+  Window win = findWindow(dpy(), "ZANTOR / Click MB2 or MB3 or ESC to continue ...", 30);
+  ASSERT_NE(win, 0u) << child.output();
+  XWindowAttributes a;
+  ASSERT_TRUE(XGetWindowAttributes(dpy(), win, &a));
+  EXPECT_EQ(a.width, 853);
+  EXPECT_EQ(a.height, 603);
+  pointerInto(win);
+  pressKey(XK_Escape);
+  EXPECT_EQ(child.wait(20), 0) << child.output();
+}
+
+// NONE returns at once and leaves the picture on the screen (repainted by
+// the server); NOHO returns at once and closes the window.
+TEST_F(WindowTest, NoWaitModesReturnAtOnce) {
+  Child keep([] {
+    call(metafl_, "XWIN");
+    int32_t w = 300, h = 200;
+    winsiz_(&w, &h);
+    call(winmod_, "NONE");
+    zanini_();
+    drawPicture();
+    zanfin_();
+    std::printf("returned\n");
+    std::fflush(stdout);
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+  });
+  Window win = findWindow(dpy(), "ZANTOR", 30);
+  ASSERT_NE(win, 0u);
+  pause(300);
+  EXPECT_EQ(windowTitle(dpy(), win), "ZANTOR");
+  const std::vector<uint8_t> png = pngPicture(300, 200);
+  int gw = 0, gh = 0;
+  EXPECT_EQ(differingPixels(grabWindow(dpy(), win, gw, gh), png), 0);
+  EXPECT_EQ(keep.wait(20), 0);
+  EXPECT_NE(keep.output().find("returned\n"), std::string::npos);
+
+  Child close([] {
+    call(metafl_, "XWIN");
+    call(winmod_, "NOHO");
+    zanini_();
+    drawPicture();
+    zanfin_();
+    std::printf("closed %d\n", zanglb.nlev);
+  });
+  EXPECT_EQ(close.wait(20), 0);
+  EXPECT_NE(close.output().find("closed 0\n"), std::string::npos);
+}
+
+// DELA shows the delay in the title and ends by itself.
+TEST_F(WindowTest, DelayModeEndsByItself) {
+  Child child([] {
+    call(metafl_, "XWIN");
+    int32_t n = 1;
+    call(winmod_, "DELA");
+    winopt_(&n, "DELA", 4);
+    zanini_();
+    drawPicture();
+    zanfin_();
+  });
+  Window win = findWindow(dpy(), "ZANTOR / Delay time 1 seconds", 30);
+  EXPECT_NE(win, 0u);
+  EXPECT_EQ(child.wait(20), 0);
+}
+
+// Without a display the program stops with the message and status 1.
+TEST_F(WindowTest, NoDisplayStopsTheProgram) {
+  Child child([] {
+    unsetenv("DISPLAY");
+    call(metafl_, "XWIN");
+    zanini_();
+    std::printf("not stopped\n");
+  });
+  EXPECT_EQ(child.wait(20), 1);
+  EXPECT_EQ(child.output(),
+            " <<<< X-Window display cannot be opened!\n        **** STOP in ZANINI ****\n");
+}
+
+// The settings: keywords map to their values, bad keywords change nothing.
+TEST_F(WindowTest, WaitSettings) {
+  call(winmod_, "NOMB");
+  EXPECT_EQ(zanglb.iwinmd, 5);
+  call(winmod_, "XXXX");
+  EXPECT_EQ(zanglb.iwinmd, 5);
+  call(winkey_, "ESCAPE");
+  EXPECT_EQ(zanglb.ikeyop, 2);
+  int32_t n = -3;
+  winopt_(&n, "DELA", 4);
+  EXPECT_EQ(zanglb.iwinsc, 0);
+  n = 7;
+  winopt_(&n, "MDEL", 4);
+  EXPECT_EQ(zanglb.iwinsc, 7);
+}
+
+}  // namespace
+}  // namespace zantor::test
