@@ -3,6 +3,7 @@
 sections of api/routines.txt) and an index, into the directory given.
 
 Usage: python3 tools/gen_reference.py OUTDIR
+       python3 tools/gen_reference.py --check   (every routine has a meaning)
 
 For every routine the page gives the Fortran call with the kind of each
 argument, the levels at which it may be called and one line of meaning.
@@ -89,6 +90,11 @@ def slug(title):
 
 
 def main():
+    if sys.argv[1:] == ["--check"]:
+        missing = [r[0] for _, rs in sections() for r in rs if not r[3]]
+        for name in missing:
+            print(f"api/routines.txt: {name} has no meaning (a '# ...' comment on its line)")
+        sys.exit(1 if missing else 0)
     if len(sys.argv) != 2:
         sys.exit("usage: gen_reference.py OUTDIR")
     outdir = sys.argv[1]

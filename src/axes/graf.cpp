@@ -80,7 +80,7 @@ ZANTOR_API void graf_(const float* xa, const float* xe, const float* xor_, const
                       const float* ya, const float* ye, const float* yor, const float* ystp) try {
   if (jqqlev(1, 1, "GRAF") != 0) return;
   openAxisSystem({*xa, *xe, *xor_, *xstp}, {*ya, *ye, *yor, *ystp});
-}
+} ZANTOR_CATCH
 
 void zantor::openAxisSystem(AxisArgs x, AxisArgs y) {
   Zanglb& g = zanglb;
@@ -133,7 +133,7 @@ void zantor::openAxisSystem(AxisArgs x, AxisArgs y) {
   // The axis rectangle is kept for clpbor("AXIS"); the clipping window
   // itself stays, so that labels and names outside the rectangle show.
   if (g.inogr == 0) drawAxisSides();
-} ZANTOR_CATCH
+}
 
 // Ends the axis system: back to level 1, so that another axis system can
 // follow on the same page.

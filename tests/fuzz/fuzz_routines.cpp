@@ -73,8 +73,17 @@ std::vector<Routine> readRoutines(const std::string& path, void* lib) {
   std::vector<Routine> out;
   std::ifstream in(path);
   std::string line;
+  // Routines of subsystems not yet hardened against hostile input.
+  std::set<std::string> skipped;
+  {
+    std::ifstream list(path.substr(0, path.rfind('/')) + "/../tests/fuzz/not_yet_hardened.txt");
+    std::string name;
+    while (std::getline(list, name))
+      if (!name.empty() && name[0] != '#') skipped.insert(name);
+  }
   while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
+    line = line.substr(0, line.find('#'));  // a routine's meaning follows '#'
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;
     std::istringstream ls(line);
     Routine r;
     ls >> r.name;
@@ -93,7 +102,9 @@ std::vector<Routine> readRoutines(const std::string& path, void* lib) {
     static const char* kInteractive[] = {"wg", "swg", "gwg", "csr", "msgbox", "dwg"};
     bool interactive = false;
     for (const char* p : kInteractive) interactive = interactive || r.name.rfind(p, 0) == 0;
-    if (interactive) continue;
+    // Procedure arguments (user callbacks) cannot be made up.
+    for (const std::string& k : r.kinds) interactive = interactive || k == "p" || k == "rf";
+    if (interactive || skipped.count(r.name) != 0) continue;
     r.fn = dlsym(lib, (r.name + "_").c_str());
     if (r.fn == nullptr) {
       std::cerr << "fuzz: routine " << r.name << " is not exported\n";
