@@ -73,8 +73,12 @@ ZANTOR_API void axspos_(const int32_t* nxa, const int32_t* nya) try {
 ZANTOR_API void axsorg_(const int32_t* nx, const int32_t* ny) try {
   if (jqqlev(1, 1, "AXSORG") != 0) return;
   Zanglb& g = zanglb;
-  g.nxaorg = *nx + g.nx0;
-  g.nyaorg = static_cast<int32_t>(pageY(*ny)) + g.ny0;
+  // Positions far off any page are refused before they overflow.
+  const int64_t x = int64_t{*nx} + g.nx0, y = static_cast<int64_t>(pageY(*ny)) + g.ny0;
+  constexpr int64_t kFar = int64_t{1} << 30;
+  if (x < -kFar || x > kFar || y < -kFar || y > kFar) return warni1(2, x < -kFar || x > kFar ? *nx : *ny);
+  g.nxaorg = static_cast<int32_t>(x);
+  g.nyaorg = static_cast<int32_t>(y);
   g.iaxorg = 1;
 } ZANTOR_CATCH
 

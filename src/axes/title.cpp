@@ -33,7 +33,7 @@ using namespace zantor;
 
 ZANTOR_API void titlin_(const char* cstr, const int32_t* n, size_t len) try {
   chkini("TITLIN");
-  const int32_t k = std::abs(*n);
+  const int64_t k = std::abs(static_cast<int64_t>(*n));  // INT32_MIN has no int32 negation
   if (k < 1 || k > 4) return warni1(2, *n);
   Zanglb& g = zanglb;
   g.ctit[k - 1] = arg(cstr, len);
