@@ -334,7 +334,7 @@ void drawFinancialBars(const float* x, const float* open, const float* high, con
 
 using namespace zantor;
 
-ZANTOR_API void bars_(const float* xray, const float* y1ray, const float* y2ray, const int32_t* n) {
+ZANTOR_API void bars_(const float* xray, const float* y1ray, const float* y2ray, const int32_t* n) try {
   if (jqqlev(2, 3, "BARS") != 0) return;
   if (*n < 1) return warni1(2, *n);
   Zanglb& g = zanglb;
@@ -344,12 +344,12 @@ ZANTOR_API void bars_(const float* xray, const float* y1ray, const float* y2ray,
   } catch (const std::bad_alloc&) {
     warnin(53);
   }
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void fbars_(const float* xray, const float* y1ray, const float* y2ray,
-                       const float* y3ray, const float* y4ray, const int32_t* n) {
+                       const float* y3ray, const float* y4ray, const int32_t* n) try {
   if (jqqlev(2, 3, "FBARS") != 0) return;
   if (*n < 1) return warni1(2, *n);
   if (zanglb.igraf == 1) return qqerror(109, "Routine does not work for polar axis systems");
   drawFinancialBars(xray, y1ray, y2ray, y3ray, y4ray, *n);
-}
+} ZANTOR_CATCH

@@ -252,7 +252,7 @@ void drawPie(std::string_view cbuf, int nlin, const float* xray, int n, double s
 using namespace zantor;
 
 ZANTOR_API void piegrf_(const char* cbuf, const int32_t* nlin, const float* xray, const int32_t* n,
-                        size_t lbuf) {
+                        size_t lbuf) try {
   if (jqqlev(1, 1, "PIEGRF") != 0) return;
   Zanglb& g = zanglb;
   if (*n < 1) return warni1(2, *n);
@@ -276,4 +276,4 @@ ZANTOR_API void piegrf_(const char* cbuf, const int32_t* nlin, const float* xray
   } catch (const std::bad_alloc&) {
     warnin(53);  // work arrays of the segments
   }
-}
+} ZANTOR_CATCH

@@ -264,29 +264,29 @@ void drawPolarGrid(int nx, int ny) {
 using namespace zantor;
 
 ZANTOR_API void grafp_(const float* xe, const float* xorg, const float* xstp, const float* yorg,
-                       const float* ystp) {
+                       const float* ystp) try {
   if (jqqlev(1, 1, "GRAFP") != 0) return;
   openPolar(*xe, *xorg, *xstp, *yorg, *ystp);
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void polar_(const float* xe, const float* xorg, const float* xstp, const float* yorg,
-                       const float* ystp) {
+                       const float* ystp) try {
   if (jqqlev(1, 1, "POLAR") != 0) return;
   openPolar(*xe, *xorg, *xstp, *yorg, *ystp);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void grdpol_(const int32_t* ixgrd, const int32_t* iygrd) {
+ZANTOR_API void grdpol_(const int32_t* ixgrd, const int32_t* iygrd) try {
   if (jqqlev(2, 3, "GRDPOL") != 0) return;
   if (*ixgrd < 0 || *iygrd < 0) return warni1(2, *ixgrd < 0 ? *ixgrd : *iygrd);
   if (zanglb.igraf != 1) return qqerror(2, "Incorrect parameter");
   drawPolarGrid(*ixgrd, *iygrd);
-}
+} ZANTOR_CATCH
 
 // An additional angle scale ndist plot units outside the frame circle,
 // labelled from ya to ye round the full turn; the name is written above
 // the scale.
 ZANTOR_API void ypolar_(const float* ya, const float* ye, const float* yorg, const float* ystp,
-                        const char* cname, const int32_t* ndist, size_t lname) {
+                        const char* cname, const int32_t* ndist, size_t lname) try {
   if (jqqlev(2, 3, "YPOLAR") != 0) return;
   Zanglb& g = zanglb;
   if (g.igraf != 1) return qqerror(2, "Incorrect parameter");
@@ -297,4 +297,4 @@ ZANTOR_API void ypolar_(const float* ya, const float* ye, const float* yorg, con
   angleScale(r, std::min(*ya, *ye), std::max(*ya, *ye), *yorg, *ystp, ndig);
   const std::string name(trimmedArg(cname, lname));
   if (!name.empty()) textOutside(name, kPi / 2, r + g.ntic2 + g.nnumx[1] + 2.0 * g.nhchar);
-}
+} ZANTOR_CATCH

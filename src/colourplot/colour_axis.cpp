@@ -113,7 +113,7 @@ using namespace zantor;
 
 ZANTOR_API void graf3_(const float* xa, const float* xe, const float* xor_, const float* xstp,
                        const float* ya, const float* ye, const float* yor, const float* ystp,
-                       const float* za, const float* ze, const float* zor, const float* zstp) {
+                       const float* za, const float* ze, const float* zor, const float* zstp) try {
   if (jqqlev(1, 1, "GRAF3") != 0) return;
   Zanglb& g = zanglb;
   if (g.iautrs == 1 || g.iautrs > 2) {
@@ -141,4 +141,4 @@ ZANTOR_API void graf3_(const float* xa, const float* xe, const float* xor_, cons
   }
   if (g.nbar == 1 && g.inogr == 0) drawColourBar();
   g.nlev = 3;
-}
+} ZANTOR_CATCH

@@ -58,7 +58,7 @@ constexpr long long kMaxCells = 1LL << 26;
 using namespace zantor;
 
 ZANTOR_API void rpoint_(const float* x, const float* y, const float* z, const int32_t* nw,
-                        const int32_t* nh) {
+                        const int32_t* nh) try {
   if (jqqlev(3, 3, "RPOINT") != 0) return;
   if (!inColourAxisSystem()) return;
   if (*nw < 1 || *nh < 1) {
@@ -66,10 +66,10 @@ ZANTOR_API void rpoint_(const float* x, const float* y, const float* z, const in
     return;
   }
   point(*x, *y, *z, *nw, *nh);
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void curve3_(const float* xray, const float* yray, const float* zray,
-                        const int32_t* n) {
+                        const int32_t* n) try {
   if (jqqlev(3, 3, "CURVE3") != 0) return;
   if (!inColourAxisSystem()) return;
   if (*n < 1) {
@@ -78,9 +78,9 @@ ZANTOR_API void curve3_(const float* xray, const float* yray, const float* zray,
   }
   const Zanglb& g = zanglb;
   for (int32_t i = 0; i < *n; ++i) point(xray[i], yray[i], zray[i], g.npb, g.nph);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void curvx3_(const float* xray, const float* y, const float* zray, const int32_t* n) {
+ZANTOR_API void curvx3_(const float* xray, const float* y, const float* zray, const int32_t* n) try {
   if (jqqlev(3, 3, "CURVX3") != 0) return;
   if (!inColourAxisSystem()) return;
   if (*n < 1) {
@@ -89,9 +89,9 @@ ZANTOR_API void curvx3_(const float* xray, const float* y, const float* zray, co
   }
   const Zanglb& g = zanglb;
   for (int32_t i = 0; i < *n; ++i) point(xray[i], *y, zray[i], g.npb, g.nph);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void curvy3_(const float* x, const float* yray, const float* zray, const int32_t* n) {
+ZANTOR_API void curvy3_(const float* x, const float* yray, const float* zray, const int32_t* n) try {
   if (jqqlev(3, 3, "CURVY3") != 0) return;
   if (!inColourAxisSystem()) return;
   if (*n < 1) {
@@ -100,7 +100,7 @@ ZANTOR_API void curvy3_(const float* x, const float* yray, const float* zray, co
   }
   const Zanglb& g = zanglb;
   for (int32_t i = 0; i < *n; ++i) point(*x, yray[i], zray[i], g.npb, g.nph);
-}
+} ZANTOR_CATCH
 
 // The matrix lies over the axis ranges (or the sursze limits): zmat(1, 1) at the start of both
 // axes, zmat(n, m) at their ends (equal steps in axis units, so on a
@@ -110,7 +110,7 @@ ZANTOR_API void curvy3_(const float* x, const float* yray, const float* zray, co
 // values at their centres.  A value that is not a number leaves its
 // sub-rectangles empty, like points of colour ncmin under nobgd.
 ZANTOR_API void crvmat_(const float* zmat, const int32_t* n, const int32_t* m,
-                        const int32_t* ixpts, const int32_t* iypts) {
+                        const int32_t* ixpts, const int32_t* iypts) try {
   if (jqqlev(3, 3, "CRVMAT") != 0) return;
   if (!inColourAxisSystem()) return;
   const int32_t nx = *n, ny = *m, sx = *ixpts, sy = *iypts;
@@ -162,4 +162,4 @@ ZANTOR_API void crvmat_(const float* zmat, const int32_t* n, const int32_t* m,
     bottom = userToPlotY(g.xsursz[2]), top = userToPlotY(g.xsursz[3]);
   }
   drawCells(left, top, right, bottom, cells.data(), int(w), int(h));
-}
+} ZANTOR_CATCH

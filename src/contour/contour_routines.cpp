@@ -71,15 +71,15 @@ std::vector<float> axisGrid(int axis, int n) {
 using namespace zantor;
 
 ZANTOR_API void contur_(const float* xray, const int32_t* n, const float* yray, const int32_t* m,
-                        const float* zmat, const float* zlev) {
+                        const float* zmat, const float* zlev) try {
   if (jqqlev(2, 3, "CONTUR") != 0) return;
   if (!checkContourGrid(xray, *n, yray, *m, true)) return;
   ContourGrid grid{xray, yray, zmat, *n, *m, false};
   drawGridContour(grid, *zlev);
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void contur2_(const float* xmat, const float* ymat, const float* zmat, const int32_t* n,
-                         const int32_t* m, const float* zlev) {
+                         const int32_t* m, const float* zlev) try {
   if (jqqlev(2, 3, "CONTUR2") != 0) return;
   if (*n < 2 || *m < 2) return warni1(2, *n < 2 ? *n : *m);
   const Zanglb& g = zanglb;
@@ -89,9 +89,9 @@ ZANTOR_API void contur2_(const float* xmat, const float* ymat, const float* zmat
   }
   ContourGrid grid{xmat, ymat, zmat, *n, *m, true};
   drawGridContour(grid, *zlev);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void conmat_(const float* zmat, const int32_t* n, const int32_t* m, const float* zlev) {
+ZANTOR_API void conmat_(const float* zmat, const int32_t* n, const int32_t* m, const float* zlev) try {
   if (jqqlev(2, 3, "CONMAT") != 0) return;
   if (*n < 2 || *m < 2) return warni1(2, *n < 2 ? *n : *m);
   std::vector<float> x, y;
@@ -103,9 +103,9 @@ ZANTOR_API void conmat_(const float* zmat, const int32_t* n, const int32_t* m, c
   }
   ContourGrid grid{x.data(), y.data(), zmat, *n, *m, false};
   drawGridContour(grid, *zlev);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void concrv_(const float* xray, const float* yray, const int32_t* n, const float* zlev) {
+ZANTOR_API void concrv_(const float* xray, const float* yray, const int32_t* n, const float* zlev) try {
   if (jqqlev(2, 3, "CONCRV") != 0) return;
   if (*n < 2) return warni1(2, *n);
   const Zanglb& g = zanglb;
@@ -116,11 +116,11 @@ ZANTOR_API void concrv_(const float* xray, const float* yray, const int32_t* n, 
     py[i] = userToPlotY(yray[i]);
   }
   drawContourPolylines(px, py, *zlev);
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void conpts_(const float* xray, const int32_t* n, const float* yray, const int32_t* m,
                         const float* zmat, const float* zlev, float* xpts, float* ypts,
-                        const int32_t* maxpts, int32_t* nray, const int32_t* maxcrv, int32_t* ncurvs) {
+                        const int32_t* maxpts, int32_t* nray, const int32_t* maxcrv, int32_t* ncurvs) try {
   *ncurvs = 0;
   if (jqqlev(0, 3, "CONPTS") != 0) return;
   if (*maxpts < 1 || *maxcrv < 1) return warni1(2, *maxpts < 1 ? *maxpts : *maxcrv);
@@ -134,4 +134,4 @@ ZANTOR_API void conpts_(const float* xray, const int32_t* n, const float* yray, 
     *ncurvs = 0;
     warnin(53);
   }
-}
+} ZANTOR_CATCH

@@ -41,31 +41,31 @@ void setContourLabelDistance(int32_t n) {
 
 using namespace zantor;
 
-ZANTOR_API void conlab_(const char* cstr, size_t len) {
+ZANTOR_API void conlab_(const char* cstr, size_t len) try {
   if (jqqlev(1, 3, "CONLAB") != 0) return;
   zanglb.conlb = arg(cstr, len);  // the first 20 characters, blank padded
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void conmod_(const float* xfac, const float* xquot) {
+ZANTOR_API void conmod_(const float* xfac, const float* xquot) try {
   if (jqqlev(1, 3, "CONMOD") != 0) return;
   if (!(*xfac >= 0.0f) || !(*xquot > 1.0f)) return warnin(2);
   zanglb.xconf1 = *xfac;
   zanglb.xconf2 = *xquot;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void congap_(const float* xfac) {
+ZANTOR_API void congap_(const float* xfac) try {
   if (jqqlev(1, 3, "CONGAP") != 0) return;
   // Left open by the rules: a negative space would let labels overlap the
   // line, so it is refused like the other factors.
   if (!(*xfac >= 0.0f)) return warnin(2);
   zanglb.xcongp = *xfac;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void conang_(const float* ang) {
+ZANTOR_API void conang_(const float* ang) try {
   if (jqqlev(1, 3, "CONANG") != 0) return;
   if (!(*ang >= 0.0f && *ang <= 360.0f)) return warnin(2);
   zanglb.xangcr = *ang;
-}
+} ZANTOR_CATCH
 
 namespace zantor {
 // The contour part of labclr: -1 draws labels in the line's colour.
@@ -75,15 +75,15 @@ void setContourLabelColour(int32_t ic) {
 }
 }  // namespace zantor
 
-ZANTOR_API void conclr_(const int32_t* nray, const int32_t* n) {
+ZANTOR_API void conclr_(const int32_t* nray, const int32_t* n) try {
   if (jqqlev(1, 3, "CONCLR") != 0) return;
   if (*n < 0 || *n > 256) return warni1(2, *n);
   Zanglb& g = zanglb;
   for (int i = 0; i < *n; ++i) g.nconcl[i] = nray[i];
   g.iclrcr = *n;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void shdmod_(const char* copt, const char* ckey, size_t lopt, size_t lkey) {
+ZANTOR_API void shdmod_(const char* copt, const char* ckey, size_t lopt, size_t lkey) try {
   if (jqqlev(1, 3, "SHDMOD") != 0) return;
   Zanglb& g = zanglb;
   const std::string key = upstr(trimmedArg(ckey, lkey)).substr(0, 4);
@@ -99,4 +99,4 @@ ZANTOR_API void shdmod_(const char* copt, const char* ckey, size_t lopt, size_t 
     // The surface and curve keys belong to their own areas.
     warnc1(2, trimmedArg(ckey, lkey));
   }
-}
+} ZANTOR_CATCH

@@ -116,7 +116,7 @@ using namespace zantor;
 
 ZANTOR_API void contri_(const float* xray, const float* yray, const float* zray, const int32_t* n,
                         const int32_t* i1ray, const int32_t* i2ray, const int32_t* i3ray,
-                        const int32_t* ntri, const float* zlev) {
+                        const int32_t* ntri, const float* zlev) try {
   if (jqqlev(2, 3, "CONTRI") != 0) return;
   if (*n < 3) return warni1(2, *n);
   if (*ntri < 1) return warni1(2, *ntri);
@@ -148,4 +148,4 @@ ZANTOR_API void contri_(const float* xray, const float* yray, const float* zray,
     return warnin(53);
   }
   drawContourPolylines(px, py, *zlev);
-}
+} ZANTOR_CATCH

@@ -18,7 +18,7 @@
 using namespace zantor;
 
 ZANTOR_API void conshd_(const float* xray, const int32_t* n, const float* yray, const int32_t* m,
-                        const float* zmat, const float* zlvray, const int32_t* nlev) {
+                        const float* zmat, const float* zlvray, const int32_t* nlev) try {
   if (jqqlev(2, 3, "CONSHD") != 0) return;
   Zanglb& g = zanglb;
   if (*nlev < 1) return warni1(2, *nlev);
@@ -52,4 +52,4 @@ ZANTOR_API void conshd_(const float* xray, const int32_t* n, const float* yray, 
     warnin(53);
   }
   if (g.ncolr != colour) qqsclr(colour);
-}
+} ZANTOR_CATCH

@@ -199,7 +199,7 @@ bool mapToPlot(double rlon, double lat, double& xp, double& yp) {
 using namespace zantor;
 
 ZANTOR_API void grafmp_(const float* xa, const float* xe, const float* xor_, const float* xstp,
-                        const float* ya, const float* ye, const float* yor, const float* ystp) {
+                        const float* ya, const float* ye, const float* yor, const float* ystp) try {
   if (jqqlev(1, 1, "GRAFMP") != 0) return;
   Zanglb& g = zanglb;
   const float a[8] = {*xa, *xe, *xor_, *xstp, *ya, *ye, *yor, *ystp};
@@ -326,4 +326,4 @@ ZANTOR_API void grafmp_(const float* xa, const float* xe, const float* xor_, con
     g.nvclip = std::min(g.nyres, g.nya + m);
   }
   g.nlev = 3;
-}
+} ZANTOR_CATCH

@@ -386,7 +386,7 @@ void fillMapArea() {
 
 using namespace zantor;
 
-ZANTOR_API void curvmp_(const float* xray, const float* yray, const int32_t* n) {
+ZANTOR_API void curvmp_(const float* xray, const float* yray, const int32_t* n) try {
   if (jqqlev(2, 3, "CURVMP") != 0) return;
   if (jqqval(*n, 1, -1) != 0) return;
   std::vector<double> lon(*n), lat(*n);
@@ -416,9 +416,9 @@ ZANTOR_API void curvmp_(const float* xray, const float* yray, const int32_t* n) 
         drawSymbol(g.nsym, static_cast<float>(x), static_cast<float>(y), static_cast<float>(g.nhsym), 0.0f);
     }
   }
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void gridmp_(const int32_t* i, const int32_t* j) {
+ZANTOR_API void gridmp_(const int32_t* i, const int32_t* j) try {
   if (jqqlev(2, 3, "GRIDMP") != 0) return;
   if (jqqval(*i, 1, -1) != 0 || jqqval(*j, 1, -1) != 0) return;
   const Zanglb& g = zanglb;
@@ -454,4 +454,4 @@ ZANTOR_API void gridmp_(const int32_t* i, const int32_t* j) {
     pen.draw(x2 - lon0, y);
   }
   qqstrk();
-}
+} ZANTOR_CATCH

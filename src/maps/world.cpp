@@ -106,7 +106,7 @@ void fillBuiltinRegions(unsigned mask) {
 
 using namespace zantor;
 
-ZANTOR_API void world_() {
+ZANTOR_API void world_() try {
   if (jqqlev(2, 3, "WORLD") != 0) return;
   const Zanglb& g = zanglb;
   if (g.imapbs == 0) {
@@ -124,9 +124,9 @@ ZANTOR_API void world_() {
   for (const auto& p : polys)
     drawMapPolyline(p.lon.data(), p.lat.data(), static_cast<int>(p.lon.size()), g.imapmd, true);
   qqstrk();
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void shdmap_(const char* copt, size_t copt_len) {
+ZANTOR_API void shdmap_(const char* copt, size_t copt_len) try {
   if (jqqlev(2, 3, "SHDMAP") != 0) return;
   const int k = jqqind("ALL +ANTA+AFRI+EURA+AUST+EURO+NORT+SOUT+LAKE+LAND+SEA +GSHL+GSHI+GSHH+"
                        "LSEA+ISEA+HSEA",
@@ -163,4 +163,4 @@ ZANTOR_API void shdmap_(const char* copt, size_t copt_len) {
     if (readBase(res, 0, polys)) fillShorelines(polys, sea);
   }
   qqstrk();
-}
+} ZANTOR_CATCH

@@ -47,7 +47,7 @@ void forGridValues(int axis, int per, F&& f) {
 
 using namespace zantor;
 
-ZANTOR_API void box3d_() {
+ZANTOR_API void box3d_() try {
   if (jqqlev(3, 3, "BOX3D") != 0) return;
   if (!in3dAxisSystem()) {
     warnin(35);
@@ -62,10 +62,10 @@ ZANTOR_API void box3d_() {
       absLine(s1 * h[0], s2 * h[1], -h[2], s1 * h[0], s2 * h[1], h[2]);
     }
   qqstrk();
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void grid3d_(const int32_t* igrid, const int32_t* jgrid, const char* copt,
-                        size_t copt_len) {
+                        size_t copt_len) try {
   if (jqqlev(3, 3, "GRID3D") != 0) return;
   const int k = jqqind("ALL +BACK+BOTT", 3, trimmedArg(copt, copt_len));
   if (k == 0) return;
@@ -95,4 +95,4 @@ ZANTOR_API void grid3d_(const int32_t* igrid, const int32_t* jgrid, const char* 
     forGridValues(2, jg, [&](double z) { absLine(bx, -hy, z, bx, hy, z); });
   }
   qqstrk();
-}
+} ZANTOR_CATCH

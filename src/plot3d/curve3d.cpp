@@ -9,7 +9,7 @@
 using namespace zantor;
 
 ZANTOR_API void curv3d_(const float* xray, const float* yray, const float* zray,
-                        const int32_t* n) {
+                        const int32_t* n) try {
   if (!surfaceAllowed("CURV3D")) return;
   if (*n < 1) {
     warni1(2, *n);
@@ -19,4 +19,4 @@ ZANTOR_API void curv3d_(const float* xray, const float* yray, const float* zray,
   moveTo3d(xray[0], yray[0], zray[0]);
   for (int i = 1; i < *n; ++i) drawTo3d(xray[i], yray[i], zray[i]);
   qqstrk();
-}
+} ZANTOR_CATCH

@@ -14,7 +14,7 @@ using namespace zantor;
 
 ZANTOR_API void graf3d_(const float* xa, const float* xe, const float* xor_, const float* xstp,
                         const float* ya, const float* ye, const float* yor, const float* ystp,
-                        const float* za, const float* ze, const float* zor, const float* zstp) {
+                        const float* za, const float* ze, const float* zor, const float* zstp) try {
   if (jqqlev(1, 1, "GRAF3D") != 0) return;
   Zanglb& g = zanglb;
   AxisArgs x{*xa, *xe, *xor_, *xstp}, y{*ya, *ye, *yor, *ystp}, z{*za, *ze, *zor, *zstp};
@@ -49,4 +49,4 @@ ZANTOR_API void graf3d_(const float* xa, const float* xe, const float* xor_, con
   if (g.inogr == 0) drawBoxAxes();
   clpbor_("AXIS", 4);
   setRoutineName("GRAF3D");
-}
+} ZANTOR_CATCH

@@ -53,7 +53,7 @@ std::vector<float> spaced(float a, float e, int n) {
 using namespace zantor;
 
 ZANTOR_API void surfce_(const float* xray, const int32_t* n, const float* yray, const int32_t* m,
-                        const float* zmat) {
+                        const float* zmat) try {
   if (!surfaceAllowed("SURFCE")) return;
   if (*n < 2 || *m < 2) {
     warni1(2, *n < 2 ? *n : *m);
@@ -62,10 +62,10 @@ ZANTOR_API void surfce_(const float* xray, const int32_t* n, const float* yray, 
   MeshGrid grid;
   grid.x = xray, grid.y = yray, grid.z = zmat, grid.nx = *n, grid.ny = *m;
   drawMesh(grid);
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void surmat_(const float* zmat, const int32_t* ixdim, const int32_t* iydim,
-                        const int32_t* ixpts, const int32_t* iypts) {
+                        const int32_t* ixpts, const int32_t* iypts) try {
   if (!surfaceAllowed("SURMAT")) return;
   const int nx = *ixdim, ny = *iydim;
   if (nx < 2 || ny < 2) {
@@ -90,10 +90,10 @@ ZANTOR_API void surmat_(const float* zmat, const int32_t* ixdim, const int32_t* 
   grid.x = x.data(), grid.y = y.data(), grid.z = zmat, grid.nx = nx, grid.ny = ny;
   grid.stepX = *ixpts, grid.stepY = *iypts;
   drawMesh(grid);
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void surfun_(float (*zfun)(const float*, const float*), const int32_t* ixpts,
-                        const float* xdel, const int32_t* iypts, const float* ydel) {
+                        const float* xdel, const int32_t* iypts, const float* ydel) try {
   if (!surfaceAllowed("SURFUN")) return;
   const Zanglb& g = zanglb;
   if (zfun == nullptr || *ixpts < 1 || *iypts < 1) {
@@ -117,21 +117,21 @@ ZANTOR_API void surfun_(float (*zfun)(const float*, const float*), const int32_t
   grid.nx = static_cast<int>(x.size()), grid.ny = static_cast<int>(y.size());
   grid.stepX = *ixpts, grid.stepY = *iypts;
   drawMesh(grid);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void survis_(const char* copt, size_t copt_len) {
+ZANTOR_API void survis_(const char* copt, size_t copt_len) try {
   chkini("SURVIS");
   const int k = jqqind("AUTO+TOP +BOTT+BOTH", 4, trimmedArg(copt, copt_len));
   if (k != 0) zanglb.isurvs = k - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void suropt_(const char* copt, size_t copt_len) {
+ZANTOR_API void suropt_(const char* copt, size_t copt_len) try {
   chkini("SUROPT");
   const int k = jqqind("BOTH+XISO+YISO", 3, trimmedArg(copt, copt_len));
   if (k != 0) zanglb.isurop = k - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void surclr_(const int32_t* ictop, const int32_t* icbot) {
+ZANTOR_API void surclr_(const int32_t* ictop, const int32_t* icbot) try {
   chkini("SURCLR");
   if (*ictop < -1 || *icbot < -1) {
     warni1(2, *ictop < -1 ? *ictop : *icbot);
@@ -141,14 +141,14 @@ ZANTOR_API void surclr_(const int32_t* ictop, const int32_t* icbot) {
   g.ictp = *ictop;
   g.icbt = *icbot;
   g.isfclr = 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void nohide_() {
+ZANTOR_API void nohide_() try {
   chkini("NOHIDE");
   zanglb.inohid = 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void hidlin_(const char* copt, size_t copt_len) {
+ZANTOR_API void hidlin_(const char* copt, size_t copt_len) try {
   chkini("HIDLIN");
   const int k = jqqind("ON  +OFF ", 2, trimmedArg(copt, copt_len));
   if (k == 0) return;
@@ -156,14 +156,14 @@ ZANTOR_API void hidlin_(const char* copt, size_t copt_len) {
   Zanglb& g = zanglb;
   g.ihlopt = g.imkopt = k == 1 ? 1 : 0;
   if (k == 1) installHorizon();
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void shlsur_() {
+ZANTOR_API void shlsur_() try {
   chkini("SHLSUR");
   zanglb.iblsur = 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void sursze_(const float* xa, const float* xe, const float* ya, const float* ye) {
+ZANTOR_API void sursze_(const float* xa, const float* xe, const float* ya, const float* ye) try {
   chkini("SURSZE");
   const float v[4] = {*xa, *xe, *ya, *ye};
   for (float f : v)
@@ -174,4 +174,4 @@ ZANTOR_API void sursze_(const float* xa, const float* xe, const float* ya, const
   Zanglb& g = zanglb;
   for (int i = 0; i < 4; ++i) g.xsursz[i] = v[i];
   g.isursz = 1;
-}
+} ZANTOR_CATCH

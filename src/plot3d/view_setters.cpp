@@ -38,7 +38,7 @@ void resetPlot3dDefaults() {
 
 using namespace zantor;
 
-ZANTOR_API void axis3d_(const float* x3, const float* y3, const float* z3) {
+ZANTOR_API void axis3d_(const float* x3, const float* y3, const float* z3) try {
   chkini("AXIS3D");
   const float v[3] = {*x3, *y3, *z3};
   for (float s : v)
@@ -47,10 +47,10 @@ ZANTOR_API void axis3d_(const float* x3, const float* y3, const float* z3) {
       return;
     }
   for (int i = 0; i < 3; ++i) zanglb.x3axis[i] = v[i];
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void view3d_(const float* xvu, const float* yvu, const float* zvu, const char* copt,
-                        size_t copt_len) {
+                        size_t copt_len) try {
   chkini("VIEW3D");
   const int k = jqqind("ABS +USER+ANGL", 3, trimmedArg(copt, copt_len));
   if (k == 0) return;
@@ -61,10 +61,10 @@ ZANTOR_API void view3d_(const float* xvu, const float* yvu, const float* zvu, co
   Zanglb& g = zanglb;
   g.xvuabs[0] = *xvu, g.xvuabs[1] = *yvu, g.xvuabs[2] = *zvu;
   g.ivuabs = k;
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void vfoc3d_(const float* x, const float* y, const float* z, const char* copt,
-                        size_t copt_len) {
+                        size_t copt_len) try {
   chkini("VFOC3D");
   const int k = jqqind("ABS +USER", 2, trimmedArg(copt, copt_len));
   if (k == 0) return;
@@ -75,27 +75,27 @@ ZANTOR_API void vfoc3d_(const float* x, const float* y, const float* z, const ch
   Zanglb& g = zanglb;
   g.xfoc3d[0] = *x, g.xfoc3d[1] = *y, g.xfoc3d[2] = *z;
   g.ifoc3d = k;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void vup3d_(const float* ang) {
+ZANTOR_API void vup3d_(const float* ang) try {
   chkini("VUP3D");
   if (!std::isfinite(*ang)) {
     warnin(2);
     return;
   }
   zanglb.xvup3d = *ang * kPi / 180;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void vang3d_(const float* ang) {
+ZANTOR_API void vang3d_(const float* ang) try {
   chkini("VANG3D");
   if (!(*ang > 0 && *ang < 180)) {
     warnin(2);
     return;
   }
   zanglb.xang3d = *ang * kPi / 360;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void vclp3d_(const float* xnear, const float* xfar) {
+ZANTOR_API void vclp3d_(const float* xnear, const float* xfar) try {
   chkini("VCLP3D");
   const bool farOk = *xfar < 0 || *xfar >= *xnear;
   if (!(*xnear > 0) || !std::isfinite(*xnear) || std::isnan(*xfar) || !farOk) {
@@ -104,24 +104,24 @@ ZANTOR_API void vclp3d_(const float* xnear, const float* xfar) {
   }
   zanglb.xclp3d = *xnear;
   zanglb.uclp3d = *xfar;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void proj3d_(const char* copt, size_t copt_len) {
+ZANTOR_API void proj3d_(const char* copt, size_t copt_len) try {
   if (jqqlev(1, 3, "PROJ3D") != 0) return;
   const int k = jqqind("PERS+ORTH", 2, trimmedArg(copt, copt_len));
   if (k != 0) zanglb.iprj3d = k - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void vscl3d_(const float* x) {
+ZANTOR_API void vscl3d_(const float* x) try {
   chkini("VSCL3D");
   if (!(*x > 0) || !std::isfinite(*x)) {
     warnin(2);
     return;
   }
   zanglb.xscl3d = *x;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void rot3d_(const float* xa, const float* ya, const float* za) {
+ZANTOR_API void rot3d_(const float* xa, const float* ya, const float* za) try {
   chkini("ROT3D");
   if (!finite3(*xa, *ya, *za)) {
     warnin(2);
@@ -135,4 +135,4 @@ ZANTOR_API void rot3d_(const float* xa, const float* ya, const float* za) {
     g.sina3d[i] = std::sin(a[i] * kPi / 180);
     g.cosa3d[i] = std::cos(a[i] * kPi / 180);
   }
-}
+} ZANTOR_CATCH

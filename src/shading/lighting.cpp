@@ -101,22 +101,22 @@ int32_t intensityColour(const Intensity& i) {
 
 using namespace zantor;
 
-ZANTOR_API void light_(const char* copt, size_t copt_len) {
+ZANTOR_API void light_(const char* copt, size_t copt_len) try {
   if (jqqlev(1, 3, "LIGHT") != 0) return;
   const int i = jqqind("OFF +ON  ", 2, arg(copt, copt_len));
   if (i != 0) zanglb.ilitop = i - 1;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void litmod_(const int32_t* id, const char* copt, size_t copt_len) {
+ZANTOR_API void litmod_(const int32_t* id, const char* copt, size_t copt_len) try {
   if (jqqlev(1, 3, "LITMOD") != 0) return;
   const int k = lightIndex(*id);
   if (k < 0) return;
   const int i = jqqind("OFF +ON  ", 2, arg(copt, copt_len));
   if (i != 0) zanglb.ilitmd[k] = i - 1;
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void litpos_(const int32_t* id, const float* x, const float* y, const float* z,
-                        const char* copt, size_t copt_len) {
+                        const char* copt, size_t copt_len) try {
   if (jqqlev(1, 3, "LITPOS") != 0) return;
   const int k = lightIndex(*id);
   if (k < 0) return;
@@ -125,10 +125,10 @@ ZANTOR_API void litpos_(const int32_t* id, const float* x, const float* y, const
   Zanglb& g = zanglb;
   g.ilitps[k] = i - 1;
   g.xlitps[k] = *x, g.ylitps[k] = *y, g.zlitps[k] = *z;
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void litopt_(const int32_t* id, const float* xval, const char* copt,
-                        size_t copt_len) {
+                        size_t copt_len) try {
   if (jqqlev(1, 3, "LITOPT") != 0) return;
   const int k = lightIndex(*id);
   if (k < 0) return;
@@ -144,10 +144,10 @@ ZANTOR_API void litopt_(const int32_t* id, const float* xval, const char* copt,
     case 6: g.xlitqu[k] = v; break;
     default: break;
   }
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void litop3_(const int32_t* id, const float* xr, const float* xg, const float* xb,
-                        const char* copt, size_t copt_len) {
+                        const char* copt, size_t copt_len) try {
   if (jqqlev(1, 3, "LITOP3") != 0) return;
   const int k = lightIndex(*id);
   if (k < 0) return;
@@ -156,9 +156,9 @@ ZANTOR_API void litop3_(const int32_t* id, const float* xr, const float* xg, con
   Zanglb& g = zanglb;
   float* c = i == 1 ? g.xlitam[k] : i == 2 ? g.xlitdf[k] : g.xlitsp[k];
   c[0] = *xr, c[1] = *xg, c[2] = *xb;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void matopt_(const float* xval, const char* copt, size_t copt_len) {
+ZANTOR_API void matopt_(const float* xval, const char* copt, size_t copt_len) try {
   if (jqqlev(1, 3, "MATOPT") != 0) return;
   const int i = jqqind("AMBI+DIFF+SPEC+EXPO", 4, arg(copt, copt_len));
   Zanglb& g = zanglb;
@@ -169,14 +169,14 @@ ZANTOR_API void matopt_(const float* xval, const char* copt, size_t copt_len) {
     case 4: g.xrflsh = *xval; break;
     default: break;
   }
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void matop3_(const float* xr, const float* xg, const float* xb, const char* copt,
-                        size_t copt_len) {
+                        size_t copt_len) try {
   if (jqqlev(1, 3, "MATOP3") != 0) return;
   const int i = jqqind("AMBI+DIFF+SPEC", 3, arg(copt, copt_len));
   if (i == 0) return;
   Zanglb& g = zanglb;
   float* c = i == 1 ? g.xrflam : i == 2 ? g.xrfldf : g.xrflsp;
   c[0] = *xr, c[1] = *xg, c[2] = *xb;
-}
+} ZANTOR_CATCH

@@ -144,7 +144,7 @@ void flatSurface(const Grid& g, const float* zmat) {
 using namespace zantor;
 
 ZANTOR_API void surshd_(const float* xray, const int32_t* n, const float* yray, const int32_t* m,
-                        const float* zmat) {
+                        const float* zmat) try {
   if (jqqlev(3, 3, "SURSHD") != 0) return;
   if (!in3dAxisSystem()) {
     warnin(35);
@@ -190,4 +190,4 @@ ZANTOR_API void surshd_(const float* xray, const int32_t* n, const float* yray, 
     warnin(53);
   }
   flatSurface(g, zmat);
-}
+} ZANTOR_CATCH

@@ -51,7 +51,7 @@ bool depthBufferActive() { return zanglb.izbfon == 1 && currentDevice() != nullp
 
 using namespace zantor;
 
-ZANTOR_API void zbfini_(int32_t* iret) {
+ZANTOR_API void zbfini_(int32_t* iret) try {
   if (jqqlev(1, 3, "ZBFINI") != 0) return;
   *iret = 1;
   Zanglb& g = zanglb;
@@ -71,42 +71,42 @@ ZANTOR_API void zbfini_(int32_t* iret) {
   }
   g.izbfon = 1;
   *iret = 0;
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void zbffin_() {
+ZANTOR_API void zbffin_() try {
   if (jqqlev(3, 3, "ZBFFIN") != 0) return;
   deviceMode(1);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void zbfres_() {
+ZANTOR_API void zbfres_() try {
   if (jqqlev(3, 3, "ZBFRES") != 0) return;
   deviceMode(2);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void zbfers_() {
+ZANTOR_API void zbfers_() try {
   if (jqqlev(3, 3, "ZBFERS") != 0) return;
   deviceMode(3);
-}
+} ZANTOR_CATCH
 
-ZANTOR_API void zbfmod_(const char* copt, size_t copt_len) {
+ZANTOR_API void zbfmod_(const char* copt, size_t copt_len) try {
   if (jqqlev(1, 3, "ZBFMOD") != 0) return;
   const int i = jqqind("OFF +ON  ", 2, arg(copt, copt_len));
   if (i != 0) zanglb.izbfmd = i - 1;
-}
+} ZANTOR_CATCH
 
 // The depths are kept as floats of the projection's normalised depth, so
 // the scale changes no picture; it is kept for the query routines.
-ZANTOR_API void zbfscl_(const float* x) {
+ZANTOR_API void zbfscl_(const float* x) try {
   if (jqqlev(1, 3, "ZBFSCL") != 0) return;
   if (!(*x >= 1.0f && *x <= 10.0f)) {
     warnin(2);
     return;
   }
   zanglb.xzbfsc = *x;
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void zbftri_(const float* xray, const float* yray, const float* zray,
-                        const int32_t* iray) {
+                        const int32_t* iray) try {
   if (jqqlev(3, 3, "ZBFTRI") != 0) return;
   if (!in3dAxisSystem()) {
     warnin(35);
@@ -119,10 +119,10 @@ ZANTOR_API void zbftri_(const float* xray, const float* yray, const float* zray,
   int32_t c[3];
   for (int i = 0; i < 3; ++i) c[i] = iray[i];
   currentDevice()->depthTriangle(x, y, z, c);
-}
+} ZANTOR_CATCH
 
 ZANTOR_API void zbflin_(const float* x1, const float* y1, const float* z1, const float* x2,
-                        const float* y2, const float* z2) {
+                        const float* y2, const float* z2) try {
   if (jqqlev(3, 3, "ZBFLIN") != 0) return;
   if (!in3dAxisSystem()) {
     warnin(35);
@@ -133,4 +133,4 @@ ZANTOR_API void zbflin_(const float* x1, const float* y1, const float* z1, const
   if (!devicePoint(*x1, *y1, *z1, ax, ay, az) || !devicePoint(*x2, *y2, *z2, bx, by, bz)) return;
   qqstrk();
   currentDevice()->depthLine(ax, ay, az, bx, by, bz);
-}
+} ZANTOR_CATCH

@@ -7,9 +7,9 @@
 
 using namespace zantor;
 
-ZANTOR_API void gifmod_(const char* copt, const char* ckey, size_t copt_len, size_t ckey_len) {
+ZANTOR_API void gifmod_(const char* copt, const char* ckey, size_t copt_len, size_t ckey_len) try {
   if (jqqlev(0, 0, "GIFMOD") != 0) return;
   if (jqqind("TRAN", 1, trimmedArg(ckey, ckey_len)) == 0) return;
   const int k = jqqind("OFF +ON  ", 2, trimmedArg(copt, copt_len));
   if (k != 0) zanglb.igiftr = k - 1;
-}
+} ZANTOR_CATCH

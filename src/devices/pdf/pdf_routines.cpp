@@ -16,7 +16,7 @@ using namespace zantor;
 
 // pdfmod("ON"/"OFF", "COMP"/"BUFF"): stream compression (default on) and
 // output to memory for pdfbuf (default off), for the next document.
-ZANTOR_API void pdfmod_(const char* copt, const char* ckey, size_t copt_len, size_t ckey_len) {
+ZANTOR_API void pdfmod_(const char* copt, const char* ckey, size_t copt_len, size_t ckey_len) try {
   if (jqqlev(0, 0, "PDFMOD") != 0) return;
   const int key = jqqind("COMP+BUFF", 2, trimmedArg(ckey, ckey_len));
   if (key == 0) return;
@@ -24,13 +24,13 @@ ZANTOR_API void pdfmod_(const char* copt, const char* ckey, size_t copt_len, siz
   if (on == 0) return;
   if (key == 1) zanglb.ipdfcm = on - 1;
   else zanglb.ipdfbf = on - 1;
-}
+} ZANTOR_CATCH
 
 // A bookmark for the current page.  The level may descend one step at a
 // time from the previous bookmark (the first is a chapter); a title longer
 // than 256 characters is refused with warning 2 (trailing blanks do not
 // count).
-ZANTOR_API void pdfmrk_(const char* ctext, const char* copt, size_t ctext_len, size_t copt_len) {
+ZANTOR_API void pdfmrk_(const char* ctext, const char* copt, size_t ctext_len, size_t copt_len) try {
   if (jqqlev(1, 3, "PDFMRK") != 0) return;
   const int level = jqqind("CHAP+SECT+SUBS+PARA+SUBP", 5, trimmedArg(copt, copt_len));
   if (level == 0) return;
@@ -52,13 +52,13 @@ ZANTOR_API void pdfmrk_(const char* ctext, const char* copt, size_t ctext_len, s
   qqstrk();
   // The library's message number for a broken bookmark hierarchy.
   if (!pdf::document().addBookmark(level, title)) qqerror(177, "Bad structure for bookmarks");
-}
+} ZANTOR_CATCH
 
 // pdfbuf(cbuf, nmax, n): copies the finished in-memory document into cbuf
 // and frees it; n = its size.  nmax = 0 asks for the size only.  Status
 // in n: -1 the memory buffer failed to grow, -2 no document, -3 cbuf is
 // smaller than the document (the document is kept).
-ZANTOR_API void pdfbuf_(char* cbuf, const int32_t* nmax, int32_t* n, size_t cbuf_len) {
+ZANTOR_API void pdfbuf_(char* cbuf, const int32_t* nmax, int32_t* n, size_t cbuf_len) try {
   if (jqqlev(0, 0, "PDFBUF") != 0) return;
   if (!pdf::haveDocument() || !pdf::document().output().memory()) {
     *n = -2;
@@ -87,4 +87,4 @@ ZANTOR_API void pdfbuf_(char* cbuf, const int32_t* nmax, int32_t* n, size_t cbuf
   std::memcpy(cbuf, out.data(), size);
   *n = static_cast<int32_t>(size);
   pdf::releaseDocument();
-}
+} ZANTOR_CATCH
