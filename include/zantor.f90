@@ -1907,18 +1907,23 @@ contains
     call conmat(real(zmat), n, m, real(zlev))
   end subroutine conmat_r8
   subroutine conmat_m4(zmat, n, m, zlev)
-    real, intent(in) :: zmat(:,:)
+    real, intent(in), target, contiguous :: zmat(:,:)
     integer, intent(in) :: n
     integer, intent(in) :: m
     real, intent(in) :: zlev
-    call conmat(zmat, n, m, zlev)
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call conmat(v_zmat, n, m, zlev)
   end subroutine conmat_m4
   subroutine conmat_m8(zmat, n, m, zlev)
     real(8), intent(in) :: zmat(:,:)
     integer, intent(in) :: n
     integer, intent(in) :: m
     real(8), intent(in) :: zlev
-    call conmat(real(zmat), n, m, real(zlev))
+    real, allocatable :: t_zmat(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call conmat(t_zmat, n, m, real(zlev))
   end subroutine conmat_m8
   subroutine conmod_r8(xfac, xquot)
     real(8), intent(in) :: xfac
@@ -1943,9 +1948,11 @@ contains
     integer, intent(inout) :: nray(*)
     integer, intent(in) :: maxcrv
     integer, intent(inout) :: ncurvs
-    real :: t_xpts(size(xpts))
-    real :: t_ypts(size(ypts))
+    real, allocatable :: t_xpts(:)
+    real, allocatable :: t_ypts(:)
+    allocate(t_xpts(size(xpts)))
     t_xpts = real(xpts)
+    allocate(t_ypts(size(ypts)))
     t_ypts = real(ypts)
     call conpts(real(xray), n, real(yray), m, real(zmat), real(zlev), t_xpts, t_ypts, maxpts, &
         nray, maxcrv, ncurvs)
@@ -1957,7 +1964,7 @@ contains
     integer, intent(in) :: n
     real, intent(in) :: yray(:)
     integer, intent(in) :: m
-    real, intent(in) :: zmat(:,:)
+    real, intent(in), target, contiguous :: zmat(:,:)
     real, intent(in) :: zlev
     real, intent(inout) :: xpts(:)
     real, intent(inout) :: ypts(:)
@@ -1965,7 +1972,9 @@ contains
     integer, intent(inout) :: nray(*)
     integer, intent(in) :: maxcrv
     integer, intent(inout) :: ncurvs
-    call conpts(xray, n, yray, m, zmat, zlev, xpts, ypts, maxpts, nray, maxcrv, ncurvs)
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call conpts(xray, n, yray, m, v_zmat, zlev, xpts, ypts, maxpts, nray, maxcrv, ncurvs)
   end subroutine conpts_m4
   subroutine conpts_m8(xray, n, yray, m, zmat, zlev, xpts, ypts, maxpts, nray, maxcrv, ncurvs)
     real(8), intent(in) :: xray(:)
@@ -1980,12 +1989,17 @@ contains
     integer, intent(inout) :: nray(*)
     integer, intent(in) :: maxcrv
     integer, intent(inout) :: ncurvs
-    real :: t_xpts(size(xpts))
-    real :: t_ypts(size(ypts))
+    real, allocatable :: t_zmat(:)
+    real, allocatable :: t_xpts(:)
+    real, allocatable :: t_ypts(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    allocate(t_xpts(size(xpts)))
     t_xpts = real(xpts)
+    allocate(t_ypts(size(ypts)))
     t_ypts = real(ypts)
-    call conpts(real(xray), n, real(yray), m, real(zmat), real(zlev), t_xpts, t_ypts, maxpts, &
-        nray, maxcrv, ncurvs)
+    call conpts(real(xray), n, real(yray), m, t_zmat, real(zlev), t_xpts, t_ypts, maxpts, nray, &
+        maxcrv, ncurvs)
     xpts = t_xpts
     ypts = t_ypts
   end subroutine conpts_m8
@@ -2004,10 +2018,12 @@ contains
     integer, intent(in) :: n
     real, intent(in) :: yray(:)
     integer, intent(in) :: m
-    real, intent(in) :: zmat(:,:)
+    real, intent(in), target, contiguous :: zmat(:,:)
     real, intent(in) :: zlvray(:)
     integer, intent(in) :: nlev
-    call conshd(xray, n, yray, m, zmat, zlvray, nlev)
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call conshd(xray, n, yray, m, v_zmat, zlvray, nlev)
   end subroutine conshd_m4
   subroutine conshd_m8(xray, n, yray, m, zmat, zlvray, nlev)
     real(8), intent(in) :: xray(:)
@@ -2017,7 +2033,10 @@ contains
     real(8), intent(in) :: zmat(:,:)
     real(8), intent(in) :: zlvray(:)
     integer, intent(in) :: nlev
-    call conshd(real(xray), n, real(yray), m, real(zmat), real(zlvray), nlev)
+    real, allocatable :: t_zmat(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call conshd(real(xray), n, real(yray), m, t_zmat, real(zlvray), nlev)
   end subroutine conshd_m8
   subroutine contri_r8(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri, zlev)
     real(8), intent(in) :: xray(:)
@@ -2045,9 +2064,11 @@ contains
     integer, intent(in) :: n
     real, intent(in) :: yray(:)
     integer, intent(in) :: m
-    real, intent(in) :: zmat(:,:)
+    real, intent(in), target, contiguous :: zmat(:,:)
     real, intent(in) :: zlev
-    call contur(xray, n, yray, m, zmat, zlev)
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call contur(xray, n, yray, m, v_zmat, zlev)
   end subroutine contur_m4
   subroutine contur_m8(xray, n, yray, m, zmat, zlev)
     real(8), intent(in) :: xray(:)
@@ -2056,7 +2077,10 @@ contains
     integer, intent(in) :: m
     real(8), intent(in) :: zmat(:,:)
     real(8), intent(in) :: zlev
-    call contur(real(xray), n, real(yray), m, real(zmat), real(zlev))
+    real, allocatable :: t_zmat(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call contur(real(xray), n, real(yray), m, t_zmat, real(zlev))
   end subroutine contur_m8
   subroutine contur2_r8(xmat, ymat, zmat, n, m, zlev)
     real(8), intent(in) :: xmat(:)
@@ -2068,13 +2092,19 @@ contains
     call contur2(real(xmat), real(ymat), real(zmat), n, m, real(zlev))
   end subroutine contur2_r8
   subroutine contur2_m4(xmat, ymat, zmat, n, m, zlev)
-    real, intent(in) :: xmat(:,:)
-    real, intent(in) :: ymat(:,:)
-    real, intent(in) :: zmat(:,:)
+    real, intent(in), target, contiguous :: xmat(:,:)
+    real, intent(in), target, contiguous :: ymat(:,:)
+    real, intent(in), target, contiguous :: zmat(:,:)
     integer, intent(in) :: n
     integer, intent(in) :: m
     real, intent(in) :: zlev
-    call contur2(xmat, ymat, zmat, n, m, zlev)
+    real, pointer, contiguous :: v_xmat(:)
+    real, pointer, contiguous :: v_ymat(:)
+    real, pointer, contiguous :: v_zmat(:)
+    v_xmat(1:size(xmat)) => xmat
+    v_ymat(1:size(ymat)) => ymat
+    v_zmat(1:size(zmat)) => zmat
+    call contur2(v_xmat, v_ymat, v_zmat, n, m, zlev)
   end subroutine contur2_m4
   subroutine contur2_m8(xmat, ymat, zmat, n, m, zlev)
     real(8), intent(in) :: xmat(:,:)
@@ -2083,7 +2113,16 @@ contains
     integer, intent(in) :: n
     integer, intent(in) :: m
     real(8), intent(in) :: zlev
-    call contur2(real(xmat), real(ymat), real(zmat), n, m, real(zlev))
+    real, allocatable :: t_xmat(:)
+    real, allocatable :: t_ymat(:)
+    real, allocatable :: t_zmat(:)
+    allocate(t_xmat(size(xmat)))
+    t_xmat = reshape(real(xmat), [size(xmat)])
+    allocate(t_ymat(size(ymat)))
+    t_ymat = reshape(real(ymat), [size(ymat)])
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call contur2(t_xmat, t_ymat, t_zmat, n, m, real(zlev))
   end subroutine contur2_m8
   subroutine crvmat_r8(zmat, n, m, ixpts, iypts)
     real(8), intent(in) :: zmat(:)
@@ -2094,12 +2133,14 @@ contains
     call crvmat(real(zmat), n, m, ixpts, iypts)
   end subroutine crvmat_r8
   subroutine crvmat_m4(zmat, n, m, ixpts, iypts)
-    real, intent(in) :: zmat(:,:)
+    real, intent(in), target, contiguous :: zmat(:,:)
     integer, intent(in) :: n
     integer, intent(in) :: m
     integer, intent(in) :: ixpts
     integer, intent(in) :: iypts
-    call crvmat(zmat, n, m, ixpts, iypts)
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call crvmat(v_zmat, n, m, ixpts, iypts)
   end subroutine crvmat_m4
   subroutine crvmat_m8(zmat, n, m, ixpts, iypts)
     real(8), intent(in) :: zmat(:,:)
@@ -2107,7 +2148,10 @@ contains
     integer, intent(in) :: m
     integer, intent(in) :: ixpts
     integer, intent(in) :: iypts
-    call crvmat(real(zmat), n, m, ixpts, iypts)
+    real, allocatable :: t_zmat(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call crvmat(t_zmat, n, m, ixpts, iypts)
   end subroutine crvmat_m8
   subroutine curv3d_r8(xray, yray, zray, n)
     real(8), intent(in) :: xray(:)
@@ -2571,8 +2615,10 @@ contains
     integer, intent(in) :: n
     real, intent(in) :: yray(:)
     integer, intent(in) :: m
-    real, intent(in) :: zmat(:,:)
-    call surfce(xray, n, yray, m, zmat)
+    real, intent(in), target, contiguous :: zmat(:,:)
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call surfce(xray, n, yray, m, v_zmat)
   end subroutine surfce_m4
   subroutine surfce_m8(xray, n, yray, m, zmat)
     real(8), intent(in) :: xray(:)
@@ -2580,7 +2626,10 @@ contains
     real(8), intent(in) :: yray(:)
     integer, intent(in) :: m
     real(8), intent(in) :: zmat(:,:)
-    call surfce(real(xray), n, real(yray), m, real(zmat))
+    real, allocatable :: t_zmat(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call surfce(real(xray), n, real(yray), m, t_zmat)
   end subroutine surfce_m8
   subroutine surfun_r8(zfun, ixpts, xdel, iypts, ydel)
     real, external :: zfun
@@ -2599,12 +2648,14 @@ contains
     call surmat(real(zmat), ixdim, iydim, ixpts, iypts)
   end subroutine surmat_r8
   subroutine surmat_m4(zmat, ixdim, iydim, ixpts, iypts)
-    real, intent(in) :: zmat(:,:)
+    real, intent(in), target, contiguous :: zmat(:,:)
     integer, intent(in) :: ixdim
     integer, intent(in) :: iydim
     integer, intent(in) :: ixpts
     integer, intent(in) :: iypts
-    call surmat(zmat, ixdim, iydim, ixpts, iypts)
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call surmat(v_zmat, ixdim, iydim, ixpts, iypts)
   end subroutine surmat_m4
   subroutine surmat_m8(zmat, ixdim, iydim, ixpts, iypts)
     real(8), intent(in) :: zmat(:,:)
@@ -2612,7 +2663,10 @@ contains
     integer, intent(in) :: iydim
     integer, intent(in) :: ixpts
     integer, intent(in) :: iypts
-    call surmat(real(zmat), ixdim, iydim, ixpts, iypts)
+    real, allocatable :: t_zmat(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call surmat(t_zmat, ixdim, iydim, ixpts, iypts)
   end subroutine surmat_m8
   subroutine surshd_r8(xray, n, yray, m, zmat)
     real(8), intent(in) :: xray(:)
@@ -2627,8 +2681,10 @@ contains
     integer, intent(in) :: n
     real, intent(in) :: yray(:)
     integer, intent(in) :: m
-    real, intent(in) :: zmat(:,:)
-    call surshd(xray, n, yray, m, zmat)
+    real, intent(in), target, contiguous :: zmat(:,:)
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call surshd(xray, n, yray, m, v_zmat)
   end subroutine surshd_m4
   subroutine surshd_m8(xray, n, yray, m, zmat)
     real(8), intent(in) :: xray(:)
@@ -2636,7 +2692,10 @@ contains
     real(8), intent(in) :: yray(:)
     integer, intent(in) :: m
     real(8), intent(in) :: zmat(:,:)
-    call surshd(real(xray), n, real(yray), m, real(zmat))
+    real, allocatable :: t_zmat(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call surshd(real(xray), n, real(yray), m, t_zmat)
   end subroutine surshd_m8
   subroutine sursze_r8(xa, xe, ya, ye)
     real(8), intent(in) :: xa

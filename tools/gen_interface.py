@@ -139,8 +139,10 @@ MATRICES = ("zmat", "xmat", "ymat")
 def wrapper(name, result, args, suffix, double, matrix):
     """A module procedure with the real arguments in double precision
     (`double`) and/or the matrices as two-dimensional arrays (`matrix`):
-    the values are converted at the boundary and copied back for outputs;
-    a matrix is passed on as the sequence of its elements."""
+    the values are converted at the boundary and copied back for outputs.
+    A two-dimensional matrix is passed on as the sequence of its elements
+    (a rank-one view of it, or of its converted copy): passed as it is, it
+    would select this same procedure again."""
     w = f"{name}_{suffix}"
     names = ", ".join(a for _, a in args)
     real = "real(8)" if double else "real"
@@ -151,36 +153,54 @@ def wrapper(name, result, args, suffix, double, matrix):
     else:
         out = wrap(f"subroutine {w}({names})", "  ")
 
-    def dims(a):
-        return "(:,:)" if matrix and a in MATRICES else "(:)"
+    def rank2(k, a):
+        return matrix and k in ("ra", "rao") and a in MATRICES
 
+    views = [a for k, a in args if rank2(k, a) and not double]
     for k, a in args:
+        intent = "in" if k in ("r", "ra") else "inout"
         if k in ("r", "ro"):
-            out.append(f"    {real}, intent({'in' if k == 'r' else 'inout'}) :: {a}")
+            out.append(f"    {real}, intent({intent}) :: {a}")
+        elif rank2(k, a):
+            attrs = ", target, contiguous" if a in views else ""
+            out.append(f"    {real}, intent({intent}){attrs} :: {a}(:,:)")
         elif k in ("ra", "rao"):
-            out.append(f"    {real}, intent({'in' if k == 'ra' else 'inout'}) :: {a}{dims(a)}")
+            out.append(f"    {real}, intent({intent}) :: {a}(:)")
         else:
             out.append("    " + F_DECL[k].format(a))
-    converted = [(k, a) for k, a in args if double and k in ("ro", "rao")]
-    for k, a in converted:
-        shape = ""
-        if k == "rao":
-            shape = f"(size({a}, 1), size({a}, 2))" if dims(a) == "(:,:)" else f"(size({a}))"
-        out.append(f"    real :: t_{a}{shape}")
-    for k, a in converted:
-        out.append(f"    t_{a} = real({a})")
+    # Copies in single precision: double values, and double matrices (flat).
+    copies = [(k, a) for k, a in args
+              if double and (k in ("ro", "rao") or rank2(k, a))]
+    for k, a in copies:  # on the heap: matrices may be large
+        out.append(f"    real :: t_{a}" if k == "ro" else f"    real, allocatable :: t_{a}(:)")
+    for a in views:
+        out.append(f"    real, pointer, contiguous :: v_{a}(:)")
+    for k, a in copies:
+        if k != "ro":
+            out.append(f"    allocate(t_{a}(size({a})))")
+        if rank2(k, a):
+            out.append(f"    t_{a} = reshape(real({a}), [size({a})])")
+        else:
+            out.append(f"    t_{a} = real({a})")
+    for a in views:
+        out.append(f"    v_{a}(1:size({a})) => {a}")
     actual = []
     for k, a in args:
-        if double and k in ("r", "ra"):
-            actual.append(f"real({a})")
-        elif double and k in ("ro", "rao"):
+        if (k, a) in copies:
             actual.append(f"t_{a}")
+        elif a in views:
+            actual.append(f"v_{a}")
+        elif double and k in ("r", "ra"):
+            actual.append(f"real({a})")
         else:
             actual.append(a)
     call = f"{name}({', '.join(actual)})"
     out += wrap(f"res = {call}" if result else f"call {call}", "    ")
-    for k, a in converted:
-        out.append(f"    {a} = t_{a}")
+    for k, a in copies:
+        if k == "ro" or k == "rao" and not rank2(k, a):
+            out.append(f"    {a} = t_{a}")
+        elif k == "rao":
+            out.append(f"    {a} = reshape(real(t_{a}, 8), shape({a}))")
     out.append(f"  end {'function' if result else 'subroutine'} {w}")
     return out
 
