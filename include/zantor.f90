@@ -142,6 +142,9 @@ module zantor
     subroutine clrmod(cmode)
       character(len=*), intent(in) :: cmode
     end subroutine clrmod
+    subroutine clswin(n)
+      integer, intent(in) :: n
+    end subroutine clswin
     subroutine color(cname)
       character(len=*), intent(in) :: cname
     end subroutine color
@@ -264,6 +267,10 @@ module zantor
     subroutine hidlin(copt)
       character(len=*), intent(in) :: copt
     end subroutine hidlin
+    subroutine hidwin(n, copt)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: copt
+    end subroutine hidwin
     subroutine hname(n)
       integer, intent(in) :: n
     end subroutine hname
@@ -524,6 +531,9 @@ module zantor
       integer, intent(in) :: imode
       integer, intent(inout) :: istat
     end subroutine openfl
+    subroutine opnwin(n)
+      integer, intent(in) :: n
+    end subroutine opnwin
     subroutine origin(nx, ny)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -656,6 +666,9 @@ module zantor
     subroutine scrmod(cmode)
       character(len=*), intent(in) :: cmode
     end subroutine scrmod
+    subroutine selwin(n)
+      integer, intent(in) :: n
+    end subroutine selwin
     subroutine sendbf()
     end subroutine sendbf
     subroutine serif()
@@ -821,6 +834,9 @@ module zantor
       integer, intent(in) :: nw
       integer, intent(in) :: nh
     end subroutine window
+    subroutine winid(id)
+      integer, intent(inout) :: id
+    end subroutine winid
     subroutine winkey(copt)
       character(len=*), intent(in) :: copt
     end subroutine winkey

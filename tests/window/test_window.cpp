@@ -269,6 +269,100 @@ TEST_F(WindowTest, NoWaitModesReturnAtOnce) {
   EXPECT_NE(close.output().find("closed 0\n"), std::string::npos);
 }
 
+// Counts pixels of one colour in a grabbed picture.
+int pixelsOf(const std::vector<uint8_t>& rgb, uint8_t r, uint8_t g, uint8_t b) {
+  int n = 0;
+  for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
+    n += rgb[i] == r && rgb[i + 1] == g && rgb[i + 2] == b;
+  return n;
+}
+
+// A second window: opnwin opens it with the plot's size and makes it
+// current, selwin switches back and forth with the colour kept, hidwin
+// unmaps it, clswin refuses the first window; the errors name the window.
+// The windows keep their own pictures, at the positions window() gave.
+TEST_F(WindowTest, SeveralWindowsKeepTheirOwnPictures) {
+  Child child([] {
+    call(metafl_, "XWIN");
+    int32_t x0 = 0, x1 = 350, x2 = 700, y0 = 0, w = 300, h = 200;
+    window_(&x0, &y0, &w, &h);
+    call(winmod_, "NONE");
+    zanini_();
+    call(wintit_, "first");
+    window_(&x1, &y0, &w, &h);  // where the next window opens
+    int32_t two = 2, one = 1, five = 5, id1 = 0, id2 = 0;
+    winid_(&id1);
+    opnwin_(&two);
+    call(wintit_, "second");
+    winid_(&id2);
+    call(color_, "BLUE");
+    int32_t pat = 16;
+    shdpat_(&pat);
+    int32_t x = 0, y = 0, rw = 3000, rh = 3000;
+    rectan_(&x, &y, &rw, &rh);     // window 2 all blue
+    selwin_(&one);
+    int32_t a = 0, b = 1000, c = 3000, d = 1000, lw = 9;
+    linwid_(&lw);
+    line_(&a, &b, &c, &d);         // window 1: a blue line on black
+    opnwin_(&two);                 // already open
+    selwin_(&five);                // not open
+    clswin_(&one);                 // the first window
+    int32_t three = 3;
+    window_(&x2, &y0, &w, &h);
+    opnwin_(&three);
+    call(wintit_, "third");
+    hidwin_(&three, "YES", 3);
+    zanfin_();
+    std::printf("ids %d %d\n", id1 != 0 && id2 != 0 && id1 != id2, zanglb.iwinid);
+    std::fflush(stdout);
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+  });
+  Window first = findWindow(dpy(), "first", 30), second = findWindow(dpy(), "second", 30);
+  Window third = findWindow(dpy(), "third", 30);
+  ASSERT_NE(first, 0u);
+  ASSERT_NE(second, 0u);
+  ASSERT_NE(third, 0u);
+  pause(500);
+  int gw = 0, gh = 0;
+  const std::vector<uint8_t> one = grabWindow(dpy(), first, gw, gh);
+  EXPECT_EQ(gw, 300);
+  const int blueInFirst = pixelsOf(one, 0, 0, 255);
+  EXPECT_GT(blueInFirst, 250);  // the line across the window, a pixel thick
+  EXPECT_LT(blueInFirst, 300 * 5);
+  const std::vector<uint8_t> two = grabWindow(dpy(), second, gw, gh);
+  EXPECT_EQ(gw, 300);
+  EXPECT_EQ(gh, 200);
+  EXPECT_GT(pixelsOf(two, 0, 0, 255), 300 * 200 * 9 / 10);
+  XWindowAttributes attr;
+  XGetWindowAttributes(dpy(), second, &attr);
+  EXPECT_EQ(attr.x, 350);
+  XGetWindowAttributes(dpy(), third, &attr);
+  EXPECT_EQ(attr.map_state, IsUnmapped);
+  EXPECT_EQ(child.wait(20), 0);
+  const std::string& out = child.output();
+  EXPECT_NE(out.find("Window 2 is already open"), std::string::npos) << out;
+  EXPECT_NE(out.find("Window 5 is not open"), std::string::npos) << out;
+  EXPECT_NE(out.find("Window 1 cannot be closed"), std::string::npos) << out;
+  EXPECT_NE(out.find("ids 1 3\n"), std::string::npos) << out;
+}
+
+// The window routines need a plot on a screen device.
+TEST_F(WindowTest, WindowRoutinesWithoutAWindow) {
+  int32_t two = 2, id = 7;
+  ::testing::internal::CaptureStdout();
+  opnwin_(&two);  // level 0
+  call(metafl_, "PNG");
+  call(filmod_, "DELE");
+  zanini_();
+  opnwin_(&two);
+  winid_(&id);
+  zanfin_();
+  const std::string out = ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(id, 0);
+  EXPECT_NE(out.find("OPNWIN needs a window device"), std::string::npos) << out;
+  EXPECT_NE(out.find("WINID needs a window device"), std::string::npos) << out;
+}
+
 // DELA shows the delay in the title and ends by itself.
 TEST_F(WindowTest, DelayModeEndsByItself) {
   Child child([] {

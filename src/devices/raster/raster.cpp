@@ -224,6 +224,27 @@ void RasterContext::resetClip() {
   clipSet_ = false;
 }
 
+void RasterContext::copyPenFrom(const RasterContext& o) {
+  flush();
+  red_ = o.red_;
+  green_ = o.green_;
+  blue_ = o.blue_;
+  tableSize_ = o.tableSize_;
+  index_ = o.index_;
+  r_ = o.r_;
+  g_ = o.g_;
+  b_ = o.b_;
+  alpha_ = o.alpha_;
+  lineWidth_ = o.lineWidth_;
+  pointShape_ = o.pointShape_;
+  lineCap_ = o.lineCap_;
+  lineJoin_ = o.lineJoin_;
+  miterLimit_ = o.miterLimit_;
+  antialias_ = o.antialias_;
+  if (o.clipSet_) setClip(o.cxmin_, o.cymin_, o.cxmax_, o.cymax_);
+  else resetClip();
+}
+
 void RasterContext::setPixel(int x, int y) {
   uint8_t* p = pixels_.get() + std::size_t(y) * rowBytes_;
   if (trueColour_) {

@@ -74,6 +74,9 @@ class RasterContext {
   // Clip rectangle (inclusive), cut to the picture; reset = whole picture.
   void setClip(int xmin, int ymin, int xmax, int ymax);
   void resetClip();
+  // Takes the colour table, colour, line settings and clipping of another
+  // picture of the same size (a further window of the same plot).
+  void copyPenFrom(const RasterContext& o);
 
   // qqvdrw: polyline primitive, code 2 draw to, otherwise move to.
   void qqvdrw(int x, int y, int code);

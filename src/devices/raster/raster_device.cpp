@@ -41,12 +41,12 @@ RasterContext* activeRaster() {
   return &virtualRaster();
 }
 
-RasterDevice::RasterDevice(int code) : raster_(virtualRaster()), code_(code) {}
-RasterDevice::RasterDevice(int code, RasterContext& raster) : raster_(raster), code_(code) {}
+RasterDevice::RasterDevice(int code) : raster_(&virtualRaster()), code_(code) {}
+RasterDevice::RasterDevice(int code, RasterContext& raster) : raster_(&raster), code_(code) {}
 
 RasterDevice::~RasterDevice() {
   // A plot that never reached finish (zanini failed later on) keeps nothing.
-  if (!finished_ && code_ != 603) raster_.qqvfin();
+  if (!finished_ && code_ != 603) raster_->qqvfin();
 }
 
 DeviceCaps RasterDevice::caps() const {
@@ -58,10 +58,11 @@ DeviceCaps RasterDevice::caps() const {
   return c;
 }
 
-int RasterDevice::start() {
+int RasterDevice::start() { return startRaster(*raster_); }
+
+int RasterDevice::startRaster(RasterContext& r) {
   const Zanglb& g = zanglb;
   const bool trueColour = g.imagfm == 1 || code_ == 605;
-  RasterContext& r = raster_;
   if (r.qqvini(g.nwwind, g.nhwind, trueColour, g.inoers == 2) != 0) return -2;
   // Thin lines of true-colour pictures are antialiased; indexed pictures
   // cannot blend, so they keep the plain lines.
@@ -73,12 +74,12 @@ int RasterDevice::start() {
   return 0;
 }
 
-void RasterDevice::move(double x, double y) { raster_.qqvdrw(pixel(x), pixel(y), 3); }
-void RasterDevice::draw(double x, double y) { raster_.qqvdrw(pixel(x), pixel(y), 2); }
-void RasterDevice::flush() { raster_.flush(); }
+void RasterDevice::move(double x, double y) { raster_->qqvdrw(pixel(x), pixel(y), 3); }
+void RasterDevice::draw(double x, double y) { raster_->qqvdrw(pixel(x), pixel(y), 2); }
+void RasterDevice::flush() { raster_->flush(); }
 
 void RasterDevice::colour(Rgb rgb, int32_t value) {
-  RasterContext& r = raster_;
+  RasterContext& r = *raster_;
   // An index arrives with the RGB the colour model resolved for it: keep
   // the raster's table in step, so files get the palette actually used.
   if ((static_cast<uint32_t>(value) >> 24) != 1) r.setTableEntry(value & 255, rgb.r, rgb.g, rgb.b);
@@ -86,65 +87,65 @@ void RasterDevice::colour(Rgb rgb, int32_t value) {
 }
 
 void RasterDevice::colourTable(const int32_t* table, int sizeMode) {
-  raster_.qqvvlt(sizeMode, table);
+  raster_->qqvvlt(sizeMode, table);
 }
 
 // Widths arrive in plot units; the raster draws them in pixels.
 void RasterDevice::lineWidth(double w) {
   const double px = w * zanglb.xscf;
-  raster_.setLineWidth(px < 1.5 ? 1 : pixel(px));
+  raster_->setLineWidth(px < 1.5 ? 1 : pixel(px));
 }
 
 // Cap "ROUN" gives round points and caps; "CUT" and "LONG" square points.
-void RasterDevice::lineCap(int c) { raster_.setLineCap(c); }
-void RasterDevice::lineJoin(int j) { raster_.setLineJoin(j); }
-void RasterDevice::miterLimit(double m) { raster_.setMiterLimit(m); }
+void RasterDevice::lineCap(int c) { raster_->setLineCap(c); }
+void RasterDevice::lineJoin(int j) { raster_->setLineJoin(j); }
+void RasterDevice::miterLimit(double m) { raster_->setMiterLimit(m); }
 
 void RasterDevice::clipRect(double x1, double y1, double x2, double y2) {
-  raster_.setClip(pixel(x1), pixel(y1), pixel(x2), pixel(y2));
+  raster_->setClip(pixel(x1), pixel(y1), pixel(x2), pixel(y2));
 }
 
 void RasterDevice::clipReset() {
-  RasterContext& r = raster_;
+  RasterContext& r = *raster_;
   r.flush();
   r.resetClip();
 }
 
 void RasterDevice::fillPolygon(const double* x, const double* y, int n) {
   int status = 0;
-  raster_.qqvpol(x, y, n, status);
+  raster_->qqvpol(x, y, n, status);
 }
 
 void RasterDevice::fillRings(const double* x, const double* y, const int* counts, int nrings) {
-  raster_.fillRings(x, y, counts, nrings);
+  raster_->fillRings(x, y, counts, nrings);
 }
 
 void RasterDevice::fillRect(double x1, double y1, double x2, double y2, Rgb rgb) {
   const int32_t value = int32_t(0x01000000u | uint32_t(rgb.b) << 16 | uint32_t(rgb.g) << 8 | rgb.r);
-  raster_.qqvfll(pixel(x1), pixel(y1), pixel(x2), pixel(y2), value);
+  raster_->qqvfll(pixel(x1), pixel(y1), pixel(x2), pixel(y2), value);
 }
 
 bool RasterDevice::cellImage(const ImagePlacement& at, const int32_t* cells, int w, int h) {
-  raster_.qqvimg(at, cells, w, h);
+  raster_->qqvimg(at, cells, w, h);
   return true;
 }
 
-int RasterDevice::depthBuffer(int mode) { return raster_.qqvzbf(mode); }
+int RasterDevice::depthBuffer(int mode) { return raster_->qqvzbf(mode); }
 
 void RasterDevice::depthTriangle(const double* x, const double* y, const double* z,
                                  const int32_t* colour) {
-  raster_.qqvztr(x, y, z, colour);
+  raster_->qqvztr(x, y, z, colour);
 }
 
 void RasterDevice::depthLine(double x0, double y0, double z0, double x1, double y1, double z1) {
-  raster_.qqvzln(x0, y0, z0, x1, y1, z1);
+  raster_->qqvzln(x0, y0, z0, x1, y1, z1);
 }
 
-void RasterDevice::erase() { raster_.qqvers(); }
+void RasterDevice::erase() { raster_->qqvers(); }
 
 int RasterDevice::finish() {
   finished_ = true;
-  RasterContext& r = raster_;
+  RasterContext& r = *raster_;
   r.flush();
   if (code_ == 603) return 0;  // VIRT keeps its raster until the next zanini
   Zanglb& g = zanglb;

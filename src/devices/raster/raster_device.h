@@ -49,10 +49,14 @@ class RasterDevice : public Device {
   bool wroteFile() const override { return wrote_; }
 
  protected:
-  RasterContext& raster() { return raster_; }
+  RasterContext& raster() { return *raster_; }
+  // Creates the framebuffer of `r` for this plot: 0, or -2.
+  int startRaster(RasterContext& r);
+  // Draws from now on into `r` (a window of several keeps one each).
+  void useRaster(RasterContext& r) { raster_ = &r; }
 
  private:
-  RasterContext& raster_;
+  RasterContext* raster_;
   int code_;
   bool wrote_ = false;
   bool finished_ = false;

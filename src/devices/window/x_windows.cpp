@@ -58,6 +58,20 @@ XWindowSlot* slot(int n) {
   return &conn().slots[n - 1];
 }
 
+Bool eventOfWindow(Display*, XEvent* e, XPointer w) {
+  return e->xany.window == *reinterpret_cast<Window*>(w);
+}
+
+// Events are read only while a window waits: those of a window that no
+// longer takes any (closed, or kept without a wait) are dropped, or the
+// queue would grow with every plot.
+void dropEvents(Display* d, Window w) {
+  XSync(d, False);
+  XEvent e;
+  while (XCheckIfEvent(d, &e, eventOfWindow, reinterpret_cast<XPointer>(&w))) {
+  }
+}
+
 void closeSlot(XConnection& c, XWindowSlot& s) {
   Display* d = c.display;
   if (s.image != nullptr) {
@@ -71,7 +85,7 @@ void closeSlot(XConnection& c, XWindowSlot& s) {
   if (d != nullptr && s.win != 0) {
     XUnmapWindow(d, s.win);
     XDestroyWindow(d, s.win);
-    XFlush(d);
+    dropEvents(d, s.win);
   }
   s.win = 0;
   s.title.clear();
@@ -147,7 +161,8 @@ void keepPicture(XWindowSlot& s) {
             unsigned(s.image->height));
   XSetWindowBackgroundPixmap(d, s.win, s.keptPicture);
   XClearWindow(d, s.win);
-  XFlush(d);
+  XSelectInput(d, s.win, NoEventMask);  // the server repaints it alone
+  dropEvents(d, s.win);
 }
 
 bool endsWait(const XEvent& e, int key) {
@@ -161,9 +176,17 @@ bool endsWait(const XEvent& e, int key) {
   return false;
 }
 
+// The open window with the X id w, or null.
+XWindowSlot* slotOf(Window w) {
+  for (XWindowSlot& s : conn().slots)
+    if (s.win != 0 && s.win == w) return &s;
+  return nullptr;
+}
+
 // Answers the events of window s until the user ends the wait (or, with a
 // limit, until the time is up).  Returns when the window was closed by the
-// window manager as well.
+// window manager as well.  The other windows of the plot are redrawn on
+// expose meanwhile, and a button or key in them ends the wait too.
 void eventLoop(XWindowSlot& s, int key, double limitSeconds) {
   Display* d = conn().display;
   using Clock = std::chrono::steady_clock;
@@ -173,12 +196,13 @@ void eventLoop(XWindowSlot& s, int key, double limitSeconds) {
     while (XPending(d) > 0) {
       XEvent e;
       XNextEvent(d, &e);
-      if (e.xany.window != s.win) continue;
+      XWindowSlot* w = slotOf(e.xany.window);
+      if (w == nullptr) continue;
       if (e.type == Expose) {
-        putImage(s, e.xexpose.x, e.xexpose.y, e.xexpose.width, e.xexpose.height);
+        putImage(*w, e.xexpose.x, e.xexpose.y, e.xexpose.width, e.xexpose.height);
       } else if (e.type == ClientMessage && e.xclient.message_type == conn().protocolsAtom &&
                  Atom(e.xclient.data.l[0]) == conn().deleteAtom) {
-        return;
+        if (w == &s) return;
       } else if (limitSeconds < 0 && endsWait(e, key)) {
         return;
       }
@@ -306,6 +330,22 @@ void finishXWindow(int n, int mode, int key, int delaySeconds) {
 
 void closeXWindow(int n) {
   if (XWindowSlot* s = slot(n)) closeSlot(conn(), *s);
+}
+
+void hideXWindow(int n, bool hide) {
+  XWindowSlot* s = slot(n);
+  if (s == nullptr || s->win == 0) return;
+  Display* d = conn().display;
+  if (hide) {
+    XUnmapWindow(d, s->win);
+  } else {
+    // Mapped at once without a window manager; with one, the expose of
+    // the next wait repaints it.
+    XMapRaised(d, s->win);
+    XSync(d, False);
+    if (s->image != nullptr) putImage(*s, 0, 0, s->image->width, s->image->height);
+  }
+  XFlush(d);
 }
 
 }  // namespace zantor

@@ -30,5 +30,7 @@ unsigned long xWindowId(int n);
 // screen with its picture.
 void finishXWindow(int n, int mode, int key, int delaySeconds);
 void closeXWindow(int n);
+// Unmaps (hide) or maps window n again; its picture is kept.
+void hideXWindow(int n, bool hide);
 
 }  // namespace zantor
