@@ -54,6 +54,12 @@ void placeOnDevice(double px, double py, DeviceChar& c) {
   // Devices with y downwards turn the other way round.
   const double turn = ux * vy - uy * vx >= 0 ? 1.0 : -1.0;
   c.x = x0, c.y = y0;
+  if (rasterDevice(g.ndev)) {
+    // The transformation rounds to whole pixels; glyphs are placed finer.
+    const double sc = g.xscf;
+    if (g.ipgmod == 1) c.x = sc * py, c.y = sc * (g.nxres - px);
+    else c.x = sc * px, c.y = sc * py;
+  }
   c.angle = std::atan2(turn * uy, ux) * 180.0 / kPi;
   if (std::fabs(c.angle - std::lround(c.angle)) < 1e-6) c.angle = static_cast<double>(std::lround(c.angle));
   if (c.angle == -180.0) c.angle = 180.0;

@@ -84,7 +84,7 @@ ZANTOR_API void ttfont_(const char* cfile, size_t cfile_len) try {
     return;
   }
   Zanglb& g = zanglb;
-  if (openOutlineFont(file, false) == nullptr) {
+  if (openOutlineFont(file, false, true) == nullptr) {
     struct stat st {};
     warnc1(::stat(file.c_str(), &st) == 0 ? 56 : 36, file);
     g.ipsfnt = 0;

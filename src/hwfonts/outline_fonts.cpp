@@ -44,7 +44,11 @@ using LibraryHandle = std::unique_ptr<std::remove_pointer_t<FT_Library>, Library
 // Everything loaded during one plot.
 struct OutlineStore {
   LibraryHandle library;
-  std::map<std::string, std::unique_ptr<OutlineFont>> faces;  // null: unreadable
+  struct Face {
+    std::unique_ptr<OutlineFont> font;  // null: unreadable
+    struct stat file {};                // the file as it was read
+  };
+  std::map<std::string, Face> faces;
   std::unordered_map<uint64_t, GlyphBitmap> glyphs;
   std::unordered_map<uint64_t, bool> missing;
   // The outlines of the standard fonts, found without a file search after
@@ -68,7 +72,7 @@ bool fileExists(const std::string& path) {
 }
 
 uint64_t glyphKey(const OutlineFont* font, int code, double pixels, double angle, double scale,
-                  bool antialias) {
+                  bool antialias, int phase) {
   uint64_t h = reinterpret_cast<uintptr_t>(font);
   auto mix = [&h](uint64_t v) { h = (h ^ v) * 0x100000001b3ull + (h >> 29); };
   mix(static_cast<uint64_t>(code));
@@ -76,6 +80,7 @@ uint64_t glyphKey(const OutlineFont* font, int code, double pixels, double angle
   mix(static_cast<uint64_t>(std::llround(angle * 100)));
   mix(static_cast<uint64_t>(std::llround(scale * 1000)));
   mix(antialias ? 1 : 0);
+  mix(static_cast<uint64_t>(phase));
   return h;
 }
 
@@ -105,12 +110,29 @@ std::string standardFontFile(int font) {
   return {};
 }
 
-OutlineFont* openOutlineFont(const std::string& path, bool symbolic) {
+// The same file, unchanged since it was read.
+bool sameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+         a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+OutlineFont* openOutlineFont(const std::string& path, bool symbolic, bool recheck) {
   OutlineStore& s = store();
   const std::string key = (symbolic ? "S" : "U") + path;
-  if (auto it = s.faces.find(key); it != s.faces.end()) return it->second.get();
-  std::unique_ptr<OutlineFont>& slot = s.faces[key];
-  if (!fileExists(path)) return nullptr;
+  struct stat now {};
+  const bool exists = ::stat(path.c_str(), &now) == 0 && S_ISREG(now.st_mode);
+  if (auto it = s.faces.find(key); it != s.faces.end()) {
+    if (!recheck || (exists && sameFile(it->second.file, now))) return it->second.font.get();
+    // The file was replaced: its glyphs go with the old face.
+    s.glyphs.clear();
+    s.missing.clear();
+    s.standard.fill(nullptr);
+    s.searched.fill(false);
+    s.faces.erase(it);
+  }
+  OutlineStore::Face& slot = s.faces[key];
+  slot.file = now;
+  if (!exists) return nullptr;
   if (!s.library) {
     FT_Library lib = nullptr;
     if (FT_Init_FreeType(&lib) != 0) return nullptr;
@@ -132,8 +154,8 @@ OutlineFont* openOutlineFont(const std::string& path, bool symbolic) {
   } else if (FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0) {
     FT_Select_Charmap(face, FT_ENCODING_MS_SYMBOL);
   }
-  slot = std::make_unique<OutlineFont>(face);
-  return slot.get();
+  slot.font = std::make_unique<OutlineFont>(face);
+  return slot.font.get();
 }
 
 OutlineFont* standardOutlineFont(int font) {
@@ -186,12 +208,14 @@ int outlineCapHeight(OutlineFont& font) {
 }
 
 const GlyphBitmap* renderGlyph(OutlineFont& font, int code, double pixels, double angle,
-                               double widthScale, bool antialias) {
+                               double widthScale, bool antialias, int phaseX, int phaseY) {
+  phaseX &= 3, phaseY &= 3;
   if (!(pixels >= 1.0 && pixels <= 4000.0) || !std::isfinite(angle) ||
       !(widthScale > 0.01 && widthScale < 100))
     return nullptr;
   OutlineStore& s = store();
-  const uint64_t key = glyphKey(&font, code, pixels, angle, widthScale, antialias);
+  const uint64_t key =
+      glyphKey(&font, code, pixels, angle, widthScale, antialias, phaseX * 4 + phaseY);
   if (auto it = s.glyphs.find(key); it != s.glyphs.end()) return &it->second;
   if (s.missing.count(key) != 0) return nullptr;
   if (s.glyphs.size() >= kCacheLimit) s.glyphs.clear();
@@ -208,7 +232,9 @@ const GlyphBitmap* renderGlyph(OutlineFont& font, int code, double pixels, doubl
     m.xy = static_cast<FT_Fixed>(std::lround(-sn * 65536));
     m.yx = static_cast<FT_Fixed>(std::lround(sn * widthScale * 65536));
     m.yy = static_cast<FT_Fixed>(std::lround(c * 65536));
-    FT_Set_Transform(face, &m, nullptr);
+    // FreeType counts 64ths of a pixel, y upwards.
+    FT_Vector delta{phaseX * 16, -phaseY * 16};
+    FT_Set_Transform(face, &m, &delta);
     const FT_Int32 flags =
         FT_LOAD_RENDER | (antialias ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO);
     ok = FT_Load_Glyph(face, index, flags) == 0;

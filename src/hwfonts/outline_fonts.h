@@ -26,8 +26,9 @@ std::string standardFontFile(int font);
 
 // The face of a font file, opened once per plot; null when the file is
 // missing or FreeType cannot read it.  `symbolic` selects the font's own
-// encoding instead of Unicode.
-OutlineFont* openOutlineFont(const std::string& path, bool symbolic);
+// encoding instead of Unicode.  With `recheck` a file that changed since
+// it was read is read again.
+OutlineFont* openOutlineFont(const std::string& path, bool symbolic, bool recheck = false);
 
 // The outline of standard font k, looked up once per plot; null when it
 // is not installed or unreadable.
@@ -44,9 +45,12 @@ int outlineCapHeight(OutlineFont& font);
 // The glyph of character `code` (a Latin-1 code, or the font's own code
 // for symbolic fonts) at `pixels` per size unit, turned by `angle` degrees
 // counter-clockwise and stretched by `widthScale`; antialiased or hinted
-// black and white.  Rendered once and cached; null for a missing glyph.
+// black and white.  `phaseX`, `phaseY` (quarters of a pixel, 0..3) move
+// the pen right and down inside its pixel.  Rendered once and cached;
+// null for a missing glyph.
 const GlyphBitmap* renderGlyph(OutlineFont& font, int code, double pixels, double angle,
-                               double widthScale, bool antialias);
+                               double widthScale, bool antialias, int phaseX = 0,
+                               int phaseY = 0);
 
 // zanfin: closes every face and empties the glyph cache.
 void releaseOutlineFonts();
