@@ -29,9 +29,9 @@ struct FontSizes {
 FontSizes fontSizes(HardwareRoute route, int font, int code) {
   FontSizes f;
   if (route == HardwareRoute::Outline && font < 0) {
-    if (OutlineFont* font = currentOutlineFont()) {
-      f.advance = outlineAdvance(*font, fontCode(kTimesRoman, code));
-      f.capHeight = outlineCapHeight(*font);
+    if (OutlineFont* file = currentOutlineFont()) {
+      f.advance = outlineAdvance(*file, fontCode(kTimesRoman, code));
+      f.capHeight = outlineCapHeight(*file);
       return f;
     }
   }
@@ -41,8 +41,8 @@ FontSizes fontSizes(HardwareRoute route, int font, int code) {
   return f;
 }
 
-// Device position, angle (counter-clockwise as seen on the page) and the
-// device length of one plot unit along the baseline.
+// Device position of the baseline start and the angle of the baseline,
+// counter-clockwise as seen on the page (rotated pages included).
 void placeOnDevice(double px, double py, DeviceChar& c) {
   const Zanglb& g = zanglb;
   double x0, y0, xu, yu, xv, yv;
@@ -61,7 +61,8 @@ void placeOnDevice(double px, double py, DeviceChar& c) {
     else c.x = sc * px, c.y = sc * py;
   }
   c.angle = std::atan2(turn * uy, ux) * 180.0 / kPi;
-  if (std::fabs(c.angle - std::lround(c.angle)) < 1e-6) c.angle = static_cast<double>(std::lround(c.angle));
+  const double whole = static_cast<double>(std::lround(c.angle));
+  if (std::fabs(c.angle - whole) < 1e-6) c.angle = whole;
   if (c.angle == -180.0) c.angle = 180.0;
 }
 
