@@ -284,6 +284,8 @@ module zantor
     subroutine htitle(n)
       integer, intent(in) :: n
     end subroutine htitle
+    subroutine hwfont()
+    end subroutine hwfont
     subroutine hworig(nx, ny)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -800,6 +802,9 @@ module zantor
     end subroutine titpos
     subroutine triplx()
     end subroutine triplx
+    subroutine ttfont(cfile)
+      character(len=*), intent(in) :: cfile
+    end subroutine ttfont
     subroutine txtbgd(n)
       integer, intent(in) :: n
     end subroutine txtbgd

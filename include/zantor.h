@@ -141,6 +141,7 @@ void hpgmod_(const char* copt, const char* ckey, size_t copt_len, size_t ckey_le
 void hsvrgb_(const float* xh, const float* xs, const float* xv, float* xr, float* xg, float* xb);
 void hsymbl_(const int32_t* n);
 void htitle_(const int32_t* n);
+void hwfont_(void);
 void hworig_(const int32_t* nx, const int32_t* ny);
 void hwpage_(const int32_t* nwidth, const int32_t* nheight);
 void hwscal_(const float* xfac);
@@ -334,6 +335,7 @@ void title_(void);
 void titlin_(const char* cstr, const int32_t* n, size_t cstr_len);
 void titpos_(const char* copt, size_t copt_len);
 void triplx_(void);
+void ttfont_(const char* cfile, size_t cfile_len);
 void txtbgd_(const int32_t* n);
 void txtjus_(const char* copt, size_t copt_len);
 void unit_(const int32_t* nu);

@@ -14,6 +14,7 @@
 #include "draw/colour.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
+#include "hwfonts/outline_fonts.h"
 
 namespace zantor {
 
@@ -109,6 +110,7 @@ ZANTOR_API void zanfin_() try {
   int code = finishDevice();
   g.nlev = 0;
   g.isymfl = 1;
+  releaseOutlineFonts();  // the faces and glyphs of the hardware fonts
   zanlog();
   if (g.ierrop == 1) code += 10;
   finishMessages(code);

@@ -10,6 +10,7 @@
 #include "core/warnings.h"
 #include "draw/fill.h"
 #include "draw/pipeline.h"
+#include "hwfonts/hardware_text.h"
 #include "text/font_store.h"
 #include "text/text_engine.h"
 
@@ -119,6 +120,15 @@ void alfcha(int code) {
   const int started = g.nalf;
   int alphabet = g.nalf, c = code;
   qqgcod(code, alphabet, c);
+  if (g.ipsfnt != 0) {
+    // A hardware font draws the character unless the device has none.
+    if (const float a = hardwareCharacter(alphabet, c); a >= 0.0f) {
+      g.xalf += a * g.cosa;
+      g.yalf -= a * g.sina;
+      g.nalf = started;
+      return;
+    }
+  }
   int drawn = 1, glyph = c;
   bool borrowed = false;
   if (alphabet >= 2 && alphabet <= 6) {

@@ -7,6 +7,7 @@
 
 #include "core/clock.h"
 #include "core/format.h"
+#include "hwfonts/font_metrics.h"
 
 namespace zantor::pdf {
 namespace {
@@ -174,22 +175,74 @@ void Document::useFont(int k) {
 }
 
 // Pending fonts, written when a page ends.  Symbol and ZapfDingbats keep
-// their own encoding.
+// their own encoding.  Readers know the widths of the fourteen base fonts;
+// the other standard fonts carry their widths and a descriptor, so that a
+// reader placing them with a substitute keeps the text where it was set.
 void Document::writeFonts() {
   for (int k = 0; k < kFontCount; ++k) {
     const auto i = static_cast<std::size_t>(k);
     if (fontState_[i] != 1) continue;
     fontObj_[i] = allocObject();
+    const int descriptor = isBaseFourteen(k) ? 0 : allocObject();
     startObject(fontObj_[i]);
     std::string s = "<< /Type /Font\n/Subtype /Type1\n/BaseFont /";
     s += kFontNames[i];
     s += '\n';
     if (kFontNames[i] != "Symbol" && kFontNames[i] != "ZapfDingbats")
       s += "/Encoding /WinAnsiEncoding\n";
+    if (descriptor != 0) appendWidths(s, k, descriptor);
     s += ">>\nendobj\n";
     put(s);
+    if (descriptor != 0) writeFontDescriptor(k, descriptor);
     fontState_[i] = 2;
   }
+}
+
+void Document::appendWidths(std::string& s, int k, int descriptor) {
+  const FontMetrics& m = kFontMetrics[k];
+  s += "/FirstChar 32\n/LastChar 255\n/Widths [";
+  for (int c = 0; c < 224; ++c) {
+    s += (c % 16 == 0) ? '\n' : ' ';
+    appendInt(s, m.widths[c]);
+  }
+  s += "]\n/FontDescriptor ";
+  appendInt(s, descriptor);
+  s += " 0 R\n";
+}
+
+void Document::writeFontDescriptor(int k, int obj) {
+  const FontMetrics& m = kFontMetrics[k];
+  const std::string_view name = kFontNames[static_cast<std::size_t>(k)];
+  // Flags: fixed pitch 1, serif 2, script 8, non-symbolic 32, italic 64.
+  int flags = 32;
+  if (m.fixedPitch) flags |= 1;
+  if (name.starts_with("NewCentury") || name.starts_with("Bookman") ||
+      name.starts_with("Palatino"))
+    flags |= 2;
+  if (name.starts_with("ZapfChancery")) flags |= 8;
+  if (m.italicAngle != 0) flags |= 64;
+  startObject(obj);
+  std::string s = "<< /Type /FontDescriptor\n/FontName /";
+  s += name;
+  s += "\n/Flags ";
+  appendInt(s, flags);
+  s += "\n/FontBBox [";
+  for (int v : m.bbox) {
+    appendInt(s, v);
+    s += ' ';
+  }
+  s.back() = ']';
+  s += "\n/ItalicAngle ";
+  appendFixed(s, m.italicAngle, 1);
+  s += "\n/Ascent ";
+  appendInt(s, m.ascender);
+  s += "\n/Descent ";
+  appendInt(s, m.descender);
+  s += "\n/CapHeight ";
+  appendInt(s, m.capHeight);
+  // The metric files give no stem widths: typical values of the weight.
+  s += m.bold ? "\n/StemV 140\n>>\nendobj\n" : "\n/StemV 80\n>>\nendobj\n";
+  put(s);
 }
 
 void Document::endPage() {

@@ -69,6 +69,8 @@ class Document {
                        std::string_view indent);
   void endPage();
   void writeFonts();
+  void appendWidths(std::string& s, int k, int descriptor);
+  void writeFontDescriptor(int k, int obj);
   void writeBookmarks(int& rootObj);
 
   Output out_;

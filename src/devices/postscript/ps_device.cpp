@@ -36,6 +36,7 @@ DeviceCaps PostScriptDevice::caps() const {
   c.fillRect = true;
   c.hwLineWidth = true;
   c.hwClip = true;
+  c.hwText = true;
   return c;
 }
 
@@ -292,6 +293,9 @@ void PostScriptDevice::newPage() {
       ps::fieldI(ps::roundUnit(deviceWidth()), 5) + " cm setlinewidth");
   endLine();
   if (haveColour_) writeColour(colour_);
+  // Every page defines and selects its fonts anew.
+  definedFonts_.clear();
+  textFont_ = -1;
 }
 
 int PostScriptDevice::finish() {

@@ -3,6 +3,8 @@
 // writer qpsbuf, so no line of the file is longer than 80 characters.
 #pragma once
 #include <cstdint>
+#include <set>
+#include <string>
 
 #include "devices/device.h"
 
@@ -36,6 +38,9 @@ class PostScriptDevice : public Device {
   void fillRect(double x1, double y1, double x2, double y2, Rgb rgb) override;
   // An image as an inline colorimage with hexadecimal samples.
   bool cellImage(const ImagePlacement& at, const int32_t* cells, int w, int h) override;
+  // One character of a standard font (pschar); the font and its size are
+  // selected when they change.
+  void character(const DeviceChar& c) override;
   void newPage() override;
   int finish() override;  // inipsc mode 1
 
@@ -47,6 +52,8 @@ class PostScriptDevice : public Device {
   void writeMiterLimit();
   void writeColour(Rgb rgb);
   double deviceWidth() const;
+  std::string fontName(int font) const;
+  void selectFont(int font, double size, double widthScale);
 
   int code_;
   // Path buffer of drwpsc: the pending points and the end of the last path.
@@ -61,6 +68,12 @@ class PostScriptDevice : public Device {
   Rgb colour_{};
   bool haveColour_ = false;
   bool clipping_ = false;
+
+  // Hardware text: fonts re-encoded in this file and the selected one.
+  std::set<std::string> definedFonts_;
+  bool vectorExtended_ = false;
+  int textFont_ = -1;
+  double textSize_ = 0, textScale_ = 1;
 };
 
 }  // namespace zantor

@@ -113,6 +113,10 @@ class RasterContext {
   void qqvzln(double x0, double y0, double z0, double x1, double y1, double z1);
   // qqvsym: marker symbol 0..23 of `size` pixels centred at (x, y).
   void qqvsym(int symbol, int x, int y, int size);
+  // A glyph of coverage values 0..255 (w x h, rows top to bottom) with its
+  // upper left pixel at (x, y), in the current colour: blended in 32-bit
+  // pictures, set where the coverage reaches half in 8-bit ones.
+  void blendCoverage(int x, int y, const uint8_t* coverage, int w, int h);
   // Circle of radius r, outline or filled.
   void qqvcirc(int x, int y, int r, bool filled);
 

@@ -55,6 +55,7 @@ DeviceCaps RasterDevice::caps() const {
   c.fillRect = true;
   c.hwLineWidth = true;  // thick lines are drawn by the raster itself
   c.hwClip = true;
+  c.hwText = true;  // glyphs of outline fonts
   return c;
 }
 

@@ -38,6 +38,8 @@ class RasterDevice : public Device {
   void fillRings(const double* x, const double* y, const int* counts, int nrings) override;
   void fillRect(double x1, double y1, double x2, double y2, Rgb rgb) override;
   bool cellImage(const ImagePlacement& at, const int32_t* cells, int w, int h) override;
+  // A hardware character drawn from the outline font of the text.
+  void character(const DeviceChar& c) override;
   int depthBuffer(int mode) override;
   void depthTriangle(const double* x, const double* y, const double* z,
                      const int32_t* colour) override;
