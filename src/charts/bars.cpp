@@ -174,7 +174,13 @@ void polarBar(double t1, double t2, double r1, double r2, const ChartAttributes&
   r1 = barRadius(r1);
   r2 = barRadius(r2);
   ChartPolygon p;
-  const int steps = std::clamp(static_cast<int>(std::fabs(t2 - t1) / (2 * kPi) * 180), 2, 30);
+  // One arc step per two degrees and per few plot units of the outer arc:
+  // small bars need no more than a few corners.
+  const double arc = std::fabs(t2 - t1) * std::max(std::fabs(r1), std::fabs(r2)) * g.xdelta;
+  const double perAngle = std::fabs(t2 - t1) / (2 * kPi) * 180;
+  double want = std::min(perAngle, arc / 4);
+  if (!std::isfinite(want)) want = 30;
+  const int steps = static_cast<int>(std::clamp(want, 2.0, 30.0));
   double x, y;
   for (int i = 0; i <= steps; ++i) {
     polarToPlot(r2, t1 + (t2 - t1) * i / steps, x, y);
