@@ -226,6 +226,45 @@ TEST_F(ChartExtras, UserRoutinesAndTheCallbackSeeEverySegment) {
   EXPECT_EQ(recorder.calls.size(), 3u);
 }
 
+TEST_F(ChartExtras, PiesWithExtremeSettingsStayBounded) {
+  solid();
+  // A rotation of 1e30 degrees once made the rim loop of 3D pies step in
+  // increments too small to change its counter; the turn is now taken
+  // modulo 360 and gives the picture of its remainder.
+  pietyp_("3D", 2);
+  const float huge = 1e30f, tall = 1e30f, ang = 45;
+  pierot_(&huge);
+  pieopt_(&tall, &ang);
+  pie({1, 2, 3});
+  EXPECT_GE(polygons().size(), 3u);
+  const float rest = std::fmod(1e30f, 360.0f);
+  pierot_(&rest);
+  const auto tops = [&] {
+    pie({1, 2, 3});
+    return polygons();
+  };
+  pierot_(&huge);
+  const auto a = tops();
+  pierot_(&rest);
+  const auto b = tops();
+  ASSERT_EQ(a.size(), b.size());
+  EXPECT_NEAR(a.back()[1].x, b.back()[1].x, 0.01);
+  // The disc height is bounded by the page: no coordinate beyond it.
+  for (const Polygon& q : a)
+    for (const Point& c : q) EXPECT_LE(std::fabs(c.y), 4 * zanglb.nyres);
+  endgrf_();
+
+  // A huge line count per segment once overflowed the index of the text
+  // lines (segment 3 read before the buffer); now every segment finds no
+  // lines beyond its own.
+  pietyp_("2D", 2);
+  std::string buf = "A/B/C";
+  const int32_t nlin = 2147483647, n = 3;
+  const std::vector<float> v = {1, 2, 3};
+  piegrf_(buf.data(), &nlin, v.data(), &n, buf.size());
+  EXPECT_EQ(zanglb.nlev, 2);
+}
+
 TEST_F(ChartExtras, ResetRestoresChartSettings) {
   bartyp_("3DHO", 4);
   bartyp_("TICK", 4);
