@@ -38,7 +38,7 @@ contains
 
     ! A spiral beyond the frame: circular clipping (the default clpmod
     ! for polar systems) cuts it at the frame circle.
-    call panel(250, 900, 650, 650)
+    call panel(250, 1000, 650, 650)
     call titlin('Spiral cut at the frame', 1)
     call grafp(4.0, 0.0, 1.0, 0.0, 45.0)
     call title
@@ -55,7 +55,7 @@ contains
     call endgrf
 
     ! A wind rose: polar bars with their values beyond the bar ends.
-    call panel(1150, 900, 650, 650)
+    call panel(1150, 1000, 650, 650)
     call titlin('Wind rose with labels', 1)
     call polmod('TOP', 'CLOC')
     call grafp(10.0, 0.0, 2.0, 0.0, 30.0)
@@ -75,7 +75,7 @@ contains
     call labpos('OUTS', 'BARS')
     call labdig(1, 'BARS')
     call height(20)
-    call labclr(intrgb(0.1, 0.1, 0.5), 'BARS')
+    call labclr(intrgb(0.9, 0.35, 0.1), 'BARS')
     call bars(wx, wy1, wy2, 12)
     call labels('NONE', 'BARS')
     call labclr(-1, 'BARS')
@@ -87,7 +87,7 @@ contains
 
     ! A 3D pie; the routine mypie below chooses the colours and pulls the
     ! largest segment out.
-    call panel(2100, 900, 700, 650)
+    call panel(2100, 1000, 700, 650)
     call titlin('3D pie from a user routine', 1)
     call pietyp('3D')
     call pieopt(0.25, 40.0)
@@ -103,14 +103,12 @@ contains
     call shdpat(0)
 
     ! 3D bars: a 4 x 3 field of boxes coloured by height.
-    call panel(600, 1950, 1800, 850)
-    call titlin('3D bars in a 3D axis system', 1)
+    call panel(600, 2000, 1800, 850)
     call name('X', 'X')
     call name('Y', 'Y')
     call name('Z', 'Z')
     call view3d(-6.0, -9.0, 6.0, 'ABS ')
     call graf3d(0.0, 5.0, 0.0, 1.0, 0.0, 4.0, 0.0, 1.0, 0.0, 10.0, 0.0, 2.0)
-    call title
     call shdpat(16)
     do j = 1, 3
       do i = 1, 4
