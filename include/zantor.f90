@@ -675,6 +675,10 @@ module zantor
     end subroutine sendbf
     subroutine serif()
     end subroutine serif
+    subroutine setcbk(routine, copt)
+      external :: routine
+      character(len=*), intent(in) :: copt
+    end subroutine setcbk
     subroutine setclr(ncol)
       integer, intent(in) :: ncol
     end subroutine setclr
@@ -954,6 +958,19 @@ module zantor
     end subroutine bars
     module procedure bars_r8
   end interface bars
+  interface bars3d
+    subroutine bars3d(xray, yray, z1ray, z2ray, xwray, ywray, icray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: z1ray(*)
+      real, intent(in) :: z2ray(*)
+      real, intent(in) :: xwray(*)
+      real, intent(in) :: ywray(*)
+      integer, intent(in) :: icray(*)
+      integer, intent(in) :: n
+    end subroutine bars3d
+    module procedure bars3d_r8
+  end interface bars3d
   interface barwth
     subroutine barwth(xfac)
       real, intent(in) :: xfac
@@ -1403,6 +1420,18 @@ module zantor
     end subroutine matopt
     module procedure matopt_r8
   end interface matopt
+  interface mypie
+    subroutine mypie(iseg, xdat, xper, nclr, npat, noff, iann)
+      integer, intent(in) :: iseg
+      real, intent(in) :: xdat
+      real, intent(in) :: xper
+      integer, intent(inout) :: nclr
+      integer, intent(inout) :: npat
+      integer, intent(inout) :: noff
+      integer, intent(inout) :: iann
+    end subroutine mypie
+    module procedure mypie_r8
+  end interface mypie
   interface myvlt
     subroutine myvlt(xr, xg, xb, n)
       real, intent(in) :: xr(*)
@@ -1674,6 +1703,18 @@ module zantor
     end subroutine symrot
     module procedure symrot_r8
   end interface symrot
+  interface usrpie
+    subroutine usrpie(iseg, xdat, xper, nclr, npat, noff, iann)
+      integer, intent(in) :: iseg
+      real, intent(in) :: xdat
+      real, intent(in) :: xper
+      integer, intent(inout) :: nclr
+      integer, intent(inout) :: npat
+      integer, intent(inout) :: noff
+      integer, intent(inout) :: iann
+    end subroutine usrpie
+    module procedure usrpie_r8
+  end interface usrpie
   interface vang3d
     subroutine vang3d(ang)
       real, intent(in) :: ang
@@ -1883,6 +1924,18 @@ contains
     integer, intent(in) :: n
     call bars(real(xray), real(y1ray), real(y2ray), n)
   end subroutine bars_r8
+  subroutine bars3d_r8(xray, yray, z1ray, z2ray, xwray, ywray, icray, n)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    real(8), intent(in) :: z1ray(:)
+    real(8), intent(in) :: z2ray(:)
+    real(8), intent(in) :: xwray(:)
+    real(8), intent(in) :: ywray(:)
+    integer, intent(in) :: icray(*)
+    integer, intent(in) :: n
+    call bars3d(real(xray), real(yray), real(z1ray), real(z2ray), real(xwray), real(ywray), &
+        icray, n)
+  end subroutine bars3d_r8
   subroutine barwth_r8(xfac)
     real(8), intent(in) :: xfac
     call barwth(real(xfac))
@@ -2437,6 +2490,16 @@ contains
     character(len=*), intent(in) :: copt
     call matopt(real(xval), copt)
   end subroutine matopt_r8
+  subroutine mypie_r8(iseg, xdat, xper, nclr, npat, noff, iann)
+    integer, intent(in) :: iseg
+    real(8), intent(in) :: xdat
+    real(8), intent(in) :: xper
+    integer, intent(inout) :: nclr
+    integer, intent(inout) :: npat
+    integer, intent(inout) :: noff
+    integer, intent(inout) :: iann
+    call mypie(iseg, real(xdat), real(xper), nclr, npat, noff, iann)
+  end subroutine mypie_r8
   subroutine myvlt_r8(xr, xg, xb, n)
     real(8), intent(in) :: xr(:)
     real(8), intent(in) :: xg(:)
@@ -2729,6 +2792,16 @@ contains
     real(8), intent(in) :: xang
     call symrot(real(xang))
   end subroutine symrot_r8
+  subroutine usrpie_r8(iseg, xdat, xper, nclr, npat, noff, iann)
+    integer, intent(in) :: iseg
+    real(8), intent(in) :: xdat
+    real(8), intent(in) :: xper
+    integer, intent(inout) :: nclr
+    integer, intent(inout) :: npat
+    integer, intent(inout) :: noff
+    integer, intent(inout) :: iann
+    call usrpie(iseg, real(xdat), real(xper), nclr, npat, noff, iann)
+  end subroutine usrpie_r8
   subroutine vang3d_r8(ang)
     real(8), intent(in) :: ang
     call vang3d(real(ang))

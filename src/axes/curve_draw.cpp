@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "axes/curve_internal.h"
+#include "charts/charts.h"
 #include "axes/symbols.h"
 #include "draw/colour.h"
 #include "draw/pipeline.h"
@@ -11,13 +12,15 @@ namespace zantor {
 AxisClip::AxisClip() : changed_(false) {
   Zanglb& g = zanglb;
   x_ = g.nxclip; y_ = g.nyclip; u_ = g.nuclip; v_ = g.nvclip;
-  if (g.iclipp != 0) return;  // the program's own window stays
+  circle_ = g.iazclp; xmit_ = g.xmit; ymit_ = g.ymit; rad_ = g.rad;
+  if (g.iclipp != 0 || g.inomch == 1) return;  // the program's own window, or clpmod NONE
   qqstrk();
+  changed_ = true;
+  if (g.igraf == 1 && clipToPolarCircle()) return;
   g.nxclip = std::max(g.nxclip, g.nxa);
   g.nyclip = std::max(g.nyclip, g.nya - g.nyl + 1);
   g.nuclip = std::min(g.nuclip, g.nxa + g.nxl - 1);
   g.nvclip = std::min(g.nvclip, g.nya);
-  changed_ = true;
 }
 
 AxisClip::~AxisClip() {
@@ -25,6 +28,7 @@ AxisClip::~AxisClip() {
   Zanglb& g = zanglb;
   qqstrk();
   g.nxclip = x_; g.nyclip = y_; g.nuclip = u_; g.nvclip = v_;
+  g.iazclp = circle_; g.xmit = xmit_; g.ymit = ymit_; g.rad = rad_;
 }
 
 bool insideAxisRect(double px, double py) {

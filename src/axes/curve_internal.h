@@ -9,8 +9,9 @@
 namespace zantor {
 
 // While alive, lines are clipped to the rectangle of the current axis
-// system (unless the program chose a window of its own with clpwin or
-// clpbor); the previous window comes back afterwards.
+// system, or to the circle of a polar system (unless the program chose a
+// window of its own with clpwin or clpbor, or no clipping with clpmod);
+// the previous window comes back afterwards.
 class AxisClip {
  public:
   AxisClip();
@@ -20,6 +21,8 @@ class AxisClip {
 
  private:
   int32_t x_, y_, u_, v_;
+  int32_t circle_;
+  float xmit_, ymit_, rad_;
   bool changed_;
 };
 

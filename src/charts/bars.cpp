@@ -63,7 +63,10 @@ std::vector<double> labelPositions(const BarAxes& ax) {
   if (!(std::fabs(s) > 0) || !std::isfinite(s)) return out;
   const double lo = std::min(a, e), hi = std::max(a, e), tol = 1e-6 * std::max(1.0, hi - lo);
   const double step = std::fabs(s);
-  for (double k = std::ceil((lo - o) / step - 1e-6); out.size() < 100000; k += 1) {
+  // The count of steps is bounded, not only the count of positions: with
+  // an origin far from the range the steps may not change the value.
+  double k = std::ceil((lo - o) / step - 1e-6);
+  for (int count = 0; count < 100000; ++count, k += 1) {
     const double v = o + k * step;
     if (v > hi + tol) break;
     if (std::fabs(v - a) <= tol || std::fabs(v - e) <= tol) continue;
@@ -155,12 +158,29 @@ void drawBar(const BarAxes& ax, double lo, double hi, double base, double end,
   chartPolygon(clipToAxisRect(top), topColour, border, true);
 }
 
+// A radius of a polar bar: unless clpmod switched clipping off, radii
+// beyond the frame circle are cut back to it, as the bar's lines would be.
+double barRadius(double r) {
+  const Zanglb& g = zanglb;
+  if (g.inomch == 1) return r;
+  const double e = std::fabs(g.xe);
+  return std::clamp(r, -e, e);
+}
+
 // An annular sector of a polar system: angles t1..t2 (radians), radii
 // r1..r2.
 void polarBar(double t1, double t2, double r1, double r2, const ChartAttributes& c) {
   const Zanglb& g = zanglb;
+  r1 = barRadius(r1);
+  r2 = barRadius(r2);
   ChartPolygon p;
-  const int steps = std::clamp(static_cast<int>(std::fabs(t2 - t1) / (2 * kPi) * 180), 2, 30);
+  // One arc step per two degrees and per few plot units of the outer arc:
+  // small bars need no more than a few corners.
+  const double arc = std::fabs(t2 - t1) * std::max(std::fabs(r1), std::fabs(r2)) * g.xdelta;
+  const double perAngle = std::fabs(t2 - t1) / (2 * kPi) * 180;
+  double want = std::min(perAngle, arc / 4);
+  if (!std::isfinite(want)) want = 30;
+  const int steps = static_cast<int>(std::clamp(want, 2.0, 30.0));
   double x, y;
   for (int i = 0; i <= steps; ++i) {
     polarToPlot(r2, t1 + (t2 - t1) * i / steps, x, y);
@@ -171,6 +191,43 @@ void polarBar(double t1, double t2, double r1, double r2, const ChartAttributes&
     p.add(x, y);
   }
   chartPolygon(p, c.colour(g.ibarc1), c.colour(g.ibarc4));
+}
+
+// The label of a polar bar from r1 to r2, centred on its bisector t
+// (radians): beyond the bar end r2 (tens digit 1), inside at it (2) or
+// halfway (3); across the bar it is always centred.  "AUTO" puts it
+// inside when the box fits along the bar and across the arc `width`
+// (radians) at the end.
+void polarBarLabel(double value, double t, double width, double r1, double r2,
+                   const ChartAttributes& keep) {
+  const Zanglb& g = zanglb;
+  if (!(g.xdelta > 0)) return;
+  r1 = barRadius(r1);
+  r2 = barRadius(r2);
+  const int ndig = g.ndezbr == -2 ? digitsNeeded(value) : g.ndezbr;
+  const std::string s = numberString(static_cast<float>(value), ndig);
+  const int h = g.nhchar;
+  const double tl = textLength(s);
+  const double bw = std::lround(tl + 0.5 * h), bh = std::lround(1.5 * h);
+  // Half the extent of the box along the ray of angle t, in radius units.
+  double x0, y0, x1, y1;
+  polarToPlot(0, t, x0, y0);
+  polarToPlot(1, t, x1, y1);
+  const double len = std::hypot(x1 - x0, y1 - y0);
+  const double half = 0.5 * (std::fabs(x1 - x0) * bw + std::fabs(y1 - y0) * bh) / len / g.xdelta;
+  int tens = g.iwhrbr / 10;
+  if (g.iwhrbr == 0) {
+    const bool along = 2 * half < std::fabs(r2 - r1);
+    const bool across = std::min(bw, bh) < std::fabs(r2) * g.xdelta * width;
+    tens = along && across ? 2 : 1;
+  }
+  const double dir = r2 >= r1 ? 1.0 : -1.0;
+  double rc = (r1 + r2) / 2;
+  if (tens == 1) rc = r2 + dir * half;
+  else if (tens == 2) rc = r2 - dir * half;
+  double cx, cy;
+  polarToPlot(rc, t, cx, cy);
+  chartText(s, cx - tl / 2, cy - h / 2.0, g.ibarcl >= 0 ? g.ibarcl : keep.colour(-1));
 }
 
 // Counts (and with data checks reports) bars outside the axis system.
@@ -248,6 +305,8 @@ void drawBars(const float* xray, const float* y1ray, const float* y2ray, int n) 
       if (polar) {
         const double t1 = pos[i] - b.group / 2 + k * (b.bar + b.gap);
         polarBar(t1, t1 + b.bar, y1, y2, attributes);
+        if (g.iwthbr != 0)
+          polarBarLabel(labelValue(x, y1, y2), t1 + b.bar / 2, b.bar, y1, y2, attributes);
         continue;
       }
       const double lo = std::round(pos[i] - b.group / 2 + k * (b.bar + b.gap));

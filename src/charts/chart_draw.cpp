@@ -72,7 +72,11 @@ void chartPolygon(const double* x, const double* y, int n, int32_t fill, int32_t
   if (g.ncolr != fill) qqsclr(fill);
   dareaf(polyX.data(), polyY.data(), n);
   if (g.ncolr != border) qqsclr(border);
-  for (int i = 0; i < n; ++i) chartLine(x[i], y[i], x[(i + 1) % n], y[(i + 1) % n]);
+  // One closed polyline: thick borders get joins at the corners, and
+  // each corner is drawn once.
+  qqmove(static_cast<float>(x[0] + g.nx0), static_cast<float>(y[0] + g.ny0));
+  for (int i = 1; i <= n; ++i)
+    qqdraw(static_cast<float>(x[i % n] + g.nx0), static_cast<float>(y[i % n] + g.ny0));
   qqstrk();
 }
 

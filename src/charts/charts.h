@@ -16,6 +16,10 @@ ChartKey chartKey(std::string_view key);
 void setChartLabels(ChartKey key, std::string_view copt);
 void setChartLabelPosition(ChartKey key, std::string_view copt);
 
+// reset for a chart setter: `key` is the setter's name cut to four
+// characters, upper case.  False when no chart setter has that name.
+bool resetChartSetting(std::string_view key);
+
 // Entry k (1-based, 0 meaning 30) of the pattern cycle.
 int32_t cyclePattern(int k);
 // Entry k (1-based, 0 meaning 30) of the colour cycle of curves and bars.
@@ -25,6 +29,12 @@ int32_t cycleColour(int k);
 // coordinates, and back.
 void polarToPlot(double r, double t, double& px, double& py);
 void plotToPolar(double px, double py, double& r, double& t);
+
+// Clipping of what is plotted into a polar system, by the mode of clpmod:
+// "AUTO" and "CIRC" switch on circular clipping at the frame circle and
+// return true; "RECT" and "NONE" return false (the caller clips to the
+// axis square or not at all).
+bool clipToPolarCircle();
 
 // The polar grid: nx circles per radius label step, ny rays round the
 // circle.

@@ -11,6 +11,7 @@
 #include "axes/legend_record.h"
 #include "charts/charts.h"
 #include "charts/pie.h"
+#include "charts/pie_hooks.h"
 #include "core/api.h"
 #include "core/args.h"
 #include "core/levels.h"
@@ -47,6 +48,10 @@ struct SegmentStyle {
 };
 
 std::vector<double> px, py;
+
+// Heights and distances of pies are kept within the page: larger values
+// only move the drawing off it (and would not fit in integers).
+double pageExtent() { return std::max(zanglb.nxres, zanglb.nyres); }
 
 // Points of the arc from deg1 to deg2 (one every two degrees at most) at
 // relative radius r, shifted by (dx, dy) and dy2 downwards.
@@ -148,13 +153,13 @@ void drawLabel(const PieShape& p, const PieSegment& s, const SegmentStyle& st,
   const double rim = p.rim(t);
   const double down = sn < 0 ? p.height : 0.0;  // the rim of a 3D disc is lower in front
   const double ex = cx + rim * c, ey = cy - rim * sn + down;
-  const double gap = g.xpiegp * g.xpief1;
+  const double gap = std::min<double>(g.xpiegp * g.xpief1, pageExtent());
   const double ax = cx + (rim + gap) * c, ay = cy - (rim + gap) * sn + down;
   double left, top = ay - b.h / 2;
   double nearX;  // the end of the label line at the box
   if (g.ipspie == 2) {
     // Columns left and right of the pie, as wide as the widest box.
-    const double column = p.a + gap + std::lround(80 * g.xpief2);
+    const double column = p.a + gap + std::lround(std::min<double>(80 * g.xpief2, pageExtent()));
     if (c >= 0) left = p.xc + column, nearX = left;
     else left = p.xc - column - alignedWidth + (alignedWidth - b.w), nearX = left + b.w;
   } else {
@@ -194,7 +199,7 @@ void drawPie(std::string_view cbuf, int nlin, const float* xray, int n, double s
   p.a = p.b = r;
   if (g.ipietp == 1) {
     p.b = pieMinorAxis(r);
-    p.height = std::lround(r * g.xpief3);
+    p.height = std::lround(std::min<double>(r * g.xpief3, pageExtent()));
     p.yc -= p.height / 2;  // the disc is centred in the axis area
   }
   const double explode = std::lround(0.08 * r);
@@ -217,11 +222,19 @@ void drawPie(std::string_view cbuf, int nlin, const float* xray, int n, double s
       st.fill = cycleColour(i + 2);
     }
     if (g.icnpie == 2 || g.icnpie == 3) st.pattern = cyclePattern(i + 2);
-    if (segs[i].offset && !segs[i].full) {
-      st.dx = explode * std::cos(segs[i].bisector() * kRad);
-      st.dy = -explode * std::sin(segs[i].bisector() * kRad) * p.b / p.a;
+    // The user routines may change colour, pattern, offset and labels;
+    // what they return is taken only when it is valid.
+    PieSegmentChoice user{st.fill, st.pattern, segs[i].offset ? static_cast<int32_t>(explode) : 0, 1};
+    passSegmentToUser(i + 1, xray[i], static_cast<float>(100.0 * std::fabs(xray[i]) / sum), user);
+    if (user.colour >= -1) st.fill = attributes.colour(user.colour);
+    if (user.pattern >= 0) st.pattern = user.pattern;
+    // At most the radius: a segment further out would leave the page.
+    const double offset = std::clamp<double>(user.offset, 0, r);
+    if (offset > 0 && !segs[i].full) {
+      st.dx = offset * std::cos(segs[i].bisector() * kRad);
+      st.dy = -offset * std::sin(segs[i].bisector() * kRad) * p.b / p.a;
     }
-    labels[i] = pieLabelLines(cbuf, nlin, i, xray[i], sum);
+    if (user.labels != 0) labels[i] = pieLabelLines(cbuf, nlin, i, xray[i], sum);
     widest = std::max(widest, measure(labels[i]).w);
     LegendAttributes rec;
     rec.style = -1;

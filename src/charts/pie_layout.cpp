@@ -1,5 +1,6 @@
 // Pie charts: segment angles, offsets and label texts.
 #include <cmath>
+#include <cstdint>
 
 #include "charts/pie.h"
 #include "core/state.h"
@@ -12,7 +13,9 @@ std::vector<PieSegment> pieSegments(const float* xray, int n, double s) {
   std::vector<PieSegment> out(n);
   // The first segment is centred on the rotation angle; the others follow
   // anticlockwise.
-  double a = 360.0 - 180.0 * std::fabs(xray[0]) / s + g.xpiero;
+  // The rotation counts modulo a turn: the angles stay small enough for
+  // whole degrees to be told apart.
+  double a = 360.0 - 180.0 * std::fabs(xray[0]) / s + std::fmod(g.xpiero, 360.0);
   for (int i = 0; i < n; ++i) {
     PieSegment& p = out[i];
     p.value = xray[i];
@@ -40,7 +43,8 @@ std::vector<std::string> pieLabelLines(std::string_view cbuf, int nlin, int i, d
       pieces.push_back(cbuf.substr(from, to - from));
       from = to + 1;
     }
-    for (int k = i * nlin; k < (i + 1) * nlin && k < static_cast<int>(pieces.size()); ++k) {
+    const int64_t first = int64_t{i} * nlin, last = first + nlin;
+    for (int64_t k = first; k < last && k < static_cast<int64_t>(pieces.size()); ++k) {
       std::string_view t = pieces[k];
       while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
       while (!t.empty() && t.front() == ' ') t.remove_prefix(1);

@@ -239,6 +239,18 @@ void plotToPolar(double px, double py, double& r, double& t) {
   t = a;
 }
 
+bool clipToPolarCircle() {
+  Zanglb& g = zanglb;
+  if (g.inomch != 0 && g.inomch != 2) return false;
+  // Pipeline points carry the origin; the half unit keeps curves that end
+  // on the frame circle whole.
+  g.iazclp = 1;
+  g.xmit = static_cast<float>(g.nxaorg + g.nx0);
+  g.ymit = static_cast<float>(g.nyaorg + g.ny0);
+  g.rad = static_cast<float>(g.nxl / 2.0 + 0.5);
+  return true;
+}
+
 void drawPolarGrid(int nx, int ny) {
   const Zanglb& g = zanglb;
   qqstrk();

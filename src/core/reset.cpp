@@ -16,6 +16,7 @@
 #include "draw/fill.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
+#include "charts/charts.h"
 
 namespace zantor {
 namespace {
@@ -183,5 +184,6 @@ ZANTOR_API void reset_(const char* cname, size_t cname_len) try {
       return;
     }
   }
+  if (resetChartSetting(key)) return;
   warnc1(2, trimmedArg(cname, cname_len));
 } ZANTOR_CATCH
