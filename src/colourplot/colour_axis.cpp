@@ -10,6 +10,7 @@
 #include "core/api.h"
 #include "core/levels.h"
 #include "core/state.h"
+#include "core/warnings.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
 
@@ -20,12 +21,11 @@ int32_t nzposn(double z) {
   if (std::isnan(z)) return g.ncmin;
   if (z >= g.zmin && z <= g.zmax) {
     const double v = g.ixlg[2] == 1 ? std::log10(z) : z;
-    int32_t c = g.nca + static_cast<int32_t>((v - g.za) * g.cdelta);
     // Values on the range ends (and rounding right beside them) keep to
-    // the colour range.
-    if (c < g.nca) c = g.nca;
-    if (c > g.nce) c = g.nce;
-    return c;
+    // the colour range; so does a step that overflows on a huge range.
+    double step = (v - g.za) * g.cdelta;
+    if (!(step >= 0)) step = 0;
+    return static_cast<int32_t>(std::min<double>(g.nca + step, g.nce));
   }
   const bool ascending = g.za < g.ze;
   if (z > g.zmax) return ascending ? g.ncmax : g.ncmin;
@@ -54,27 +54,30 @@ void drawColourBar() {
   const int steps = g.nce - g.nca + 1;
   if (steps < 1 || g.nzl < 2) return;
   const bool vertical = g.iposbr <= 2;
-  const int len = g.nzl, wid = g.nzb;
+  // Sums of positions, lengths and shifts in double: any of them may be
+  // near the integer limits.
+  const double len = g.nzl, wid = g.nzb, gap = g.nzzb, vx = g.nvfx, vy = g.nvfy;
+  const double nxa = g.nxa, nya = g.nya, nxl = g.nxl, nyl = g.nyl;
   // The lower left corner (x, y) of the bar; y grows downwards.
   double x = 0, y = 0;
   switch (g.iposbr) {
-    case 0: x = g.nxa + g.nxl + g.nzzb + g.nvfx; break;
-    case 1: x = g.nxa + g.nvfx - (axisSideRoom(3) + wid) - g.nzzb; break;
-    case 2: x = g.nxa + g.nxl + axisSideRoom(1) + g.nzzb + g.nvfx; break;
-    case 3: y = g.nya - g.nvfy + wid + g.nzzb + axisSideRoom(0); break;
-    default: y = g.nya - g.nyl - g.nzzb - g.nvfy - axisSideRoom(2); break;
+    case 0: x = nxa + nxl + gap + vx; break;
+    case 1: x = nxa + vx - (axisSideRoom(3) + wid) - gap; break;
+    case 2: x = nxa + nxl + axisSideRoom(1) + gap + vx; break;
+    case 3: y = nya - vy + wid + gap + axisSideRoom(0); break;
+    default: y = nya - nyl - gap - vy - axisSideRoom(2); break;
   }
   if (vertical) {
     switch (g.ijusbr) {
-      case 0: y = g.nya - g.nvfy; break;
-      case 1: y = g.nya - g.nvfy - (g.nyl - g.nzl) / 2; break;
-      default: y = g.nya - g.nyl + g.nzl - g.nvfy; break;
+      case 0: y = nya - vy; break;
+      case 1: y = nya - vy - std::trunc((nyl - len) / 2); break;
+      default: y = nya - nyl + len - vy; break;
     }
   } else {
     switch (g.ijusbr) {
-      case 0: x = g.nxa + g.nvfx; break;
-      case 1: x = g.nxa + g.nvfx + (g.nxl - g.nzl) / 2; break;
-      default: x = g.nxa + g.nxl + g.nvfx - g.nzl; break;
+      case 0: x = nxa + vx; break;
+      case 1: x = nxa + vx + std::trunc((nxl - len) / 2); break;
+      default: x = nxa + nxl + vx - len; break;
     }
   }
   // Like the axis rectangle, a length of n plot units spans n - 1.
@@ -119,11 +122,16 @@ ZANTOR_API void graf3_(const float* xa, const float* xe, const float* xor_, cons
   if (g.iautrs == 1 || g.iautrs > 2) {
     // Rectangles that cover the axis area without gaps: the axis length
     // divided by the point count, rounded up.
-    if (g.nautx > 0) g.npb = std::max(1, (g.nxl + g.nautx - 1) / g.nautx);
-    if (g.nauty > 0) g.nph = std::max(1, (g.nyl + g.nauty - 1) / g.nauty);
+    auto rounded = [](int64_t len, int64_t n) {
+      return static_cast<int32_t>(std::max<int64_t>(1, (len + n - 1) / n));
+    };
+    if (g.nautx > 0) g.npb = rounded(g.nxl, g.nautx);
+    if (g.nauty > 0) g.nph = rounded(g.nyl, g.nauty);
   }
   AxisArgs z{*za, *ze, *zor, *zstp};
   applyAutoScale(2, z, g.nzl);
+  // Infinite ends or steps pass the range check but leave no scale.
+  if (!std::isfinite(z.a) || !std::isfinite(z.e) || !std::isfinite(z.step)) return warnin(2);
   if (!checkAxis(z, g.nzl)) return;
   g.za = z.a;
   g.ze = z.e;

@@ -8,6 +8,7 @@
 #include "draw/fill.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
+#include "draw/scoped_pen.h"
 
 namespace zantor {
 namespace {
@@ -34,6 +35,7 @@ void drawCells(double left, double top, double right, double bottom, const int32
   Device* d = currentDevice();
   if (d == nullptr) return;
   qqstrk();
+  const ThinPen thin;
   // One image when nothing of it is clipped away and no cell is left out.
   if (insideClip(left, top, right, bottom) && !anyTransparent(cells, long(w) * h)) {
     double x0, y0, x1, y1, x2, y2;

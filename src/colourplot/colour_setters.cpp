@@ -1,5 +1,6 @@
 // Setters of colour axis systems: colour range, rectangle sizes and the
 // placement of the colour bar.
+#include "axes/axes.h"
 #include "core/api.h"
 #include "core/args.h"
 #include "core/keywords.h"
@@ -89,7 +90,9 @@ ZANTOR_API void vkybar_(const int32_t* n) try {
 // bar's length in a colour axis system).
 ZANTOR_API void ax3len_(const int32_t* nxl, const int32_t* nyl, const int32_t* nzl) try {
   if (jqqlev(1, 1, "AX3LEN") != 0) return;
-  if (jqqval(*nxl, 2, -1) != 0 || jqqval(*nyl, 2, -1) != 0 || jqqval(*nzl, 2, -1) != 0) return;
+  if (jqqval(*nxl, 2, kMaxAxisLength) != 0 || jqqval(*nyl, 2, kMaxAxisLength) != 0 ||
+      jqqval(*nzl, 2, kMaxAxisLength) != 0)
+    return;
   zanglb.nxl = *nxl;
   zanglb.nyl = *nyl;
   zanglb.nzl = *nzl;

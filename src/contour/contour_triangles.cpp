@@ -37,12 +37,14 @@ bool collectSegments(const float* x, const float* y, const float* z, int n, cons
                      const int32_t* i2, const int32_t* i3, int ntri, double zlev,
                      std::vector<Segment>& out) {
   for (int k = 0; k < ntri; ++k) {
-    const int c[3] = {i1[k] - 1, i2[k] - 1, i3[k] - 1};
-    for (int v : c)
-      if (v < 0 || v >= n) {
-        warni1(2, v + 1);
+    // Corner numbers count from 1; checked before the shift to indices,
+    // which would overflow for the smallest integer.
+    for (int32_t v : {i1[k], i2[k], i3[k]})
+      if (v < 1 || v > n) {
+        warni1(2, v);
         return false;
       }
+    const int c[3] = {i1[k] - 1, i2[k] - 1, i3[k] - 1};
     Segment s;
     int found = 0;
     for (int e = 0; e < 3 && found < 2; ++e) {

@@ -14,6 +14,8 @@
 #include "text/numbers.h"
 #include "text/text_engine.h"
 #include "axes/label_text.h"
+#include "core/scoped_value.h"
+#include "draw/scoped_pen.h"
 
 namespace zantor {
 
@@ -194,14 +196,12 @@ void PlotSink::drawText(double mx, double my, double dx, double dy) {
     if (std::fabs(dy) < g.eps) ang = 90;
     else ang = static_cast<int>(std::lround(a >= 0 ? a - 90.0 : a + 90.0));
   }
-  const int32_t colour = g.ncolr;
-  const int32_t nangle = g.nangle;
-  const float sina = g.sina, cosa = g.cosa, xoff = g.xoff;
-  if (g.iccon != -1 && g.iccon != colour) qqsclr(g.iccon);
-  g.xoff = 0.0f;
-  g.nangle = ang;
-  g.sina = static_cast<float>(std::sin(ang / kDegrees));
-  g.cosa = static_cast<float>(std::cos(ang / kDegrees));
+  const KeepColour colour;
+  if (g.iccon != -1 && g.iccon != colour.colour()) qqsclr(g.iccon);
+  const ScopedValue<float> xoff(g.xoff, 0.0f);
+  const ScopedValue<int32_t> nangle(g.nangle, ang);
+  const ScopedValue<float> sina(g.sina, static_cast<float>(std::sin(ang / kDegrees)));
+  const ScopedValue<float> cosa(g.cosa, static_cast<float>(std::cos(ang / kDegrees)));
   const double len = textLength(label_.text), h = g.nhchar;
   // Upper left corner: back half the length along the text, up half the
   // height across it.  Rounded to whole plot units.
@@ -209,8 +209,6 @@ void PlotSink::drawText(double mx, double my, double dx, double dy) {
   const double uy = my + len / 2.0 * g.sina - h / 2.0 * g.cosa;
   qqmess(label_.text, static_cast<float>(std::lround(ux)), static_cast<float>(std::lround(uy)));
   qqstrk();
-  g.nangle = nangle, g.sina = sina, g.cosa = cosa, g.xoff = xoff;
-  if (g.ncolr != colour) qqsclr(colour);
 }
 
 }  // namespace zantor

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "contour/shade.h"
+#include "core/state.h"
 
 namespace zantor {
 namespace {
@@ -63,17 +64,40 @@ void splitCell(const Corner (&c)[4], double zs, bool centreHigh, int32_t lo, int
   }
 }
 
+// The mosaic steps [first, end) of a cell side from `from` to `from + d`
+// cut into `count` steps that lie inside the clipping window [lo, hi]; the
+// cell may reach far beyond the page, where nothing needs drawing.
+bool visibleSteps(double from, double d, double lo, double hi, long count, long& first,
+                  long& end) {
+  double f1 = (lo - from) / d, f2 = (hi - from) / d;
+  if (f1 > f2) std::swap(f1, f2);
+  f1 = std::max(0.0, f1), f2 = std::min(1.0, f2);
+  if (!(f1 <= f2)) return false;
+  // One step more on each side: the fractions of a huge cell are rounded.
+  first = std::clamp(static_cast<long>(std::floor(f1 * count)) - 1, 0L, count - 1);
+  end = std::clamp(static_cast<long>(std::ceil(f2 * count)) + 1, first + 1, count);
+  return true;
+}
+
 void mosaicCell(const Corner (&c)[4], const LevelIntervals& iv) {
+  const Zanglb& g = zanglb;
   const double dx = c[1].x - c[0].x, dy = c[3].y - c[0].y;
-  const int nx = std::max(1, static_cast<int>(std::fabs(dx)) / static_cast<int>(kMosaic));
-  const int ny = std::max(1, static_cast<int>(std::fabs(dy)) / static_cast<int>(kMosaic));
-  for (int t = 0; t < ny; ++t) {
+  if (!std::isfinite(c[0].x + dx) || !std::isfinite(c[0].y + dy)) return;
+  constexpr double kMostSteps = 1e9;
+  const long nx = static_cast<long>(std::clamp(std::floor(std::fabs(dx) / kMosaic), 1.0, kMostSteps));
+  const long ny = static_cast<long>(std::clamp(std::floor(std::fabs(dy) / kMosaic), 1.0, kMostSteps));
+  long s0, s1, t0, t1;
+  if (!visibleSteps(c[0].x, dx, g.nxclip, g.nuclip, nx, s0, s1) ||
+      !visibleSteps(c[0].y, dy, g.nyclip, g.nvclip, ny, t0, t1))
+    return;
+  for (long t = t0; t < t1; ++t) {
     const double v = (t + 0.5) / ny;
     const double y1 = c[0].y + dy * t / ny, y2 = c[0].y + dy * (t + 1) / ny;
-    int runStart = 0, runK = -1;
-    for (int s = 0; s <= nx; ++s) {
+    long runStart = s0;
+    int runK = -1;
+    for (long s = s0; s <= s1; ++s) {
       int k = -1;
-      if (s < nx) {
+      if (s < s1) {
         const double u = (s + 0.5) / nx;
         const double z = (1 - u) * (1 - v) * c[0].z + u * (1 - v) * c[1].z + u * v * c[2].z +
                          (1 - u) * v * c[3].z;

@@ -9,6 +9,7 @@
 #include "core/warnings.h"
 #include "draw/colour.h"
 #include "draw/fill_area.h"
+#include "draw/scoped_pen.h"
 
 namespace zantor {
 
@@ -153,6 +154,7 @@ void fillClippedRings(const double* x, const double* y, const int* counts, int n
   }
   if (outCounts.empty()) return;
   if (g.ncolr != colour) qqsclr(colour);
+  const ThinPen thin;
   fillAbsoluteRings(outX.data(), outY.data(), outCounts.data(), static_cast<int>(outCounts.size()),
                     solidPattern());
 }

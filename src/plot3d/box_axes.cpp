@@ -22,9 +22,13 @@
 #include "text/text_engine.h"
 #include "plot3d/plot3d.h"
 #include "plot3d/projection.h"
+#include "core/scoped_value.h"
+#include "draw/scoped_pen.h"
 
 namespace zantor {
 namespace {
+
+constexpr double kMostTicks = 10000;
 
 struct Vec2 {
   double x = 0, y = 0;
@@ -93,11 +97,10 @@ int partColourOf(int axis, int part) {
 template <class F>
 void inColour(int axis, int part, F&& f) {
   const int c = partColourOf(axis, part);
-  const int keep = zanglb.ncolr;
-  if (c >= 0 && c != keep) qqsclr(c);
+  const KeepColour keep;
+  if (c >= 0 && c != keep.colour()) qqsclr(c);
   f();
   qqstrk();
-  if (zanglb.ncolr != keep) qqsclr(keep);
 }
 
 // A text box on the page: upper left corner and size.
@@ -118,11 +121,9 @@ struct TextBox {
 double textOutward(std::string_view s, Vec2 base, Vec2 out, double dist, bool rotated,
                    int height, TextBox* last = nullptr) {
   Zanglb& g = zanglb;
-  const int nangle = g.nangle;
-  const float sina = g.sina, cosa = g.cosa;
-  g.nangle = rotated ? 90 : 0;
-  g.sina = rotated ? 1.0f : 0.0f;
-  g.cosa = rotated ? 0.0f : 1.0f;
+  const ScopedValue<int32_t> nangle(g.nangle, rotated ? 90 : 0);
+  const ScopedValue<float> sina(g.sina, rotated ? 1.0f : 0.0f);
+  const ScopedValue<float> cosa(g.cosa, rotated ? 0.0f : 1.0f);
   const int len = textLength(s);
   const double w = rotated ? height : len, h = rotated ? len : height;
   const double half = std::fabs(out.x) * w / 2 + std::fabs(out.y) * h / 2;
@@ -132,7 +133,6 @@ double textOutward(std::string_view s, Vec2 base, Vec2 out, double dist, bool ro
     textInBox(s, box.left, box.top, rotated, len, 0);
     if (last != nullptr) *last = box;
   }
-  g.nangle = nangle, g.sina = sina, g.cosa = cosa;
   return dist + 2 * half;
 }
 
@@ -149,8 +149,11 @@ double drawTicksAndLabels(const Axis3& ax) {
       const double hi = std::max(ax.a, ax.e) + 1e-6 * std::fabs(ax.e - ax.a);
       const double ds = ax.s / n;
       // Minor ticks before the first label and between the labels.
-      const long kmin = static_cast<long>(std::floor((lo - ax.o) / ds)) - 1;
-      const long kmax = static_cast<long>(std::ceil((hi - ax.o) / ds)) + 1;
+      const double k1 = std::floor((lo - ax.o) / ds) - 1, k2 = std::ceil((hi - ax.o) / ds) + 1;
+      // A tiny step or a far origin: more ticks than a picture can show
+      // (or counts beyond the integers) are left out.
+      if (!(std::fabs(k2 - k1) <= kMostTicks) || !(std::fabs(k1) < 1e15)) return;
+      const long kmin = static_cast<long>(k1), kmax = static_cast<long>(k2);
       for (long k = std::min(kmin, kmax); k <= std::max(kmin, kmax); ++k) {
         const double v = ax.o + k * ds;
         if (v < lo || v > hi) continue;
@@ -168,7 +171,7 @@ double drawTicksAndLabels(const Axis3& ax) {
   if (g.ixdgop[i] == 1 && g.ioptsc[i] != 1)
     digits = std::max(digitsNeeded(ax.o), digitsNeeded(ax.s));
   const bool logAxis = g.ixlg[i] == 1;
-  const int nmix = g.nmix;
+  const ScopedValue<int32_t> nmix(g.nmix);
   if (isExponentLabel(type)) g.nmix = 1;
   double far = reach;
   TextBox last;
@@ -180,7 +183,6 @@ double drawTicksAndLabels(const Axis3& ax) {
                                       &last));
     }
   });
-  g.nmix = nmix;
   return far;
 }
 
@@ -190,12 +192,10 @@ void drawAxisName(const Axis3& ax, double reach) {
                     : ax.axis == 1 ? g.cynam.trimmed() : g.cznam.trimmed();
   if (name.empty()) return;
   const Vec2 mid{(ax.p0.x + ax.p1.x) / 2, (ax.p0.y + ax.p1.y) / 2};
-  const int nhchar = g.nhchar;
-  g.nhchar = g.nhname;
+  const ScopedValue<int32_t> nhchar(g.nhchar, g.nhname);
   inColour(ax.axis, 3, [&] {
     textOutward(name, mid, ax.outward, reach + g.nnamx[ax.axis], ax.axis == 2, g.nhname);
   });
-  g.nhchar = nhchar;
 }
 
 }  // namespace

@@ -34,10 +34,12 @@ void forGridValues(int axis, int per, F&& f) {
   if (!(ds > 0)) return;
   const double k0 = std::ceil((lo - tol - o[axis]) / ds);
   const double k1 = std::floor((hi + tol - o[axis]) / ds);
-  if (k1 - k0 > 10000) return;  // more lines than a picture can show
+  // More lines than a picture can show, or line numbers so large that a
+  // step of one no longer changes them, are left out.
+  if (!(k1 - k0 <= 10000) || !(std::fabs(k0) < 1e15)) return;
   const double side = g.x3axis[axis];
-  for (double k = k0; k <= k1; ++k) {
-    const double v = o[axis] + k * ds;
+  for (int i = 0; i <= k1 - k0; ++i) {
+    const double v = o[axis] + (k0 + i) * ds;
     f((v - a[axis]) * side / (e[axis] - a[axis]) - side / 2);
   }
 }

@@ -1,12 +1,14 @@
 // graf3d: scaling of the three axes, placement of the picture, the view
 // transformation and the drawing of the axis system.
 #include <algorithm>
+#include <cmath>
 
 #include "axes/axes.h"
 #include "core/api.h"
 #include "core/levels.h"
 #include <zantor.h>
 #include "core/state.h"
+#include "core/warnings.h"
 #include "plot3d/plot3d.h"
 #include "plot3d/projection.h"
 
@@ -21,6 +23,10 @@ ZANTOR_API void graf3d_(const float* xa, const float* xe, const float* xor_, con
   applyAutoScale(0, x, g.nxl);
   applyAutoScale(1, y, g.nyl);
   applyAutoScale(2, z, g.nzl);
+  // Infinite ends or steps pass the range checks but leave no scale.
+  for (const AxisArgs* v : {&x, &y, &z})
+    if (!std::isfinite(v->a) || !std::isfinite(v->e) || !std::isfinite(v->step))
+      return warnin(2);
   const bool xok = checkAxis(x, g.nxl);
   const bool yok = checkAxis(y, g.nyl);
   const bool zok = checkAxis(z, g.nzl);
@@ -34,8 +40,8 @@ ZANTOR_API void graf3d_(const float* xa, const float* xe, const float* xor_, con
   axisDataRange(2, z, g.zmin3d, g.zmax3d);
 
   if (g.icent == 1) {
-    g.nxa = (g.nxres - g.nxl) / 2;
-    g.nya = (g.nyres + g.nyl) / 2 - 1;
+    g.nxa = static_cast<int32_t>((int64_t{g.nxres} - g.nxl) / 2);
+    g.nya = static_cast<int32_t>((int64_t{g.nyres} + g.nyl) / 2 - 1);
     g.icent = 2;
   }
   g.nlev = 3;

@@ -130,6 +130,57 @@ void walk(int x0, int y0, int x1, int y1) {
   }
 }
 
+// The band of picture rows the masks need: rows beyond it are off any
+// page.  A steep line walked row by row far beyond it would take a step
+// for every row it passes.
+constexpr long kBandLow = -4000, kBandHigh = kBottomInit + 4000;
+
+// walk() for a steep line that leaves the band: the rows inside the band
+// are walked as usual (the column of each row rounded from the line);
+// beyond the band every column the line passes gets one pixel on the
+// band's edge.  Tests and masks inside the band come out as for the whole
+// line, and the work is bounded by the band and the columns.
+void walkInBand(int x0, int y0, int x1, int y1) {
+  const long dx = std::labs(long(x1) - x0), dy = std::labs(long(y1) - y0);
+  if (dx >= dy || (std::min(y0, y1) >= kBandLow && std::max(y0, y1) <= kBandHigh)) {
+    walk(x0, y0, x1, y1);
+    return;
+  }
+  const long sy = y1 > y0 ? 1 : -1;
+  const int sx = x1 >= x0 ? 1 : -1;
+  auto column = [&](long y) {
+    return static_cast<int>(std::lround(x0 + double(x1 - x0) * double(y - y0) / double(y1 - y0)));
+  };
+  int lastX = x0;
+  long lastY = y0;
+  auto put = [&](int x, long y) {
+    if (x == lastX && y == lastY) return;
+    pixel(x, static_cast<int>(y));
+    lastX = x, lastY = y;
+  };
+  // Rows `from` to `to` beyond the band: their columns on the edge.
+  auto beyond = [&](long from, long to) {
+    const long edge = std::clamp(from, kBandLow, kBandHigh);
+    for (int c = column(from);; c += sx) {
+      put(c, edge);
+      if (c == column(to)) break;
+    }
+  };
+  const long first = long(y0) + sy, last = y1;
+  const long bandFirst = sy > 0 ? std::max(first, kBandLow) : std::min(first, kBandHigh);
+  const long bandLast = sy > 0 ? std::min(last, kBandHigh) : std::max(last, kBandLow);
+  if (sy > 0 ? bandFirst > bandLast : bandFirst < bandLast) {
+    beyond(first, last);  // the line stays on one side of the band
+    return;
+  }
+  if (bandFirst != first) beyond(first, bandFirst - sy);
+  for (long y = bandFirst;; y += sy) {
+    put(column(y), y);
+    if (y == bandLast) break;
+  }
+  if (bandLast != last) beyond(bandLast + sy, last);
+}
+
 int roundCoord(double v) {
   if (!(std::fabs(v) < 1e8)) return v > 0 ? 100000000 : -100000000;
   return static_cast<int>(std::floor(v + 0.5));
@@ -173,7 +224,7 @@ void dhline(double xf, double yf, int ipen) {
     pixel(x, y);
     return;
   }
-  walk(hz.penX, hz.penY, x, y);
+  walkInBand(hz.penX, hz.penY, x, y);
   hz.penX = x, hz.penY = y;
   // The end of the line closes an open run; a line going on from here
   // continues it without a new move.

@@ -80,30 +80,10 @@ bool ascendingOrder(float first, float last, float a, float e, double view) {
 
 bool selected(int k, int n, int step) { return k % step == 0 || k == n - 1; }
 
-}  // namespace
-
-bool surfaceAllowed(const char* routine) {
-  if (jqqlev(3, 3, routine) != 0) return false;
-  if (!in3dAxisSystem()) {
-    warnin(35);
-    return false;
-  }
-  return true;
-}
-
-void drawMesh(const MeshGrid& m) {
-  Zanglb& g = zanglb;
-  qqstrk();
-  const int ihlopt = g.ihlopt, imkopt = g.imkopt;
-  const bool hidlinOn = ihlopt == 1;
-  g.isfcol = g.ncolr;
-  g.isfcop = 0;
-  if (g.inohid == 0) {
-    installHorizon();
-    g.ihlopt = 1;
-    g.imkopt = 1;
-    resetHorizon();
-  }
+// The lines of the mesh, front to back, with the horizon set up by
+// drawMesh.
+void drawMeshLines(const MeshGrid& m) {
+  const Zanglb& g = zanglb;
   Projected pr;
   project(m, pr);
   const Abs3 v = viewPoint3d();
@@ -156,6 +136,42 @@ void drawMesh(const MeshGrid& m) {
       moveP(pr.at(I(0), J(l)));
       for (int k = 1; k < m.nx; ++k) drawP(pr.at(I(k), J(l)));
     }
+  }
+}
+
+}  // namespace
+
+bool surfaceAllowed(const char* routine) {
+  if (jqqlev(3, 3, routine) != 0) return false;
+  if (!in3dAxisSystem()) {
+    warnin(35);
+    return false;
+  }
+  return true;
+}
+
+void drawMesh(const MeshGrid& m) {
+  Zanglb& g = zanglb;
+  qqstrk();
+  const int ihlopt = g.ihlopt, imkopt = g.imkopt;
+  const bool hidlinOn = ihlopt == 1;
+  g.isfcol = g.ncolr;
+  g.isfcop = 0;
+  if (g.inohid == 0) {
+    installHorizon();
+    g.ihlopt = 1;
+    g.imkopt = 1;
+    resetHorizon();
+  }
+  try {
+    drawMeshLines(m);
+  } catch (...) {
+    // An allocation failed: the hidden-line settings of before, and
+    // no side colours for the lines after.
+    setSideColours(false);
+    g.ihlopt = ihlopt, g.imkopt = imkopt;
+    if (g.ncolr != g.isfcol) qqsclr(g.isfcol);
+    throw;
   }
   qqstrk();
   setSideColours(false);

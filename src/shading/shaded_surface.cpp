@@ -25,6 +25,7 @@
 #include "draw/page.h"
 #include "draw/pipeline.h"
 #include "shading/shading.h"
+#include "draw/scoped_pen.h"
 
 namespace zantor {
 namespace {
@@ -114,8 +115,9 @@ void flatSurface(const Grid& g, const float* zmat) {
       cells.push_back({depth, i, j});
     }
   std::sort(cells.begin(), cells.end(), [](const Cell& p, const Cell& q) { return p.depth > q.depth; });
-  const int32_t previous = s.ncolr;
+  const KeepColour previous;
   const FillPattern solid = solidPattern();
+  const ThinPen thin;
   for (const Cell& cell : cells) {
     const std::size_t a = g.at(cell.i, cell.j), b = a + 1, c = a + g.n, e = c + 1;
     int32_t colour;
@@ -135,7 +137,6 @@ void flatSurface(const Grid& g, const float* zmat) {
     const double ys[4] = {g.plot[a].y, g.plot[b].y, g.plot[e].y, g.plot[c].y};
     fillAbsolute(xs, ys, 4, solid);
   }
-  qqsclr(previous);
 }
 
 }  // namespace

@@ -282,6 +282,7 @@ class Fuzzer {
       if (k > 0) shown += ", ";
       if (kind == "i") {
         intArgs[k] = anyInt(r.hasArray && isCount(r.names[k]));
+        intArgs[k] = boundMatrix(r, k, intArgs, intArgs[k]);
         args[n++] = reinterpret_cast<uintptr_t>(&intArgs[k]);
         shown += std::to_string(intArgs[k]);
       } else if (kind == "r") {
@@ -342,8 +343,25 @@ class Fuzzer {
   // within the driver's arrays (a caller that lies about its array is not
   // what is tested).
   static bool isCount(const std::string& name) {
-    return name == "n" || name == "nmax" || name == "nbyt" || name == "nlin" ||
-           name == "nmaxln";
+    return name == "n" || name == "m" || name == "nmax" || name == "nbyt" || name == "nlin" ||
+           name == "nmaxln" || name == "ntri" || name == "nlev" || name == "maxpts" ||
+           name == "maxcrv" || name == "ixdim" || name == "iydim";
+  }
+
+  // A matrix argument holds (first dimension) x (second dimension)
+  // elements: the second dimension, argument k, is cut so that the matrix
+  // stays within the driver's array.
+  static int32_t boundMatrix(const Routine& r, std::size_t k, const int32_t* intArgs,
+                             int32_t value) {
+    if (r.names[k] != "m" && r.names[k] != "iydim") return value;
+    bool matrix = false;
+    for (const std::string& name : r.names)
+      matrix = matrix || name == "zmat" || name == "xmat" || name == "ymat";
+    for (std::size_t f = 0; matrix && f < k; ++f)
+      if (r.kinds[f] == "i" && (r.names[f] == "n" || r.names[f] == "ixdim") && intArgs[f] > 0 &&
+          int64_t{intArgs[f]} * value > kArray)
+        return kArray / intArgs[f];
+    return value;
   }
 
   static std::string printable(const std::string& s) {
