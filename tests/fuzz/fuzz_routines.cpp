@@ -282,6 +282,7 @@ class Fuzzer {
       if (k > 0) shown += ", ";
       if (kind == "i") {
         intArgs[k] = anyInt(r.hasArray && isCount(r.names[k]));
+        if (r.hasArray && r.names[k] == "m") boundColumns(r, intArgs, k);
         args[n++] = reinterpret_cast<uintptr_t>(&intArgs[k]);
         shown += std::to_string(intArgs[k]);
       } else if (kind == "r") {
@@ -340,10 +341,21 @@ class Fuzzer {
 
   // Integer arguments that give the size of an array argument: they stay
   // within the driver's arrays (a caller that lies about its array is not
-  // what is tested).
+  // what is tested).  A count of contour levels is bounded the same way: it
+  // asks for that many passes over the data.
   static bool isCount(const std::string& name) {
-    return name == "n" || name == "nmax" || name == "nbyt" || name == "nlin" ||
-           name == "nmaxln";
+    return name == "n" || name == "m" || name == "nmax" || name == "nbyt" || name == "nlin" ||
+           name == "nmaxln" || name == "nlev";
+  }
+
+  // The rows n and columns m (argument k) of a matrix argument stay within
+  // the driver's array together: m is cut to the columns that fit.
+  static void boundColumns(const Routine& r, int32_t* intArgs, std::size_t k) {
+    for (std::size_t j = 0; j < k; ++j) {
+      if (r.kinds[j] != "i" || r.names[j] != "n") continue;
+      const int32_t n = intArgs[j], m = intArgs[k];
+      if (n > 0 && m > 0 && int64_t{n} * m > kArray) intArgs[k] = kArray / n;
+    }
   }
 
   static std::string printable(const std::string& s) {
