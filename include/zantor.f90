@@ -1985,14 +1985,14 @@ contains
     integer, intent(in) :: n
     integer, intent(in) :: m
     real, intent(in) :: zlev
-    call conmat(zmat, n, m, zlev)
+    call conmat(reshape(zmat, [size(zmat)]), n, m, zlev)
   end subroutine conmat_m4
   subroutine conmat_m8(zmat, n, m, zlev)
     real(8), intent(in) :: zmat(:,:)
     integer, intent(in) :: n
     integer, intent(in) :: m
     real(8), intent(in) :: zlev
-    call conmat(real(zmat), n, m, real(zlev))
+    call conmat(reshape(real(zmat), [size(zmat)]), n, m, real(zlev))
   end subroutine conmat_m8
   subroutine conmod_r8(xfac, xquot)
     real(8), intent(in) :: xfac
@@ -2039,7 +2039,8 @@ contains
     integer, intent(inout) :: nray(*)
     integer, intent(in) :: maxcrv
     integer, intent(inout) :: ncurvs
-    call conpts(xray, n, yray, m, zmat, zlev, xpts, ypts, maxpts, nray, maxcrv, ncurvs)
+    call conpts(xray, n, yray, m, reshape(zmat, [size(zmat)]), zlev, xpts, ypts, maxpts, nray, &
+        maxcrv, ncurvs)
   end subroutine conpts_m4
   subroutine conpts_m8(xray, n, yray, m, zmat, zlev, xpts, ypts, maxpts, nray, maxcrv, ncurvs)
     real(8), intent(in) :: xray(:)
@@ -2058,8 +2059,8 @@ contains
     real :: t_ypts(size(ypts))
     t_xpts = real(xpts)
     t_ypts = real(ypts)
-    call conpts(real(xray), n, real(yray), m, real(zmat), real(zlev), t_xpts, t_ypts, maxpts, &
-        nray, maxcrv, ncurvs)
+    call conpts(real(xray), n, real(yray), m, reshape(real(zmat), [size(zmat)]), real(zlev), &
+        t_xpts, t_ypts, maxpts, nray, maxcrv, ncurvs)
     xpts = t_xpts
     ypts = t_ypts
   end subroutine conpts_m8
@@ -2081,7 +2082,7 @@ contains
     real, intent(in) :: zmat(:,:)
     real, intent(in) :: zlvray(:)
     integer, intent(in) :: nlev
-    call conshd(xray, n, yray, m, zmat, zlvray, nlev)
+    call conshd(xray, n, yray, m, reshape(zmat, [size(zmat)]), zlvray, nlev)
   end subroutine conshd_m4
   subroutine conshd_m8(xray, n, yray, m, zmat, zlvray, nlev)
     real(8), intent(in) :: xray(:)
@@ -2091,7 +2092,8 @@ contains
     real(8), intent(in) :: zmat(:,:)
     real(8), intent(in) :: zlvray(:)
     integer, intent(in) :: nlev
-    call conshd(real(xray), n, real(yray), m, real(zmat), real(zlvray), nlev)
+    call conshd(real(xray), n, real(yray), m, reshape(real(zmat), [size(zmat)]), real(zlvray), &
+        nlev)
   end subroutine conshd_m8
   subroutine contri_r8(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri, zlev)
     real(8), intent(in) :: xray(:)
@@ -2121,7 +2123,7 @@ contains
     integer, intent(in) :: m
     real, intent(in) :: zmat(:,:)
     real, intent(in) :: zlev
-    call contur(xray, n, yray, m, zmat, zlev)
+    call contur(xray, n, yray, m, reshape(zmat, [size(zmat)]), zlev)
   end subroutine contur_m4
   subroutine contur_m8(xray, n, yray, m, zmat, zlev)
     real(8), intent(in) :: xray(:)
@@ -2130,7 +2132,7 @@ contains
     integer, intent(in) :: m
     real(8), intent(in) :: zmat(:,:)
     real(8), intent(in) :: zlev
-    call contur(real(xray), n, real(yray), m, real(zmat), real(zlev))
+    call contur(real(xray), n, real(yray), m, reshape(real(zmat), [size(zmat)]), real(zlev))
   end subroutine contur_m8
   subroutine contur2_r8(xmat, ymat, zmat, n, m, zlev)
     real(8), intent(in) :: xmat(:)
@@ -2148,7 +2150,8 @@ contains
     integer, intent(in) :: n
     integer, intent(in) :: m
     real, intent(in) :: zlev
-    call contur2(xmat, ymat, zmat, n, m, zlev)
+    call contur2(reshape(xmat, [size(xmat)]), reshape(ymat, [size(ymat)]), reshape(zmat, &
+        [size(zmat)]), n, m, zlev)
   end subroutine contur2_m4
   subroutine contur2_m8(xmat, ymat, zmat, n, m, zlev)
     real(8), intent(in) :: xmat(:,:)
@@ -2157,7 +2160,8 @@ contains
     integer, intent(in) :: n
     integer, intent(in) :: m
     real(8), intent(in) :: zlev
-    call contur2(real(xmat), real(ymat), real(zmat), n, m, real(zlev))
+    call contur2(reshape(real(xmat), [size(xmat)]), reshape(real(ymat), [size(ymat)]), &
+        reshape(real(zmat), [size(zmat)]), n, m, real(zlev))
   end subroutine contur2_m8
   subroutine crvmat_r8(zmat, n, m, ixpts, iypts)
     real(8), intent(in) :: zmat(:)
@@ -2173,7 +2177,7 @@ contains
     integer, intent(in) :: m
     integer, intent(in) :: ixpts
     integer, intent(in) :: iypts
-    call crvmat(zmat, n, m, ixpts, iypts)
+    call crvmat(reshape(zmat, [size(zmat)]), n, m, ixpts, iypts)
   end subroutine crvmat_m4
   subroutine crvmat_m8(zmat, n, m, ixpts, iypts)
     real(8), intent(in) :: zmat(:,:)
@@ -2181,7 +2185,7 @@ contains
     integer, intent(in) :: m
     integer, intent(in) :: ixpts
     integer, intent(in) :: iypts
-    call crvmat(real(zmat), n, m, ixpts, iypts)
+    call crvmat(reshape(real(zmat), [size(zmat)]), n, m, ixpts, iypts)
   end subroutine crvmat_m8
   subroutine curv3d_r8(xray, yray, zray, n)
     real(8), intent(in) :: xray(:)
@@ -2542,13 +2546,13 @@ contains
     real, intent(in) :: zmat(:,:)
     integer, intent(in) :: n
     integer, intent(in) :: m
-    call qplclr(zmat, n, m)
+    call qplclr(reshape(zmat, [size(zmat)]), n, m)
   end subroutine qplclr_m4
   subroutine qplclr_m8(zmat, n, m)
     real(8), intent(in) :: zmat(:,:)
     integer, intent(in) :: n
     integer, intent(in) :: m
-    call qplclr(real(zmat), n, m)
+    call qplclr(reshape(real(zmat), [size(zmat)]), n, m)
   end subroutine qplclr_m8
   subroutine qplcon_r8(zmat, n, m, nlev)
     real(8), intent(in) :: zmat(:)
@@ -2562,14 +2566,14 @@ contains
     integer, intent(in) :: n
     integer, intent(in) :: m
     integer, intent(in) :: nlev
-    call qplcon(zmat, n, m, nlev)
+    call qplcon(reshape(zmat, [size(zmat)]), n, m, nlev)
   end subroutine qplcon_m4
   subroutine qplcon_m8(zmat, n, m, nlev)
     real(8), intent(in) :: zmat(:,:)
     integer, intent(in) :: n
     integer, intent(in) :: m
     integer, intent(in) :: nlev
-    call qplcon(real(zmat), n, m, nlev)
+    call qplcon(reshape(real(zmat), [size(zmat)]), n, m, nlev)
   end subroutine qplcon_m8
   subroutine qplcrv_r8(xray, yray, n, copt)
     real(8), intent(in) :: xray(:)
@@ -2613,13 +2617,13 @@ contains
     real, intent(in) :: zmat(:,:)
     integer, intent(in) :: n
     integer, intent(in) :: m
-    call qplsur(zmat, n, m)
+    call qplsur(reshape(zmat, [size(zmat)]), n, m)
   end subroutine qplsur_m4
   subroutine qplsur_m8(zmat, n, m)
     real(8), intent(in) :: zmat(:,:)
     integer, intent(in) :: n
     integer, intent(in) :: m
-    call qplsur(real(zmat), n, m)
+    call qplsur(reshape(real(zmat), [size(zmat)]), n, m)
   end subroutine qplsur_m8
   subroutine rel3pt_r8(x, y, z, xp, yp)
     real(8), intent(in) :: x
@@ -2740,7 +2744,7 @@ contains
     real, intent(in) :: yray(:)
     integer, intent(in) :: m
     real, intent(in) :: zmat(:,:)
-    call surfce(xray, n, yray, m, zmat)
+    call surfce(xray, n, yray, m, reshape(zmat, [size(zmat)]))
   end subroutine surfce_m4
   subroutine surfce_m8(xray, n, yray, m, zmat)
     real(8), intent(in) :: xray(:)
@@ -2748,7 +2752,7 @@ contains
     real(8), intent(in) :: yray(:)
     integer, intent(in) :: m
     real(8), intent(in) :: zmat(:,:)
-    call surfce(real(xray), n, real(yray), m, real(zmat))
+    call surfce(real(xray), n, real(yray), m, reshape(real(zmat), [size(zmat)]))
   end subroutine surfce_m8
   subroutine surfun_r8(zfun, ixpts, xdel, iypts, ydel)
     real, external :: zfun
@@ -2772,7 +2776,7 @@ contains
     integer, intent(in) :: iydim
     integer, intent(in) :: ixpts
     integer, intent(in) :: iypts
-    call surmat(zmat, ixdim, iydim, ixpts, iypts)
+    call surmat(reshape(zmat, [size(zmat)]), ixdim, iydim, ixpts, iypts)
   end subroutine surmat_m4
   subroutine surmat_m8(zmat, ixdim, iydim, ixpts, iypts)
     real(8), intent(in) :: zmat(:,:)
@@ -2780,7 +2784,7 @@ contains
     integer, intent(in) :: iydim
     integer, intent(in) :: ixpts
     integer, intent(in) :: iypts
-    call surmat(real(zmat), ixdim, iydim, ixpts, iypts)
+    call surmat(reshape(real(zmat), [size(zmat)]), ixdim, iydim, ixpts, iypts)
   end subroutine surmat_m8
   subroutine surshd_r8(xray, n, yray, m, zmat)
     real(8), intent(in) :: xray(:)
@@ -2796,7 +2800,7 @@ contains
     real, intent(in) :: yray(:)
     integer, intent(in) :: m
     real, intent(in) :: zmat(:,:)
-    call surshd(xray, n, yray, m, zmat)
+    call surshd(xray, n, yray, m, reshape(zmat, [size(zmat)]))
   end subroutine surshd_m4
   subroutine surshd_m8(xray, n, yray, m, zmat)
     real(8), intent(in) :: xray(:)
@@ -2804,7 +2808,7 @@ contains
     real(8), intent(in) :: yray(:)
     integer, intent(in) :: m
     real(8), intent(in) :: zmat(:,:)
-    call surshd(real(xray), n, real(yray), m, real(zmat))
+    call surshd(real(xray), n, real(yray), m, reshape(real(zmat), [size(zmat)]))
   end subroutine surshd_m8
   subroutine sursze_r8(xa, xe, ya, ye)
     real(8), intent(in) :: xa

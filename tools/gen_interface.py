@@ -171,7 +171,12 @@ def wrapper(name, result, args, suffix, double, matrix):
         out.append(f"    t_{a} = real({a})")
     actual = []
     for k, a in args:
-        if double and k in ("r", "ra"):
+        if matrix and k == "ra" and a in MATRICES:
+            # As a sequence of its elements: a rank-2 actual argument would
+            # choose this same module procedure again.
+            value = f"real({a})" if double else a
+            actual.append(f"reshape({value}, [size({a})])")
+        elif double and k in ("r", "ra"):
             actual.append(f"real({a})")
         elif double and k in ("ro", "rao"):
             actual.append(f"t_{a}")

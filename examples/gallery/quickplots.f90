@@ -8,7 +8,7 @@ program quickplots
   implicit none
   integer, parameter :: n = 60, nx = 30, ny = 24
   real :: x(n), y(n), y2(n), y3(n), z(nx, ny)
-  real :: bars(7) = [4.0, 7.5, 3.2, 9.1, 6.4, 2.8, 5.5]
+  real :: heights(7) = [4.0, 7.5, 3.2, 9.1, 6.4, 2.8, 5.5]
   real :: shares(5) = [32.0, 24.0, 18.0, -14.0, 12.0]
   integer :: i, j
 
@@ -36,7 +36,7 @@ program quickplots
   call qplcrv(x, y3, n, 'LAST')
 
   call start('quickplots_bars.ps', 'PS  ', 'qplbar: bars with their values')
-  call qplbar(bars, 7)
+  call qplbar(heights, 7)
 
   call start('quickplots_pie.ps', 'PS  ', 'qplpie: a pie with one negative (offset) value')
   call qplpie(shares, 5)
