@@ -19,6 +19,11 @@ if [ $status -ne 0 ]; then
   exit 1
 fi
 fail=0
+# The scaling fixed by the first call of the program held in the first plot
+# (its points beyond X = 20 were reported), and only there.
+if [ "$(grep -c 'Warning 162: .* in CURVE' program.out)" != 1 ]; then
+  echo "expected one report of points outside the fixed X axis"; fail=1
+fi
 # The number of colours of a rendered picture: more than one means ink.
 colours() { /usr/bin/identify -format %k "$1"; }
 for f in *.ps *.eps; do
