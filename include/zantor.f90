@@ -1528,6 +1528,80 @@ module zantor
     end subroutine pos3pt
     module procedure pos3pt_r8
   end interface pos3pt
+  interface qplbar
+    subroutine qplbar(yray, n)
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: n
+    end subroutine qplbar
+    module procedure qplbar_r8
+  end interface qplbar
+  interface qplclr
+    subroutine qplclr(zmat, n, m)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: m
+    end subroutine qplclr
+    module procedure qplclr_r8, qplclr_m4, qplclr_m8
+  end interface qplclr
+  interface qplcon
+    subroutine qplcon(zmat, n, m, nlev)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: m
+      integer, intent(in) :: nlev
+    end subroutine qplcon
+    module procedure qplcon_r8, qplcon_m4, qplcon_m8
+  end interface qplcon
+  interface qplcrv
+    subroutine qplcrv(xray, yray, n, copt)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: copt
+    end subroutine qplcrv
+    module procedure qplcrv_r8
+  end interface qplcrv
+  interface qplot
+    subroutine qplot(xray, yray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: n
+    end subroutine qplot
+    module procedure qplot_r8
+  end interface qplot
+  interface qplpie
+    subroutine qplpie(xray, n)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+    end subroutine qplpie
+    module procedure qplpie_r8
+  end interface qplpie
+  interface qplsca
+    subroutine qplsca(xray, yray, n)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: n
+    end subroutine qplsca
+    module procedure qplsca_r8
+  end interface qplsca
+  interface qplscl
+    subroutine qplscl(a, e, orig, step, cax)
+      real, intent(in) :: a
+      real, intent(in) :: e
+      real, intent(in) :: orig
+      real, intent(in) :: step
+      character(len=*), intent(in) :: cax
+    end subroutine qplscl
+    module procedure qplscl_r8
+  end interface qplscl
+  interface qplsur
+    subroutine qplsur(zmat, n, m)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: m
+    end subroutine qplsur
+    module procedure qplsur_r8, qplsur_m4, qplsur_m8
+  end interface qplsur
   interface rel3pt
     subroutine rel3pt(x, y, z, xp, yp)
       real, intent(in) :: x
@@ -2581,6 +2655,115 @@ contains
     yp = t_yp
     zp = t_zp
   end subroutine pos3pt_r8
+  subroutine qplbar_r8(yray, n)
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: n
+    call qplbar(real(yray), n)
+  end subroutine qplbar_r8
+  subroutine qplclr_r8(zmat, n, m)
+    real(8), intent(in) :: zmat(:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    call qplclr(real(zmat), n, m)
+  end subroutine qplclr_r8
+  subroutine qplclr_m4(zmat, n, m)
+    real, intent(in), target, contiguous :: zmat(:,:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call qplclr(v_zmat, n, m)
+  end subroutine qplclr_m4
+  subroutine qplclr_m8(zmat, n, m)
+    real(8), intent(in) :: zmat(:,:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    real, allocatable :: t_zmat(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call qplclr(t_zmat, n, m)
+  end subroutine qplclr_m8
+  subroutine qplcon_r8(zmat, n, m, nlev)
+    real(8), intent(in) :: zmat(:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    integer, intent(in) :: nlev
+    call qplcon(real(zmat), n, m, nlev)
+  end subroutine qplcon_r8
+  subroutine qplcon_m4(zmat, n, m, nlev)
+    real, intent(in), target, contiguous :: zmat(:,:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    integer, intent(in) :: nlev
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call qplcon(v_zmat, n, m, nlev)
+  end subroutine qplcon_m4
+  subroutine qplcon_m8(zmat, n, m, nlev)
+    real(8), intent(in) :: zmat(:,:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    integer, intent(in) :: nlev
+    real, allocatable :: t_zmat(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call qplcon(t_zmat, n, m, nlev)
+  end subroutine qplcon_m8
+  subroutine qplcrv_r8(xray, yray, n, copt)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: n
+    character(len=*), intent(in) :: copt
+    call qplcrv(real(xray), real(yray), n, copt)
+  end subroutine qplcrv_r8
+  subroutine qplot_r8(xray, yray, n)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: n
+    call qplot(real(xray), real(yray), n)
+  end subroutine qplot_r8
+  subroutine qplpie_r8(xray, n)
+    real(8), intent(in) :: xray(:)
+    integer, intent(in) :: n
+    call qplpie(real(xray), n)
+  end subroutine qplpie_r8
+  subroutine qplsca_r8(xray, yray, n)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: n
+    call qplsca(real(xray), real(yray), n)
+  end subroutine qplsca_r8
+  subroutine qplscl_r8(a, e, orig, step, cax)
+    real(8), intent(in) :: a
+    real(8), intent(in) :: e
+    real(8), intent(in) :: orig
+    real(8), intent(in) :: step
+    character(len=*), intent(in) :: cax
+    call qplscl(real(a), real(e), real(orig), real(step), cax)
+  end subroutine qplscl_r8
+  subroutine qplsur_r8(zmat, n, m)
+    real(8), intent(in) :: zmat(:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    call qplsur(real(zmat), n, m)
+  end subroutine qplsur_r8
+  subroutine qplsur_m4(zmat, n, m)
+    real, intent(in), target, contiguous :: zmat(:,:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call qplsur(v_zmat, n, m)
+  end subroutine qplsur_m4
+  subroutine qplsur_m8(zmat, n, m)
+    real(8), intent(in) :: zmat(:,:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    real, allocatable :: t_zmat(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call qplsur(t_zmat, n, m)
+  end subroutine qplsur_m8
   subroutine rel3pt_r8(x, y, z, xp, yp)
     real(8), intent(in) :: x
     real(8), intent(in) :: y

@@ -17,9 +17,10 @@ void resetContourDefaults() {
   g.xdiscr = 500.0f / g.xfcuni;
 }
 
+// "CON", "CONT", "CONTOUR": the word or a cut of it of at least three letters.
 bool isContourKey(std::string_view cax) {
   const std::string k = upstr(cax);
-  return k == "CON" || k == "CONT";
+  return k.size() >= 3 && std::string_view("CONTOUR").substr(0, k.size()) == k;
 }
 
 void setContourLabelMode(std::string_view copt) {

@@ -24,6 +24,7 @@
 #include "draw/page_fields.h"
 #include "maps/map_fields.h"
 #include "plot3d/plot3d_fields.h"
+#include "quickplot/quick_plot_fields.h"
 #include "text/font_fields.h"
 #include "text/text_fields.h"
 
@@ -52,6 +53,7 @@ struct Zanglb : CoreFields,
                 Plot3dFields,
                 ShadingFields,
                 ChartFields,
+                QuickPlotFields,
                 WindowFields {};
 
 extern Zanglb zanglb;

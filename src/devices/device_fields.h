@@ -30,7 +30,7 @@ struct DeviceFields {
   int32_t ioptdt = 0, ipdfmd = 1, imagfm = 0, iwmffm = 0;
   int32_t ixidop = 0, ibmprs = 2500, itifrs = 100, itifmd = 2;
   int32_t ipngtr = 0, ihpgpl = 0, igiftr = 0, nsypts = 0;
-  int32_t ipsold = 0, idsenv = 0, iopqp[3] = {0, 0, 0};
+  int32_t ipsold = 0, idsenv = 0;
   int32_t iclphw = 0, ipsinf = 0;
 };
 
