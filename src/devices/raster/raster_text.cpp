@@ -38,12 +38,12 @@ void RasterDevice::character(const DeviceChar& c) {
   const bool standard = hwFontState().trueType.empty();
   OutlineFont* font = standard ? standardOutlineFont(c.font) : currentOutlineFont();
   if (font == nullptr) return;
-  raster_.flush();
+  raster_->flush();
   const int code = standard ? fontCode(c.font, c.code) : latin1Code(c.code);
   if (std::fabs(c.x) > 1e6 || std::fabs(c.y) > 1e6) return;
   // Smooth glyphs are placed to a quarter of a pixel, so that the spaces
   // between letters stay even; black and white ones to whole pixels.
-  const bool smooth = raster_.trueColour();
+  const bool smooth = raster_->trueColour();
   const int steps = smooth ? 4 : 1;
   const long qx = std::lround(c.x * steps), qy = std::lround(c.y * steps);
   const long x = qx >= 0 ? qx / steps : -((-qx + steps - 1) / steps);
@@ -52,7 +52,7 @@ void RasterDevice::character(const DeviceChar& c) {
                                          static_cast<int>(qx - x * steps),
                                          static_cast<int>(qy - y * steps));
   if (glyph == nullptr || glyph->width == 0) return;
-  raster_.blendCoverage(static_cast<int>(x) + glyph->left, static_cast<int>(y) - glyph->top,
+  raster_->blendCoverage(static_cast<int>(x) + glyph->left, static_cast<int>(y) - glyph->top,
                         glyph->coverage.data(), glyph->width, glyph->height);
 }
 
