@@ -15,7 +15,7 @@ class WideLines {
  public:
   using Fill = std::function<void(const double* x, const double* y, int n)>;
 
-  // Width in device units; lines of at most kThin units stay lines.
+  // Width in device units; 0 or lines of at most kThin units stay lines.
   static constexpr double kThin = 1.5;
   void setWidth(double w) { style_.width = w; }
   void setJoin(int j) { style_.join = j; }

@@ -143,7 +143,8 @@ WideLines::Fill CgmDevice::fillWide() {
 
 void CgmDevice::lineWidth(double w) {
   writePath();
-  wide_.setWidth(w);
+  // Plot units from the pipeline; the thin line (one unit) stays a line.
+  wide_.setWidth(w > 1.5 ? w * zanglb.xscf : 0);
 }
 
 void CgmDevice::writePath() {

@@ -18,7 +18,8 @@ DeviceCaps HpglDevice::caps() const {
 
 void HpglDevice::lineWidth(double w) {
   constexpr double kMmPerUnit = 0.025;  // plotter units are 1/40 mm
-  const double mm = w > 1.5 ? std::round(w * kMmPerUnit * 1000) / 1000 : 0;
+  const double units = w * zanglb.xscf;  // the pipeline gives plot units
+  const double mm = w > 1.5 ? std::round(units * kMmPerUnit * 1000) / 1000 : 0;
   if (mm == width_) return;
   width_ = mm;
   qqsbuf(mm == 0 ? std::string("PW;") : "PW" + fmtFixed(mm, 3) + ";");

@@ -16,8 +16,9 @@ DeviceCaps GkslDevice::caps() const {
 
 void GkslDevice::lineWidth(double w) {
   // Widths of about one plot unit are the thin line of the reader.
-  const double thin = 1.5 * zanglb.xscf;
-  width_ = w > thin ? w : -1;
+  // The pipeline gives plot units; the record holds device units.
+  const double d = w * zanglb.xscf, thin = 1.5 * zanglb.xscf;
+  width_ = d > thin ? d : -1;
 }
 
 int GkslDevice::start() {

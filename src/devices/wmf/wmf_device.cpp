@@ -104,7 +104,8 @@ WideLines::Fill WmfDevice::fillWide() {
 
 void WmfDevice::lineWidth(double w) {
   writePath();
-  wide_.setWidth(w);
+  // Plot units from the pipeline; the thin line (one unit) stays a line.
+  wide_.setWidth(w > 1.5 ? w * zanglb.xscf : 0);
 }
 
 void WmfDevice::writePath() {
