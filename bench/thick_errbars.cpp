@@ -26,9 +26,9 @@ Result run(const std::string& format, const std::string& file, int32_t width, bo
   call(metafl_, format);
   call(filmod_, "DELE");
   call(setfil_, file);
-  errmod_("ALL", "OFF", 3, 3);
   const auto t0 = std::chrono::steady_clock::now();
   zanini_();
+  errmod_("ALL", "OFF", 3, 3);  // no protocol or warnings between the rows
   float a = 0, e = 1000, o = 0, st = 100, ya = -10, ye = 10, yo = -10, ys = 2;
   graf_(&a, &e, &o, &st, &ya, &ye, &yo, &ys);
   std::vector<float> x(1000), y(1000), e1(1000), e2(1000);
