@@ -1,4 +1,5 @@
 // Setters of the position, scaling and sides of 2D axis systems.
+#include <cstdint>
 #include <string>
 
 #include "axes/axes.h"
@@ -159,10 +160,11 @@ ZANTOR_API void axsers_() try {
   if (jqqlev(2, 3, "AXSERS") != 0) return;
   const Zanglb& g = zanglb;
   // One line width inside the frame, so that the frame stays visible.
-  const int in = g.nfra > 0 ? g.nfra : 0;
+  // Sums in 64 bits: positions and lengths reach 2^30, frames are large.
+  const int64_t in = g.nfra > 0 ? g.nfra : 0;
   const int32_t colour = g.naxbgd != -1 ? g.naxbgd : 0;
-  dbox(static_cast<float>(g.nxa + in), static_cast<float>(g.nya - g.nyl + 1 + in),
-       static_cast<float>(g.nxa + g.nxl - 1 - in), static_cast<float>(g.nya - in), colour);
+  dbox(static_cast<float>(g.nxa + in), static_cast<float>(int64_t{g.nya} - g.nyl + 1 + in),
+       static_cast<float>(int64_t{g.nxa} + g.nxl - 1 - in), static_cast<float>(g.nya - in), colour);
 } ZANTOR_CATCH
 
 ZANTOR_API void ticks_(const int32_t* n, const char* cax, size_t cax_len) try {

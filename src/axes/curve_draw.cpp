@@ -1,5 +1,6 @@
 // Drawing helpers of curves: axis clipping, thick polylines, markers.
 #include <cmath>
+#include <cstdint>
 
 #include "axes/curve_internal.h"
 #include "charts/charts.h"
@@ -19,7 +20,7 @@ AxisClip::AxisClip() : changed_(false) {
   if (g.igraf == 1 && clipToPolarCircle()) return;
   g.nxclip = std::max(g.nxclip, g.nxa);
   g.nyclip = std::max(g.nyclip, g.nya - g.nyl + 1);
-  g.nuclip = std::min(g.nuclip, g.nxa + g.nxl - 1);
+  g.nuclip = static_cast<int32_t>(std::min<int64_t>(g.nuclip, int64_t{g.nxa} + g.nxl - 1));
   g.nvclip = std::min(g.nvclip, g.nya);
 }
 
@@ -31,9 +32,12 @@ AxisClip::~AxisClip() {
   g.iazclp = circle_; g.xmit = xmit_; g.ymit = ymit_; g.rad = rad_;
 }
 
+// More copies of a thick curve than this are drawn as one wide line.
+constexpr int kMaxCurveCopies = 24;
+
 bool insideAxisRect(double px, double py) {
   const Zanglb& g = zanglb;
-  return px >= g.nxa - 0.5 && px <= g.nxa + g.nxl - 0.5 && py >= g.nya - g.nyl + 0.5 &&
+  return px >= g.nxa - 0.5 && px <= double(g.nxa) + g.nxl - 0.5 && py >= g.nya - g.nyl + 0.5 &&
          py <= g.nya + 0.5;
 }
 
@@ -41,6 +45,16 @@ void drawCurvePolyline(const double* x, const double* y, int n) {
   if (n < 2) return;
   Zanglb& g = zanglb;
   const int k = g.nthk;
+  if (k > kMaxCurveCopies) {
+    // Copies one plot unit apart merge into one band: a curve that thick
+    // is one line as wide as the band, which bounds the work.
+    const double width = currentLineWidth();
+    setLineWidth(k - 1 + width);
+    strtqq(static_cast<float>(x[0]), static_cast<float>(y[0]));
+    for (int i = 1; i < n; ++i) connqq(static_cast<float>(x[i]), static_cast<float>(y[i]));
+    setLineWidth(width);  // strokes the curve first
+    return;
+  }
   const float keep = g.xoff;
   // Thick curves: nthk copies at offsets of one plot unit, centred on the
   // curve (the pipeline shifts each segment perpendicular by xoff).

@@ -118,8 +118,18 @@ void zantor::openAxisSystem(AxisArgs x, AxisArgs y) {
     // The axes cross at the user point (0, 0).
     auto inside = [](float a, float e) { return (a <= 0 && 0 <= e) || (e <= 0 && 0 <= a); };
     if (g.iaxorg == 1) {
-      g.nxa = static_cast<int32_t>(g.nxaorg + g.xa * g.xdelta);
-      g.nya = static_cast<int32_t>(g.nyaorg - g.ya * g.ydelta);
+      // The corner from the origin: far off any page (beyond 2^30) it
+      // has no integer position.
+      const float nx = g.nxaorg + g.xa * g.xdelta;
+      const float ny = g.nyaorg - g.ya * g.ydelta;
+      constexpr float kFar = 1 << 30;
+      if (!(std::fabs(nx) <= kFar && std::fabs(ny) <= kFar)) {
+        qqerror(151, "No origin found for crossed axis system");
+        g.nlev = 1;
+        return;
+      }
+      g.nxa = static_cast<int32_t>(nx);
+      g.nya = static_cast<int32_t>(ny);
       g.xrel = static_cast<float>(g.nxa);
       g.yrel = static_cast<float>(g.nya);
     } else if (!inside(g.xa, g.xe) || !inside(g.ya, g.ye)) {

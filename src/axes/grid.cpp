@@ -1,6 +1,7 @@
 // Grids at the label positions, lines and axes through the origin.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "axes/axes.h"
 #include "charts/charts.h"
@@ -35,7 +36,7 @@ void horizontalZeroLine() {
   if (!zeroInside(g.ymin, g.ymax)) return;
   const float y = static_cast<float>(userToPlotY(0));
   qqmove(static_cast<float>(g.nxa), y);
-  qqdraw(static_cast<float>(g.nxa + g.nxl - 1), y);
+  qqdraw(static_cast<float>(int64_t{g.nxa} + g.nxl - 1), y);
   qqstrk();
 }
 

@@ -7,6 +7,7 @@
 #include "axes/axis_side.h"
 #include "axes/label_text.h"
 #include "core/state.h"
+#include "draw/pipeline.h"
 #include "text/text_engine.h"
 
 namespace zantor {
@@ -60,6 +61,13 @@ int digitsOf(int axis, const Scaling& sc) {
   return g.ndezx[axis];
 }
 
+// True when the page box of a label lies wholly outside the clipping
+// window: nothing of it could be seen.
+bool outsideClipping(double left, double top, double w, double h) {
+  const Zanglb& g = zanglb;
+  return left > g.nuclip || left + w < g.nxclip || top > g.nvclip || top + h < g.nyclip;
+}
+
 // The labels of an axis with their texts and positions.
 std::vector<Label> makeLabels(const Side& sd, int type) {
   const Zanglb& g = zanglb;
@@ -75,10 +83,11 @@ std::vector<Label> makeLabels(const Side& sd, int type) {
   const int ndig = digitsOf(ax, sc);
   const bool centred = g.ixlabc[ax] == 1;
   std::vector<int> index;
-  // Labels closer than one plot unit cannot be read: a step that small
-  // gets none, like its ticks (our choice; it also bounds the work).
+  // Labels closer than one plot unit or one device unit cannot be read: a
+  // step that small gets none, like its ticks (our choice; it also bounds
+  // the work on huge pages).
   std::vector<double> v;
-  if (std::fabs(sc.s * sc.delta) >= 1.0)
+  if (std::fabs(sc.s * sc.delta) >= std::max(1.0, deviceUnit()))
     v = labelValues(sc.a, sc.e, sc.o, sc.s, centred ? 0 : g.ixend[ax], &index);
   if (type == kLabDate && labelStepMonths(g.ixdstp[ax]) > 0) {
     // Labels at month, quarter, half-year or year boundaries (or every
@@ -215,7 +224,7 @@ LabelReach drawLabels(const Side& sd, bool ticksDrawn) {
         left = sd.ox > 0 ? px + near : px - near - perp;
       }
       const double from = xAxis ? left : top, to = from + along;
-      if (blocked(from, to)) continue;
+      if (blocked(from, to) || outsideClipping(left, top, w, hh)) continue;
       // How far the label passes the far end (rightwards for X, upwards
       // for Y).
       const double past = xAxis ? to - farEnd : farEnd - from;

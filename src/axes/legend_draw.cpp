@@ -1,6 +1,7 @@
 // legend: places the legend box and draws samples and texts.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "axes/decorations.h"
 #include "axes/symbols.h"
@@ -27,7 +28,7 @@ void placeBox(int ncor, const LegendLayout& l, double& x, double& y) {
   }
   const double w = l.width, h = l.height, d = l.distance;
   const double pageRight = g.nxres - 1, pageBottom = g.nyres - 1;
-  const double left = g.nxa, right = g.nxa + g.nxl - 1;
+  const double left = g.nxa, right = int64_t{g.nxa} + g.nxl - 1;
   const double bottom = g.nya, top = g.nya - g.nyl + 1;
   switch (ncor) {
     case 1: x = d; y = pageBottom - d - (h - 1); break;
@@ -106,7 +107,8 @@ void drawLegend(const LegendLayout& l, double x0, double y0) {
                            g.ilgbgd);
   if (g.nfra != 0) {
     // The outermost rectangle of the frame lies on the box edge.
-    const int count = std::max(1, static_cast<int>(std::lround(std::abs(g.nfra) * g.xfcuni)));
+    const double tenths = std::min(std::fabs(static_cast<double>(g.nfra)) * g.xfcuni, 10000.0);
+    const int count = std::max(1, static_cast<int>(std::lround(tenths)));
     const int out = g.nfra > 0 ? static_cast<int>((count - 1) / g.xfcuni) : 0;
     dframe(static_cast<int>(x0) - g.nx0 + out, static_cast<int>(y0) - g.ny0 + out,
            l.width - 2 * out, l.height - 2 * out, g.nfra, 0.0f);

@@ -65,7 +65,7 @@ bool layoutLegend(std::string_view buffer, LegendLayout& out) {
   out.space = factor(g.flg5, h);
   out.symbol = factor(g.flg4, h);
   out.distance = factor(g.flg6, h);
-  out.frame = std::abs(g.nfra);
+  out.frame = std::fabs(static_cast<double>(g.nfra));
   const double margin = factor(g.flg2, lsp * h);
   const char separator = g.csex.c[3];
 

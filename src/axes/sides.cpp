@@ -1,6 +1,7 @@
 // The sides of a 2D axis system: axis line, ticks, labels and names.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "axes/axes.h"
@@ -86,10 +87,15 @@ void ticks(const Side& s) {
   if (first > last) std::swap(first, last);
   lo = std::max(lo, std::ceil(first));
   hi = std::min(hi, std::floor(last));
-  // Ticks closer than one plot unit cannot be told apart: a step that
-  // small gets no ticks (our choice, rather than a solid band of lines).
-  if (!(hi >= lo) || hi - lo > length + 1) return;
-  for (long i = static_cast<long>(lo); i <= static_cast<long>(hi); ++i) {
+  // Ticks closer than one plot unit or one device unit cannot be told
+  // apart: minor ticks that close are left out, and a step that small gets
+  // no ticks at all (our choice, rather than a solid band of lines; on a
+  // huge page scaled down it also bounds the work).
+  const double unit = std::max(1.0, deviceUnit());
+  if (!(hi >= lo) || hi - lo > length + 1 || std::fabs(st * delta) < unit) return;
+  const long every = std::fabs(spacing) < unit ? n : 1;
+  const long from = static_cast<long>(std::ceil(lo / every)) * every;
+  for (long i = from; i <= static_cast<long>(hi); i += every) {
     double p = std::trunc(start + 0.5 + i * t * delta);
     tick(s, p, i % n == 0 ? g.ntic2 : g.ntic1);
   }
@@ -159,7 +165,7 @@ int axisSideRoom(int index) { return index >= 0 && index < 4 ? sideRooms[index] 
 void drawAxisSides() {
   const Zanglb& g = zanglb;
   for (int& r : sideRooms) r = 0;
-  const double left = g.nxa, right = g.nxa + g.nxl - 1;
+  const double left = g.nxa, right = int64_t{g.nxa} + g.nxl - 1;
   const double bottom = g.nya, top = g.nya - g.nyl + 1;
   if (g.naxbgd != -1) dbox(static_cast<float>(left), static_cast<float>(top),
                            static_cast<float>(right), static_cast<float>(bottom), g.naxbgd);
@@ -171,7 +177,7 @@ void drawAxisSides() {
     Side x{0, 0, left, yc, 1, 0, 0, 1, true, {{xc, xc}}};
     Side y{1, 3, xc, bottom, 0, -1, -1, 0, true, {{yc, yc}}};
     if (g.nfra != 0) {
-      const double f = std::abs(g.nfra);  // frames grow inwards or outwards
+      const double f = std::fabs(static_cast<double>(g.nfra));  // frames grow inwards or outwards
       x.keepOff.push_back({left - f, left + f});
       x.keepOff.push_back({right - f, right + f});
       y.keepOff.push_back({top - f, top + f});

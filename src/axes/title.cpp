@@ -55,11 +55,11 @@ ZANTOR_API void title_() try {
     if (length <= 0) continue;
     double x = g.nxa;
     if (g.nlft == 0) x = g.nxa - (length - g.nxl) / 2;
-    else if (g.nlft == 2) x = g.nxa + g.nxl - length;
+    else if (g.nlft == 2) x = double(g.nxa) + g.nxl - length;
     x = std::trunc(x);
     double y = g.ititps == 0
-                   ? g.nya - g.nyl - g.nvty - extra - 3 * h - (4 - i) * lsp * h
-                   : g.nya - g.nvty - extra + 4 * h + (i - 1) * lsp * h;
+                   ? double(g.nya) - g.nyl - g.nvty - extra - 3 * h - (4 - i) * lsp * h
+                   : double(g.nya) - g.nvty - extra + 4 * h + (i - 1) * lsp * h;
     y = std::trunc(y);
     horizontalText(s, x, y);
     if (g.ititul[i - 1] == 1) {

@@ -5,9 +5,16 @@
 #include "core/state.h"
 #include "draw/colour.h"
 #include "draw/fill.h"
+#include "draw/fill_area.h"
 #include "draw/pipeline.h"
 
 namespace zantor {
+namespace {
+
+// Frames of more rectangles than this (0.1 mm apart) are filled bands.
+constexpr int kMaxFrameLines = 24;
+
+}  // namespace
 
 void dframe(int x, int y, int w, int h, int t, float angle) {
   const Zanglb& g = zanglb;
@@ -32,6 +39,34 @@ void dframe(int x, int y, int w, int h, int t, float angle) {
     if (first) qqmove(rx, ry);
     else qqdraw(rx, ry);
   };
+  if (count > kMaxFrameLines) {
+    // A frame this thick is one band: the ring between its outer and its
+    // inner rectangle (one line width beyond the outermost and innermost
+    // rectangles) filled solid, which bounds the work.
+    const double half = 0.5 * std::max(1, std::abs(g.nlinwd));
+    double from = -half * (step < 0 ? -1 : 1), to = (count - 1) * step + half * (step < 0 ? -1 : 1);
+    // Inwards the band stops where the box closes.
+    const double close = -0.5 * std::min(x1 - x0, y1 - y0);
+    if (step < 0) to = std::max(to, close);
+    double px[8], py[8];
+    auto ring = [&](double o, int at) {
+      const double l = x0 - o, r2 = x1 + o, tp = y0 - o, b = y1 + o;
+      const double cx[4] = {l, r2, r2, l}, cy[4] = {tp, tp, b, b};
+      for (int k = 0; k < 4; ++k) {
+        const double dx = cx[k] - x0, dy = cy[k] - y0;
+        px[at + k] = x0 + dx * c + dy * s;
+        py[at + k] = y0 - dx * s + dy * c;
+      }
+    };
+    ring(std::max(from, to), 0);
+    ring(std::min(from, to), 4);
+    const int counts[2] = {4, 4};
+    const bool closed = step < 0 && to <= close;
+    qqstrk();
+    fillAbsoluteRings(px, py, counts, closed ? 1 : 2, solidPattern());
+    if (ownColour) qqsclr(previous);
+    return;
+  }
   // Rectangles covered by the width of their neighbours' lines, or closer
   // than half a device unit, are thinned out evenly (which bounds the work
   // of thick frames); the outermost one is always drawn.

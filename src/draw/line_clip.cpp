@@ -185,7 +185,7 @@ ZANTOR_API void clpbor_(const char* copt, size_t copt_len) try {
   g.iclipp = 2;
   g.nxclip = g.nxa;
   g.nyclip = g.nya - g.nyl + 1;
-  g.nuclip = g.nxa + g.nxl - 1;
+  g.nuclip = static_cast<int32_t>(std::min<int64_t>(INT32_MAX, int64_t{g.nxa} + g.nxl - 1));
   g.nvclip = g.nya;
   sendClipWindow(false);
 } ZANTOR_CATCH

@@ -31,10 +31,10 @@ constexpr Style kStyles[8] = {
     {2, {30, 20}},          // long dash
 };
 
-// A segment longer than this many pattern periods is dashed only where it
-// can be seen: whole periods outside the clipping area are skipped, which
-// keeps the pattern phase and bounds the work for huge coordinates.
-constexpr double kSkipPeriods = 10000.0;
+// A segment longer than this many pattern periods is clipped before it is
+// dashed: whole periods outside the clipping area are skipped, which keeps
+// the pattern phase and bounds the work by what can be seen.
+constexpr double kSkipPeriods = 64.0;
 // More visible periods than this in one segment are finer than any device
 // shows them on a page that holds the segment.
 constexpr double kMaxVisiblePeriods = 100000.0;
@@ -260,7 +260,17 @@ void connqq(float x, float y) {
   double period = 0;
   int drawnPerPeriod = 0;
   patternPeriod(period, drawnPerPeriod);
-  if (period > 0 && len > kSkipPeriods * period) {
+  if (period < deviceUnit()) {
+    // A whole period within one device unit cannot show its gaps: the
+    // segment is drawn solid (our choice), and the pattern phase runs on.
+    if (g.nmrpen == 1) qqmove(static_cast<float>(sx), static_cast<float>(sy));
+    qqdraw(static_cast<float>(ex), static_cast<float>(ey));
+    advancePattern(len, period, drawnPerPeriod);
+    g.xstrt = static_cast<float>(x2);
+    g.ystrt = static_cast<float>(y2);
+    return;
+  }
+  if (len > kSkipPeriods * period) {
     // A long segment is clipped before it is dashed: the pattern runs on
     // without drawing up to the visible part, which is dashed from its own
     // start point (so that positions stay exact however far away the end

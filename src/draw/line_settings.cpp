@@ -30,9 +30,12 @@ void sendAttribute(double value, int op) {
   xjdraw(static_cast<float>(value / zanglb.xscf), 0.0f, op);
 }
 
+double lastWidth = 1.0;  // the width as last set, before rounding
+
 void setWidth(double width) {
   Zanglb& g = zanglb;
   qqstrk();
+  lastWidth = width;
   const int32_t n = std::max<int32_t>(1, static_cast<int32_t>(std::lround(width)));
   if (deviceWidths()) {
     g.nlinwd = -n;
@@ -50,6 +53,9 @@ void setStyle(int32_t style, const char* name) {
 }
 
 }  // namespace
+
+double currentLineWidth() { return lastWidth; }
+void setLineWidth(double width) { setWidth(width); }
 
 void resetLineDefaults() {
   Zanglb& g = zanglb;

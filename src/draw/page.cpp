@@ -33,9 +33,25 @@ constexpr std::array<PageFormat, 16> kPages{{
 // Round half away from zero.
 int nint(double v) { return static_cast<int>(std::lround(v)); }
 
+// The largest page side in plot units.  Positions on the page and lengths
+// along it then stay far from the limits of 32-bit integers whatever
+// offsets and sums the axis systems form.
+constexpr double kMaxPageUnits = 1 << 30;
+
+// Page side in plot units: int(0.1 mm / xfcuni + 0.5), within 1..2^30
+// (units chosen after page() can stretch a page beyond its limit).
+int pageUnits(float tenthsOfMm) {
+  const double v = tenthsOfMm / zanglb.xfcuni + 0.5f;
+  if (!(v >= 1)) return 1;
+  return static_cast<int>(std::min(v, kMaxPageUnits));
+}
+
 bool isScreenLike(int dev) {
   return dev < 101 || (dev >= 601 && dev <= 700) || dev == 801 || dev == 701;
 }
+
+// Points across the page that any device resolves.
+constexpr double kResolution = 10000.0;
 
 }  // namespace
 
@@ -45,8 +61,8 @@ int lengthUnits(double tenthsOfMm) {
 
 void defvar() {
   Zanglb& g = zanglb;
-  g.nxres = static_cast<int>(g.xcmres / g.xfcuni + 0.5f);
-  g.nyres = static_cast<int>(g.ycmres / g.xfcuni + 0.5f);
+  g.nxres = pageUnits(g.xcmres);
+  g.nyres = pageUnits(g.ycmres);
   g.nxldef = nint((g.nxres + 1) * 2.0 / 3.0);
   g.nyldef = g.nzldef = nint((g.nyres + 1) * 2.0 / 3.0);
   g.nxadef = static_cast<int>((g.nxres - g.nxldef) * 0.5);
@@ -101,14 +117,20 @@ float deviceScale() {
   return static_cast<float>(down ? std::min(fit, trueSize) : fit);
 }
 
-double deviceUnitStep() {
+double deviceUnit() {
   const Zanglb& g = zanglb;
   const int dev = g.ndev;
   const bool integral = dev < 101 || dev == 221 || (dev >= 401 && dev <= 405) ||
                         (dev >= 601 && dev <= 701);
   const double s = g.xscf;
-  return integral && s > 0 && std::isfinite(s) ? 0.5 / s : 0.0;
+  // No reader, printer or plotter shows more than about kResolution
+  // points across a page: on huge pages that bounds the details drawn
+  // by what can be seen, also on devices with whole units.
+  const double seen = std::max(g.nxres, g.nyres) / kResolution;
+  return integral && s > 0 && std::isfinite(s) ? std::max(1.0 / s, seen) : seen;
 }
+
+double deviceUnitStep() { return 0.5 * deviceUnit(); }
 
 void deviceTransform(double x, double y, double& dx, double& dy) {
   const Zanglb& g = zanglb;
@@ -194,6 +216,10 @@ ZANTOR_API void page_(const int32_t* nxpag, const int32_t* nypag) try {
   if (jqqlev(0, 0, "PAGE") != 0) return;
   if (*nxpag < 1 || *nypag < 1) {
     warni1(2, std::min(*nxpag, *nypag));
+    return;
+  }
+  if (*nxpag > kMaxPageUnits || *nypag > kMaxPageUnits) {
+    warni1(2, std::max(*nxpag, *nypag));
     return;
   }
   zanglb.xcmres = static_cast<float>(*nxpag - 1) * zanglb.xfcuni;

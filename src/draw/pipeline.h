@@ -20,13 +20,22 @@ int jqqclp(float x, float y);
 // Draws the visible part of one segment.
 void clip2d(float x1, float y1, float x2, float y2);
 
-// Half a device unit, in plot units, on devices that round every point to
-// whole device units (screen, raster, WMF, HPGL, Java); 0 on devices with
-// real coordinates.  Parallel lines this close, at any angle, leave no
+// One device unit in plot units: a ten-thousandth of the longer page side
+// (finer than any reader or plotter shows a page), or on devices that
+// round every point to whole device units (screen, raster, WMF, HPGL,
+// Java) the size of that unit when it is larger.  Details finer than this
+// (ticks, dashes, the strokes of thick lines) are not drawn one by one.
+double deviceUnit();
+// Half a device unit, in plot units.  Parallel lines this close, at any angle, leave no
 // device unit between them uncovered: drawing fewer of lines that lie
 // closer, never more than this apart, changes nothing that can be seen and
 // bounds the work on pages that are scaled far down.
 double deviceUnitStep();
+
+// The line width in plot units as linwid or penwid last set it, and a
+// width set without the level check (thick curves drawn as one line).
+double currentLineWidth();
+void setLineWidth(double width);
 
 // Selects one of the eight predefined line styles (0 solid .. 7) without
 // the level check (used by hatching and curves); other values are ignored.

@@ -10,6 +10,7 @@
 // (maplab); circular maps label the meridians outside the circle.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "axes/axes.h"
@@ -99,8 +100,8 @@ void drawFrameAndLabels() {
         if (i == 0) strtqq(x, y); else connqq(x, y);
       }
     } else if (isAzimuthal(code) || code == 100) {
-      const float l = static_cast<float>(g.nxa), r = static_cast<float>(g.nxa + g.nxl - 1);
-      const float b = static_cast<float>(g.nya), t = static_cast<float>(g.nya - g.nyl + 1);
+      const float l = static_cast<float>(g.nxa), r = static_cast<float>(int64_t{g.nxa} + g.nxl - 1);
+      const float b = static_cast<float>(g.nya), t = static_cast<float>(int64_t{g.nya} - g.nyl + 1);
       strtqq(l, b); connqq(r, b); connqq(r, t); connqq(l, t); connqq(l, b);
     } else {
       // The outline of the axis range.
@@ -229,7 +230,7 @@ ZANTOR_API void grafmp_(const float* xa, const float* xe, const float* xor_, con
     warnin(2);
     return;
   }
-  if (g.nxa < 0 || g.nxa + g.nxl > g.nxres) {
+  if (g.nxa < 0 || int64_t{g.nxa} + g.nxl > g.nxres) {
     qqerror(152, "X-axis does not fit the page");
     return;
   }
@@ -238,8 +239,8 @@ ZANTOR_API void grafmp_(const float* xa, const float* xe, const float* xor_, con
     return;
   }
   if (g.icent == 1) {
-    g.nxa = (g.nxres - g.nxl) / 2;
-    g.nya = (g.nyres + g.nyl) / 2 - 1;
+    g.nxa = static_cast<int32_t>((int64_t{g.nxres} - g.nxl) / 2);
+    g.nya = static_cast<int32_t>((int64_t{g.nyres} + g.nyl) / 2 - 1);
     g.icent = 2;
   }
   g.xa = *xa; g.xe = *xe; g.xorig = *xor_; g.xstep = *xstp;
@@ -318,12 +319,13 @@ ZANTOR_API void grafmp_(const float* xa, const float* xe, const float* xor_, con
     g.iazclp = 1;
   } else {
     // A small margin keeps the frame, which touches the rectangle, whole.
-    const int m = 2 + std::abs(g.nlinwd) / 2;
+    // Sums in 64 bits: the page and the axis lengths reach 2^30 each.
+    const int64_t m = 2 + std::abs(g.nlinwd) / 2;
     g.iclipp = 2;
-    g.nxclip = std::max(0, g.nxa - m);
-    g.nyclip = std::max(0, g.nya - g.nyl + 1 - m);
-    g.nuclip = std::min(g.nxres, g.nxa + g.nxl - 1 + m);
-    g.nvclip = std::min(g.nyres, g.nya + m);
+    g.nxclip = static_cast<int32_t>(std::max<int64_t>(0, g.nxa - m));
+    g.nyclip = static_cast<int32_t>(std::max<int64_t>(0, int64_t{g.nya} - g.nyl + 1 - m));
+    g.nuclip = static_cast<int32_t>(std::min<int64_t>(g.nxres, int64_t{g.nxa} + g.nxl - 1 + m));
+    g.nvclip = static_cast<int32_t>(std::min<int64_t>(g.nyres, g.nya + m));
   }
   g.nlev = 3;
 } ZANTOR_CATCH

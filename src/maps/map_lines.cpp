@@ -6,6 +6,7 @@
 // most one degree before projecting.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "axes/symbols.h"
@@ -24,6 +25,19 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kRad = kPi / 180.0;
 constexpr double kStep = 1.0;  // degrees per piece of a subdivided connection
+// Pieces of one subdivided connection at most: four turns of the globe in
+// one-degree steps.  Longer connections (coordinates far beyond the map)
+// get longer pieces, which bounds the work.
+constexpr double kMaxPieces = 1440;
+// Grid lines per direction at most: closer lines are thinned to every
+// second, third, ... line.
+constexpr double kMaxGridLines = 720;
+
+// Pieces of a connection spanning `degrees`: one per step, 1 to kMaxPieces.
+int piecesFor(double degrees) {
+  const double m = std::ceil(degrees / kStep);
+  return m >= 1 ? static_cast<int>(std::min(m, kMaxPieces)) : 1;
+}
 
 double wrap180(double d) {
   d = std::fmod(d, 360.0);
@@ -116,7 +130,7 @@ void planeClip(std::vector<double>& cx, std::vector<double>& cy) {
       cy.push_back(g.ymit + g.rad * std::sin(2 * kPi * i / n));
     }
   } else {
-    const double l = g.nxa, r = g.nxa + g.nxl - 1, b = g.nya, t = g.nya - g.nyl + 1;
+    const double l = g.nxa, r = int64_t{g.nxa} + g.nxl - 1.0, b = g.nya, t = g.nya - g.nyl + 1;
     cx = {l, r, r, l};
     cy = {b, b, t, t};
   }
@@ -129,7 +143,7 @@ void projectRing(const std::vector<double>& gx, const std::vector<double>& gy,
   for (size_t i = 0; i < n; ++i) {
     const size_t j = (i + 1) % n;
     const double dx = gx[j] - gx[i], dy = gy[j] - gy[i];
-    const int m = std::max(1, static_cast<int>(std::ceil(std::max(std::fabs(dx), std::fabs(dy)) / kStep)));
+    const int m = piecesFor(std::max(std::fabs(dx), std::fabs(dy)));
     for (int k = 0; k < m; ++k) {
       double x, y;
       if (mapToPlot(gx[i] + dx * k / m, gy[i] + dy * k / m, x, y)) {
@@ -206,7 +220,7 @@ void MapPen::segment(double x1, double y1, double x2, double y2) {
     return;
   }
   if (mode_ == 1) {
-    const int m = std::max(1, static_cast<int>(std::ceil(std::max(std::fabs(x2 - x1), std::fabs(y2 - y1)) / kStep)));
+    const int m = piecesFor(std::max(std::fabs(x2 - x1), std::fabs(y2 - y1)));
     double ax = x1, ay = y1;
     for (int k = 1; k <= m; ++k) {
       const double bx = k == m ? x2 : x1 + (x2 - x1) * k / m, by = k == m ? y2 : y1 + (y2 - y1) * k / m;
@@ -226,7 +240,7 @@ void MapPen::segment(double x1, double y1, double x2, double y2) {
     piece(x1, y1, x2, y2);  // same point, or antipodes: no unique great circle
     return;
   }
-  const int m = std::max(1, static_cast<int>(std::ceil(om / kRad / kStep)));
+  const int m = piecesFor(om / kRad);
   double ax = x1, ay = y1;
   for (int k = 1; k <= m; ++k) {
     double bx = x2, by = y2;
@@ -429,9 +443,18 @@ ZANTOR_API void gridmp_(const int32_t* i, const int32_t* j) try {
   auto positions = [](double lo, double hi, double orig, double step) {
     std::vector<double> v;
     step = std::fabs(step);
+    if (!(step > 0) || !std::isfinite(hi - lo)) return v;
+    // Lines closer than the range allows are thinned: every k-th line.
+    const double count = (hi - lo) / step;
+    if (count > kMaxGridLines) step *= std::ceil(count / kMaxGridLines);
     const double tol = 1e-4 * step;
     const double first = orig - std::floor((orig - lo) / step + 1e-9) * step;
-    for (double t = first; t <= hi + tol && v.size() < 100000; t += step) v.push_back(t);
+    if (!std::isfinite(first)) return v;
+    for (long k = 0; v.size() <= kMaxGridLines; ++k) {
+      const double t = first + k * step;
+      if (t > hi + tol) break;
+      v.push_back(t);
+    }
     return v;
   };
   const bool circle = g.imapcr == 1;

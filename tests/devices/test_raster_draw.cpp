@@ -227,7 +227,13 @@ TEST(RasterContextSizes, ImpossibleSizesFailCleanly) {
   EXPECT_EQ(r.qqvini(10, -5, true, false), 1);
   EXPECT_EQ(r.qqvini(100000, 100000, true, false), 1);  // 40 GB
   EXPECT_EQ(r.qqvini(2147483647, 2147483647, true, false), 1);
+  // Below the byte limit but more pixels than any image file is written
+  // from in reasonable time (zanfin of a 32767 x 32767 IMAG raster).
+  EXPECT_EQ(r.qqvini(32767, 32767, false, false), 1);
+  EXPECT_EQ(r.qqvini(8193, 8192, false, false), 1);
   EXPECT_FALSE(r.allocated());
+  EXPECT_EQ(r.qqvini(8192, 8192, false, false), 0);  // the largest picture
+  r.qqvfin();
   r.qqvdrw(1, 1, 3);  // drawing without a framebuffer does nothing
   r.qqvdrw(5, 5, 2);
   r.flush();

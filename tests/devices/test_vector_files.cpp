@@ -261,6 +261,94 @@ TEST_F(VectorFiles, WmfReadsBackInWmf2svg) {
   EXPECT_EQ(run("wmf2svg -o plac.svg plac.wmf"), 0);
 }
 
+// Thick lines reach CGM and WMF as filled outlines: a few polygons per
+// segment whatever the width, where strokes in software took one line per
+// plot unit of width.
+TEST_F(VectorFiles, CgmThickLinesAreFilledOutlines) {
+  start("CGM");
+  int32_t w = 1111;
+  linwid_(&w);
+  line(500, 1000, 2500, 1000);
+  w = 1;
+  linwid_(&w);
+  line(500, 1800, 2500, 1800);
+  zanfin_();
+  bool tailOk = false;
+  const auto e = decodeCgm(readFile("zantor.cgm"), &tailOk);
+  EXPECT_TRUE(tailOk);
+  int polygons = 0, polylines = 0;
+  for (const CgmElement& el : e) {
+    if (el.cls == 4 && el.id == 7) {
+      ++polygons;
+      // Device units are 2 per plot unit, y upwards: the band reaches
+      // half the width (and the long caps as far) around y = 1099.
+      for (std::size_t at = 0; at + 4 <= el.params.size(); at += 4) {
+        EXPECT_NEAR(word(el.params, at + 2), 2 * 1099, 1111 + 1);
+        EXPECT_GE(word(el.params, at), 2 * (500 - 556) - 1);
+      }
+    }
+    if (el.cls == 4 && el.id == 1) ++polylines;
+  }
+  EXPECT_GE(polygons, 1);
+  EXPECT_LE(polygons, 4);
+  EXPECT_EQ(polylines, 1);  // the thin line after it
+}
+
+TEST_F(VectorFiles, WmfThickLinesAreFilledOutlines) {
+  start("WMF");
+  int32_t w = 300;
+  linwid_(&w);
+  line(500, 1000, 2500, 1000);
+  line(2500, 1000, 2500, 300);
+  zanfin_();
+  const std::string f = readFile("zantor.wmf");
+  EXPECT_LT(f.size(), 2000u);
+  ASSERT_EQ(run("wmf2svg -o thick.svg zantor.wmf"), 0);
+  const std::string svg = readFile("thick.svg");
+  EXPECT_NE(svg.find("polygon"), std::string::npos);
+  EXPECT_EQ(svg.find("polyline"), std::string::npos);
+}
+
+// The metafile records a line width like a colour: code 6 and the width
+// in normalised device units; a thin line again records one plot unit.
+TEST_F(VectorFiles, GkslRecordsTheLineWidth) {
+  start("GKSL");
+  int32_t w = 50;
+  linwid_(&w);
+  line(100, 100, 200, 100);
+  w = 1;
+  linwid_(&w);
+  line(100, 200, 200, 200);
+  zanfin_();
+  const std::string f = readFile("zantor.met");
+  // 50 / 2969 = 0.0168407, 1 / 2969 = 0.0003368.
+  const auto wide = f.find(" 6.0000000 0.0168407");
+  const auto thin = f.find(" 6.0000000 0.0003368");
+  ASSERT_NE(wide, std::string::npos) << f;
+  ASSERT_NE(thin, std::string::npos) << f;
+  EXPECT_LT(wide, thin);
+  EXPECT_LT(f.size(), 400u);  // not fifty strokes
+}
+
+// HPGL plotters draw wide lines with their pen width command.
+TEST_F(VectorFiles, HpglThickLinesSetThePenWidth) {
+  start("HPGL");
+  int32_t w = 40;  // 160 plotter units of 0.025 mm
+  linwid_(&w);
+  line(100, 200, 300, 200);
+  w = 1;
+  linwid_(&w);
+  line(100, 300, 300, 300);
+  zanfin_();
+  const std::string f = readFile("zantor.hpg");
+  const auto wide = f.find("PW4.000;"), thin = f.find("PW;");
+  ASSERT_NE(wide, std::string::npos) << f;
+  ASSERT_NE(thin, std::string::npos) << f;
+  EXPECT_LT(wide, f.find("PD1200,7596;"));
+  EXPECT_LT(f.find("PD1200,7596;"), thin);
+  EXPECT_EQ(run("hp2xx -q -m eps -f pw.eps zantor.hpg"), 0);
+}
+
 }  // namespace
 }  // namespace zantor::test
 

@@ -170,6 +170,28 @@ TEST_F(FillDevices, FramesAreConcentricRectangles) {
   EXPECT_EQ(count("colour"), 3);       // start, frame colour and back
 }
 
+// A frame of 1,000 rectangles (10 cm thick) is one filled band: the ring
+// between the outer and the inner rectangle, not 1,000 outlines.
+TEST_F(FillDevices, VeryThickFramesAreFilledBands) {
+  open(canFill(true, false));
+  dframe(1000, 1000, 200, 100, 1000, 0.0f);
+  const int draws = count("draw");
+  auto polys = polygons();
+  zanglb.nfra = -1;  // inwards: the band closes the box
+  dframe(1000, 1000, 200, 100, 1000, 0.0f);
+  auto inwards = polygons();
+  close();
+  EXPECT_EQ(draws, 0);
+  ASSERT_EQ(polys.size(), 1u);
+  ASSERT_GE(polys[0].size(), 8u);  // two rings of an even-odd fill
+  double xmin = 1e9, xmax = -1e9;
+  for (const auto& p : polys[0]) xmin = std::min(xmin, p.first), xmax = std::max(xmax, p.first);
+  EXPECT_NEAR(xmin, 1000 - 999 - 0.5, 1e-3);
+  EXPECT_NEAR(xmax, 1199 + 999 + 0.5, 1e-3);
+  ASSERT_EQ(inwards.size(), 2u);
+  EXPECT_LE(inwards[1].size(), 5u);  // the box, filled whole
+}
+
 TEST_F(FillDevices, RotatedFramesTurnAboutTheirCorner) {
   open();
   dframe(500, 500, 101, 51, 1, 90.0f);

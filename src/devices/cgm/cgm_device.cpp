@@ -72,6 +72,7 @@ std::string cgmElement(int cls, int id, std::string_view params, bool longForm) 
 DeviceCaps CgmDevice::caps() const {
   DeviceCaps c;
   c.fillPolygon = true;
+  c.hwLineWidth = true;  // as filled outlines
   return c;
 }
 
@@ -136,7 +137,18 @@ void CgmDevice::beginPicture() {
   colourWritten_ = false;  // a picture starts with the default colours
 }
 
+WideLines::Fill CgmDevice::fillWide() {
+  return [this](const double* x, const double* y, int n) { fillPolygon(x, y, n); };
+}
+
+void CgmDevice::lineWidth(double w) {
+  writePath();
+  // Plot units from the pipeline; the thin line (one unit) stays a line.
+  wide_.setWidth(w > 1.5 ? w * zanglb.xscf : 0);
+}
+
 void CgmDevice::writePath() {
+  wide_.flush(fillWide());
   path_.flush([this](const int16_t* x, const int16_t* y, int n) { writePolyline(x, y, n); });
 }
 
@@ -152,11 +164,13 @@ void CgmDevice::writePolyline(const int16_t* x, const int16_t* y, int n) {
 }
 
 void CgmDevice::move(double x, double y) {
+  if (wide_.wide()) return wide_.move(x, y, fillWide());
   path_.move(int16_t(vdc(x)), int16_t(vdc(y)),
              [this](const int16_t* px, const int16_t* py, int n) { writePolyline(px, py, n); });
 }
 
 void CgmDevice::draw(double x, double y) {
+  if (wide_.wide()) return wide_.draw(x, y, fillWide());
   path_.draw(int16_t(vdc(x)), int16_t(vdc(y)),
              [this](const int16_t* px, const int16_t* py, int n) { writePolyline(px, py, n); });
 }

@@ -1,5 +1,6 @@
 #include "devices/hpgl/hpgl_device.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -8,6 +9,21 @@
 #include "devices/plot_file.h"
 
 namespace zantor {
+
+DeviceCaps HpglDevice::caps() const {
+  DeviceCaps c;
+  c.hwLineWidth = true;
+  return c;
+}
+
+void HpglDevice::lineWidth(double w) {
+  constexpr double kMmPerUnit = 0.025;  // plotter units are 1/40 mm
+  const double units = w * zanglb.xscf;  // the pipeline gives plot units
+  const double mm = w > 1.5 ? std::round(units * kMmPerUnit * 1000) / 1000 : 0;
+  if (mm == width_) return;
+  width_ = mm;
+  qqsbuf(mm == 0 ? std::string("PW;") : "PW" + fmtFixed(mm, 3) + ";");
+}
 
 int HpglDevice::start() {
   if (zanglb.ihpgpl == 1) writePlotLine("IN;SP1;LT;PU;");
@@ -24,10 +40,15 @@ void HpglDevice::command(std::string_view pen, double x, double y) {
     for (char c : s)
       if (c != ' ' && n < sizeof buf) buf[n++] = c;
   };
+  // Positions beyond the fields (a page of many kilometres) are kept at
+  // their edge instead of filling the field with asterisks.
+  auto field = [](double v) {
+    return fmtI(std::llround(std::clamp(v, -9999999.0, 99999999.0)), 8);
+  };
   append(pen);
-  append(fmtI(std::llround(x), 8));
+  append(field(x));
   append(",");
-  append(fmtI(std::llround(y), 8));
+  append(field(y));
   append(";");
   qqsbuf(std::string_view(buf, n));
 }

@@ -1,10 +1,25 @@
 #include "devices/metafile/gksl.h"
 
+#include <algorithm>
+
 #include "core/format.h"
 #include "core/state.h"
 #include "devices/plot_file.h"
 
 namespace zantor {
+
+DeviceCaps GkslDevice::caps() const {
+  DeviceCaps c;
+  c.hwLineWidth = true;
+  return c;
+}
+
+void GkslDevice::lineWidth(double w) {
+  // Widths of about one plot unit are the thin line of the reader.
+  // The pipeline gives plot units; the record holds device units.
+  const double d = w * zanglb.xscf, thin = 1.5 * zanglb.xscf;
+  width_ = d > thin ? d : -1;
+}
 
 int GkslDevice::start() {
   const Zanglb& g = zanglb;
@@ -20,6 +35,11 @@ int GkslDevice::start() {
 void GkslDevice::point(double x, double y, int pen) {
   // Two fields per point, millions of points: format without allocating.
   FieldBuf field;
+  if (width_ != recordedWidth_) {
+    qqsbuf(" 6.0000000");
+    qqsbuf(fmtFTo(field, std::min(width_ < 0 ? zanglb.xscf : width_, 1.0), 10, 7));
+    recordedWidth_ = width_;
+  }
   if (pending_) {
     qqsbuf(" 5.0000000");
     qqsbuf(fmtFTo(field, colour_.r / 255.0, 10, 7));

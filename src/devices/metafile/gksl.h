@@ -15,6 +15,12 @@ class GkslDevice : public Device {
   // reader's default and not recorded; a change is recorded before the
   // next point, so a colour never used leaves no record.
   void colour(Rgb rgb, int32_t value) override;
+  // Line widths are recorded like colours: the code field " 6.0000000"
+  // and the width in normalised device units (F10.7), before the next
+  // point, when it differs from the last one recorded (one plot unit at
+  // the start).
+  DeviceCaps caps() const override;
+  void lineWidth(double w) override;
   int finish() override;
 
  private:
@@ -23,6 +29,7 @@ class GkslDevice : public Device {
   bool started_ = false;  // the first colour (the plot's default) was seen
   bool pending_ = false;  // colour_ differs from the last recorded colour
   Rgb colour_, recorded_;
+  double width_ = -1, recordedWidth_ = -1;  // -1: one plot unit
 };
 
 }  // namespace zantor

@@ -23,7 +23,7 @@ int RasterContext::qqvini(int width, int height, bool trueColour, bool reverse) 
   const uint64_t row = uint64_t(width) * bytesPerPixel;
   // Both factors are below 2^31, so the product cannot wrap in 64 bits.
   const uint64_t total = row * uint64_t(height);
-  if (total > kMaxBytes) return 1;
+  if (total > kMaxBytes || uint64_t(width) * uint64_t(height) > kMaxPixels) return 1;
   uint8_t* p = nullptr;
   if (spare_ && spareBytes_ == total) {
     p = spare_.release();

@@ -23,6 +23,10 @@ class RasterContext {
   // Framebuffers above this size are refused as "not enough memory" instead
   // of asking the system for absurd amounts (winsiz(100000, 100000)).
   static constexpr uint64_t kMaxBytes = uint64_t{1} << 30;
+  // Pictures of more pixels than this (8192 x 8192) are refused the same
+  // way: every image file writes, compresses or quantises each pixel at
+  // zanfin, which takes minutes beyond this size.
+  static constexpr uint64_t kMaxPixels = uint64_t{1} << 26;
 
   // qqvini: creates the framebuffer.  `trueColour` selects 32-bit pixels,
   // `reverse` the white background.  Returns 0, or 1 when the size cannot

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "devices/raster/raster.h"
-#include "devices/raster/raster_stroke.h"
+#include "devices/stroke_outline.h"
 
 namespace zantor {
 namespace {

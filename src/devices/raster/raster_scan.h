@@ -8,18 +8,20 @@
 #include <functional>
 #include <vector>
 
+#include "devices/stroke_outline.h"
+
 namespace zantor {
 
-class ScanEdges {
+class ScanEdges : public OutlineSink {
  public:
   void clear();
   bool empty() const { return edges_.empty(); }
   // A closed polygon (the last point joins the first); degenerate
   // contours (no area) add nothing.
-  void addContour(const double* x, const double* y, int n);
+  void addContour(const double* x, const double* y, int n) override;
   // A disc as a polygon fine enough that its edge departs from the circle
   // by less than an eighth of a pixel.
-  void addDisc(double cx, double cy, double r);
+  void addDisc(double cx, double cy, double r) override;
 
   // Pixel centres inside the union, as runs x1..x2 (both included) of row
   // y, cut to the rectangle.  Edges are half-open (a centre on a left or

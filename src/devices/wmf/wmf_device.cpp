@@ -32,6 +32,7 @@ DeviceCaps WmfDevice::caps() const {
   DeviceCaps c;
   c.fillPolygon = true;
   c.fillRect = true;
+  c.hwLineWidth = true;  // as filled outlines
   return c;
 }
 
@@ -97,9 +98,30 @@ void WmfDevice::selectNew(int kind, Rgb rgb) {
   slot_[kind] = slot;
 }
 
-void WmfDevice::writePath() { path_.flush(polyline()); }
-void WmfDevice::move(double x, double y) { path_.move(twip(x), twip(y), polyline()); }
-void WmfDevice::draw(double x, double y) { path_.draw(twip(x), twip(y), polyline()); }
+WideLines::Fill WmfDevice::fillWide() {
+  return [this](const double* x, const double* y, int n) { fillPolygon(x, y, n); };
+}
+
+void WmfDevice::lineWidth(double w) {
+  writePath();
+  // Plot units from the pipeline; the thin line (one unit) stays a line.
+  wide_.setWidth(w > 1.5 ? w * zanglb.xscf : 0);
+}
+
+void WmfDevice::writePath() {
+  wide_.flush(fillWide());
+  path_.flush(polyline());
+}
+
+void WmfDevice::move(double x, double y) {
+  if (wide_.wide()) return wide_.move(x, y, fillWide());
+  path_.move(twip(x), twip(y), polyline());
+}
+
+void WmfDevice::draw(double x, double y) {
+  if (wide_.wide()) return wide_.draw(x, y, fillWide());
+  path_.draw(twip(x), twip(y), polyline());
+}
 
 void WmfDevice::flush() { writePath(); }
 

@@ -9,6 +9,7 @@
 
 #include "devices/device.h"
 #include "devices/path_buffer.h"
+#include "devices/wide_lines.h"
 #include "devices/sink.h"
 
 namespace zantor {
@@ -20,6 +21,10 @@ class WmfDevice : public Device {
   void move(double x, double y) override;
   void draw(double x, double y) override;
   void flush() override;
+  void lineWidth(double w) override;
+  void lineJoin(int j) override { wide_.setJoin(j); }
+  void lineCap(int c) override { wide_.setCap(c); }
+  void miterLimit(double m) override { wide_.setMiterLimit(m); }
   void colour(Rgb rgb, int32_t value) override;  // qqwmf3
   void fillPolygon(const double* x, const double* y, int n) override;
   void fillRect(double x1, double y1, double x2, double y2, Rgb rgb) override;
@@ -41,6 +46,9 @@ class WmfDevice : public Device {
     return [this](const int16_t* x, const int16_t* y, int n) { points(0x0325 /* polyline */, x, y, n); };
   }
   PathBuffer path_;
+  // Thick lines: filled outlines.
+  WideLines wide_;
+  WideLines::Fill fillWide();
   int width_ = 0, height_ = 0;
   bool wrote_ = false;
 };

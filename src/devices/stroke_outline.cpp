@@ -1,9 +1,8 @@
-#include "devices/raster/raster_stroke.h"
+#include "devices/stroke_outline.h"
 
 #include <cmath>
 #include <vector>
 
-#include "devices/raster/raster_scan.h"
 
 namespace zantor {
 namespace {
@@ -15,7 +14,7 @@ Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y}; }
 Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
 Vec operator*(Vec a, double f) { return {a.x * f, a.y * f}; }
 
-void addPolygon(ScanEdges& out, std::initializer_list<Vec> pts) {
+void addPolygon(OutlineSink& out, std::initializer_list<Vec> pts) {
   double x[4], y[4];
   int n = 0;
   for (Vec p : pts) {
@@ -29,7 +28,7 @@ void addPolygon(ScanEdges& out, std::initializer_list<Vec> pts) {
 // The corner piece at p between a segment of direction d1 and one of
 // direction d2 (unit vectors).  The pieces lie on the outer side of the
 // turn; the inner side is covered by the overlapping segment quads.
-void addJoin(ScanEdges& out, Vec p, Vec d1, Vec d2, double h, const StrokeStyle& s) {
+void addJoin(OutlineSink& out, Vec p, Vec d1, Vec d2, double h, const StrokeStyle& s) {
   if (s.join == 1) {
     out.addDisc(p.x, p.y, h);
     return;
@@ -60,7 +59,7 @@ void addJoin(ScanEdges& out, Vec p, Vec d1, Vec d2, double h, const StrokeStyle&
 }  // namespace
 
 void strokeOutline(const double* x, const double* y, int n, const StrokeStyle& s,
-                   ScanEdges& out) {
+                   OutlineSink& out) {
   const double h = s.width / 2;
   if (!(h > 0)) return;
   std::vector<Vec> p;

@@ -1,11 +1,20 @@
-// The outline of a thick polyline as pieces for the scan converter: one
+// The outline of a thick polyline as overlapping pieces: one
 // quadrilateral per segment, a join piece at every corner and a cap at
-// both ends of an open line.
+// both ends of an open line.  The raster scan-converts their union; the
+// vector writers without line widths fill each piece.
 #pragma once
 
 namespace zantor {
 
-class ScanEdges;
+// Receives the pieces of an outline.
+class OutlineSink {
+ public:
+  virtual ~OutlineSink() = default;
+  // A closed polygon (the last point joins the first).
+  virtual void addContour(const double* x, const double* y, int n) = 0;
+  // A disc around (cx, cy) with radius r.
+  virtual void addDisc(double cx, double cy, double r) = 0;
+};
 
 struct StrokeStyle {
   double width = 1;       // pixels
@@ -20,6 +29,6 @@ struct StrokeStyle {
 // and it has no caps.  A polyline of one distinct point adds its round or
 // square cap only ("CUT" adds nothing).
 void strokeOutline(const double* x, const double* y, int n, const StrokeStyle& style,
-                   ScanEdges& out);
+                   OutlineSink& out);
 
 }  // namespace zantor
