@@ -79,25 +79,13 @@ int differingPixels(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b
 
 class WindowTest : public LibraryTest {
  protected:
-  static void SetUpTestSuite() {
-    const char* old = std::getenv("DISPLAY");
-    savedDisplay = old ? new std::string(old) : nullptr;
-    server = new XServer();
-    if (server->ok()) setenv("DISPLAY", server->name().c_str(), 1);
-  }
-  static void TearDownTestSuite() {
-    delete server;
-    server = nullptr;
-    if (savedDisplay) setenv("DISPLAY", savedDisplay->c_str(), 1);
-    else unsetenv("DISPLAY");
-    delete savedDisplay;
-    savedDisplay = nullptr;
-  }
+  static void SetUpTestSuite() { SuiteDisplay::start(); }
+  static void TearDownTestSuite() { SuiteDisplay::stop(); }
   void SetUp() override {
     LibraryTest::SetUp();
-    ASSERT_TRUE(server->ok()) << "Xvfb could not be started";
+    ASSERT_TRUE(SuiteDisplay::server()->ok()) << "Xvfb could not be started";
   }
-  Display* dpy() { return server->display(); }
+  Display* dpy() { return SuiteDisplay::server()->display(); }
 
   void pointerInto(Window w) {
     XWindowAttributes a;
@@ -121,13 +109,7 @@ class WindowTest : public LibraryTest {
     Window found = findWindow(dpy(), windowTitle(dpy(), w), 0);
     return found == w;
   }
-
-  static XServer* server;
-  static std::string* savedDisplay;
 };
-
-XServer* WindowTest::server = nullptr;
-std::string* WindowTest::savedDisplay = nullptr;
 
 // Placement, title, picture and expose: the window is where window() put
 // it, shows exactly the PNG picture, repaints it after being covered, and

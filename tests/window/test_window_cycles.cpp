@@ -54,28 +54,12 @@ void windowOnce(const char* keyword) {
 
 class WindowCycles : public LibraryTest {
  protected:
-  static void SetUpTestSuite() {
-    const char* old = std::getenv("DISPLAY");
-    saved = old ? new std::string(old) : nullptr;
-    server = new XServer();
-    if (server->ok()) setenv("DISPLAY", server->name().c_str(), 1);
-  }
-  static void TearDownTestSuite() {
-    delete server;
-    server = nullptr;
-    if (saved) setenv("DISPLAY", saved->c_str(), 1);
-    else unsetenv("DISPLAY");
-    delete saved;
-    saved = nullptr;
-  }
-  static XServer* server;
-  static std::string* saved;
+  static void SetUpTestSuite() { SuiteDisplay::start(); }
+  static void TearDownTestSuite() { SuiteDisplay::stop(); }
 };
-XServer* WindowCycles::server = nullptr;
-std::string* WindowCycles::saved = nullptr;
 
 TEST_F(WindowCycles, EveryWindowKeywordLeavesNoDescriptorAndNoHeapGrowth) {
-  ASSERT_TRUE(server->ok()) << "Xvfb could not be started";
+  ASSERT_TRUE(SuiteDisplay::server()->ok()) << "Xvfb could not be started";
   for (const char* k : {"XWIN", "XWI2", "XWI5", "XWI8", "XWND", "CONS", "GL"}) {
     Child child([k] {
       std::FILE* report = fdopen(dup(fileno(stdout)), "w");

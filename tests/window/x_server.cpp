@@ -71,6 +71,25 @@ XServer::~XServer() {
   }
 }
 
+XServer* SuiteDisplay::server_ = nullptr;
+std::string* SuiteDisplay::saved_ = nullptr;
+
+void SuiteDisplay::start() {
+  const char* old = std::getenv("DISPLAY");
+  saved_ = old ? new std::string(old) : nullptr;
+  server_ = new XServer();
+  if (server_->ok()) setenv("DISPLAY", server_->name().c_str(), 1);
+}
+
+void SuiteDisplay::stop() {
+  delete server_;
+  server_ = nullptr;
+  if (saved_) setenv("DISPLAY", saved_->c_str(), 1);
+  else unsetenv("DISPLAY");
+  delete saved_;
+  saved_ = nullptr;
+}
+
 Child::Child(const std::function<void()>& body) {
   int fds[2];
   if (pipe(fds) != 0) return;

@@ -34,6 +34,20 @@ class XServer {
   Display* display_ = nullptr;  // the test's own connection
 };
 
+// The private server as the DISPLAY of the process for one test suite:
+// started before the suite's first test, stopped after its last one with
+// the former DISPLAY restored.
+class SuiteDisplay {
+ public:
+  static void start();
+  static void stop();
+  static XServer* server() { return server_; }
+
+ private:
+  static XServer* server_;
+  static std::string* saved_;
+};
+
 // A child process running `body` (exit status 0 unless body calls exit).
 // Its standard output goes to the text `out` once it ended.
 class Child {
