@@ -221,19 +221,20 @@ TEST_F(ShadedPicture, BadInputWarns) {
   zanfin_();  // releases the buffer kept open
 }
 
-TEST_F(ShadedPicture, HugeDepthBufferIsRefused) {
+// Pictures are bounded (8192 x 8192 pixels at most), so a depth buffer
+// can never be huge: a picture that would need 1.16 GB of depths is
+// refused at zanini already, and zbfini then reports the level only.
+TEST_F(ShadedPicture, HugeDepthBufferIsRefusedWithItsPicture) {
   call(metafl_, "VIRT");
-  int32_t w = 17000, h = 17000;  // 289 MB of pixels, 1.16 GB of depths
+  int32_t w = 17000, h = 17000;
   winsiz_(&w, &h);
-  zanini_();
-  zanglb.iproto = 0;
-  if (zanglb.nlev != 1) GTEST_SKIP() << "no room for the picture itself";
+  printed([] { zanini_(); });
+  EXPECT_EQ(zanglb.nlev, 0);
   int32_t iret = -1;
   const auto out = printed([&] { zbfini_(&iret); });
   ASSERT_FALSE(out.empty());
-  EXPECT_NE(out[0].find("  53: "), std::string::npos);
-  EXPECT_EQ(iret, 1);
-  zanfin_();
+  EXPECT_NE(out[0].find("ZBFINI"), std::string::npos) << out[0];
+  EXPECT_EQ(iret, -1);
 }
 
 }  // namespace
