@@ -16,6 +16,11 @@ namespace zantor {
 // only inform.
 bool checkAxis(const AxisArgs& x, int length) {
   const float eps = zanglb.eps;
+  // An infinite end or step leaves no scale to map data onto.
+  if (std::isinf(x.a) || std::isinf(x.e) || std::isinf(x.step)) {
+    warnin(2);
+    return false;
+  }
   if (std::fabs(x.e - x.a) <= eps || std::isnan(x.e - x.a)) {
     warnin(10);
     return false;

@@ -3,7 +3,9 @@
 // thick curves.  The work stays bounded by what can be seen.
 #include <zantor.h>
 
+#include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "core/state.h"
@@ -46,6 +48,23 @@ TEST_F(AxisExtremes, TicksCloserThanADeviceUnitAreLeftOut) {
   graf(0, 1e8f, 0, 1, 0, 1e8f, 0, 1);
   EXPECT_EQ(zanglb.nlev, 2);
   EXPECT_LT(draws(), 100u);  // the axis lines and the frame
+}
+
+// An infinite axis end or step is refused with the warning, and the level
+// stays 1: nothing would map onto such a scale.
+TEST_F(AxisExtremes, InfiniteScalingIsRefused) {
+  start("PDF");
+  const float inf = std::numeric_limits<float>::infinity();
+  zanglb.iproto = 1;
+  for (const auto& bad : {std::array<float, 4>{0, inf, 0, 1}, std::array<float, 4>{-inf, 1, 0, 1},
+                          std::array<float, 4>{0, 1, 0, inf}}) {
+    const auto out = printed([&] { graf(bad[0], bad[1], bad[2], bad[3], 0, 1, 0, 0.5f); });
+    ASSERT_FALSE(out.empty());
+    EXPECT_NE(out[0].find("   2: "), std::string::npos) << out[0];
+    EXPECT_EQ(zanglb.nlev, 1);
+  }
+  graf(0, 1, 0, 0.5f, 0, 1, 0, 0.5f);
+  EXPECT_EQ(zanglb.nlev, 2);
 }
 
 // The same page with steps that the device can show: major and minor
