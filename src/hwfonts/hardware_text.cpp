@@ -110,6 +110,16 @@ int symbolLetter(int code) {
   }
 }
 
+// Space between hardware characters beyond the font's own advance, in
+// units of the character height: the standard fonts keep a tenth of the
+// height on every device, so that a string measures the same on paper
+// and on screen; a TrueType file of the program takes 0.18.  Fixed
+// spacing adds nothing: its cell already holds the space.
+double extraSpacing(HardwareRoute route, int font, bool trueType) {
+  if (zanglb.itpfix != 0) return 0.0;
+  return route == HardwareRoute::Outline && font < 0 && trueType ? 0.18 : 0.1;
+}
+
 }  // namespace
 
 float hardwareCharacter(int alphabet, int code) {
@@ -135,7 +145,7 @@ float hardwareCharacter(int alphabet, int code) {
   const double h = static_cast<double>(g.nhchar);
   const double size = h * 1000.0 / f.capHeight;  // plot units
   const double w = f.advance / 1000.0 * size * g.xtpwth;
-  g.xspc = static_cast<float>(g.xtpspc * h);
+  g.xspc = static_cast<float>((g.xtpspc + extraSpacing(route, font, trueType)) * h);
   double shift = 0.0, advance = w + g.xspc;
   if (g.itpfix != 0) {
     const double cell = g.xtpfix * g.xfixfc * g.xtpwth * (h - 1.0);
@@ -148,9 +158,13 @@ float hardwareCharacter(int alphabet, int code) {
     const double py = g.yalf - r * g.cosa - shift * g.sina;
     // The clip circle of some plots hides characters whose centre lies on
     // or beyond it; they still advance the pen.
-    const double cx = px + w / 2 * g.cosa - h / 2 * g.sina - g.nx0;
-    const double cy = py - w / 2 * g.sina - h / 2 * g.cosa - g.ny0;
-    const bool hidden = g.iclphw != 0 && std::hypot(cx - g.xmit, cy - g.ymit) >= g.rad;
+    // The centre is compared in the coordinates of the line clipper, where
+    // points carry the origin, so that characters and lines part at the
+    // same circle.
+    const double cx = px + w / 2 * g.cosa - h / 2 * g.sina;
+    const double cy = py - w / 2 * g.sina - h / 2 * g.cosa;
+    const bool circle = g.iclphw != 0 || g.iazclp == 1;
+    const bool hidden = circle && std::hypot(cx - g.xmit, cy - g.ymit) >= g.rad;
     if (!hidden) {
       qqstrk();  // lines drawn before the text stay below it
       DeviceChar c;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -28,11 +29,12 @@ class HardwareFonts : public PostScriptTest {
   static void text(const char* s, int x, int y) { messag_(s, &x, &y, len(s)); }
   static void setHeight(int n) { height_(&n); }
   // Plot units of the sum of the metric widths of `s` in `font` at
-  // character height h (the capitals are h high).
-  static double metricLength(const char* s, int font, int h) {
+  // character height h (the capitals are h high), scaled by `width`, plus
+  // the tenth of the height the standard fonts keep between characters.
+  static double metricLength(const char* s, int font, int h, double width = 1.0) {
     double sum = 0;
     for (const char* p = s; *p != 0; ++p) sum += charWidth(font, static_cast<unsigned char>(*p));
-    return sum * h / kFontMetrics[font].capHeight;
+    return sum * h / kFontMetrics[font].capHeight * width + (std::strlen(s) - 1) * 0.1 * h;
   }
   static bool haveOutlines() { return !standardFontFile(kTimesRoman).empty(); }
   // The tokens of a PostScript file separated by single blanks (the line
@@ -82,7 +84,7 @@ TEST_F(HardwareFonts, TableHoldsTheFontsMetrics) {
   }
 }
 
-TEST_F(HardwareFonts, MeasuredLengthIsTheSumOfMetricWidths) {
+TEST_F(HardwareFonts, MeasuredLengthIsTheSumOfMetricWidthsAndSpaces) {
   const char* s = "Hello, World";
   int times = 0, narrow = 0, half = 0, stroke = 0, spaced = 0;
   plot("PDF", [&] {
@@ -105,9 +107,9 @@ TEST_F(HardwareFonts, MeasuredLengthIsTheSumOfMetricWidths) {
   });
   EXPECT_EQ(times, std::lround(metricLength(s, kTimesRoman, 100)));
   EXPECT_EQ(narrow, std::lround(metricLength(s, 8, 100)));
-  EXPECT_NEAR(half, metricLength(s, kTimesRoman, 100) / 2, 1.0);
-  // Extra spacing: 0.1 heights after each of the eleven characters before
-  // the last.
+  EXPECT_NEAR(half, metricLength(s, kTimesRoman, 100, 0.5), 1.0);
+  // Extra spacing: 0.1 heights more after each of the eleven characters
+  // before the last.
   EXPECT_NEAR(spaced, metricLength(s, kTimesRoman, 100) + 11 * 10, 1.0);
   EXPECT_NE(times, stroke);
 }
@@ -251,7 +253,7 @@ TEST_F(HardwareFonts, GreekFromSymbolAndItalicTwinInSpecialModes) {
   EXPECT_NE(doc.find("(c) Tj"), std::string::npos);  // the Symbol font's gamma
   const double symbolCap = kFontMetrics[kSymbolFont].capHeight;
   EXPECT_EQ(greek, std::lround((charWidth(kSymbolFont, 'c') + charWidth(kSymbolFont, 'a') +
-                                charWidth(kSymbolFont, 'b')) * 100 / symbolCap));
+                                charWidth(kSymbolFont, 'b')) * 100 / symbolCap + 2 * 10));
 }
 
 TEST_F(HardwareFonts, PostScriptCharactersRenderAsText) {
@@ -292,6 +294,31 @@ TEST_F(HardwareFonts, SvgAndIpeCarryCharacters) {
   });
   EXPECT_TRUE(xmllintAccepts(ipe));
   EXPECT_NE(readFile(ipe).find("valign=\"baseline\">b</text>"), std::string::npos);
+}
+
+TEST_F(HardwareFonts, CircularMapHidesCharactersBeyondItsCircle) {
+  // A hemisphere map is drawn in a circle; characters whose centre lies
+  // outside it are skipped like the lines there.
+  const std::string svg = plot("SVG", [&] {
+    call(psfont_, "Helvetica");
+    setHeight(40);
+    call(projct_, "LAMB");
+    float xa = -180, xe = 180, xor_ = -180, xs = 90, ya = -90, ye = 90, yor = -90, ys = 30;
+    grafmp_(&xa, &xe, &xor_, &xs, &ya, &ye, &yor, &ys);
+    const int cx = static_cast<int>(zanglb.xmit), cy = static_cast<int>(zanglb.ymit);
+    const int r = static_cast<int>(zanglb.rad);
+    text("Q", 30, 30);
+    text("X", cx, cy);
+    // A line crossing the circle: W in, V beyond.
+    call(txtjus_, "LEFT");
+    text("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWV", cx, cy + r / 2);
+  });
+  EXPECT_TRUE(xmllintAccepts(svg));
+  const std::string s = readFile(svg);
+  EXPECT_NE(s.find(">X</text>"), std::string::npos);
+  EXPECT_NE(s.find(">W</text>"), std::string::npos);
+  EXPECT_EQ(s.find(">Q</text>"), std::string::npos);
+  EXPECT_EQ(s.find(">V</text>"), std::string::npos);
 }
 
 TEST_F(HardwareFonts, UnknownNamesAndWrongLevelsWarn) {
@@ -349,8 +376,9 @@ TEST_F(HardwareFonts, TrueTypeFileOnRasterAndStrokesOnVectorDevices) {
     length = measure("WWW");
     text("WWW", 300, 300);
   }, [] { call(scrmod_, "REVERS"); });
-  // DejaVu Sans: W is 2025/2048 of the size wide, the capitals 1493/2048 high.
-  EXPECT_NEAR(length, 3 * 100 * 2025.0 / 1493, 2);
+  // DejaVu Sans: W is 2025/2048 of the size wide, the capitals 1493/2048
+  // high; a TrueType file keeps 0.18 heights between characters.
+  EXPECT_NEAR(length, 3 * 100 * 2025.0 / 1493 + 2 * 18, 2);
   const Image im = pngToImage(png);
   ASSERT_GT(im.w, 0);
   EXPECT_GT(inkColumns(im, 0, im.h - 1).second, 0);
