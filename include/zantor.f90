@@ -84,6 +84,9 @@ module zantor
       integer, intent(in) :: imon
       integer, intent(in) :: iyear
     end subroutine basdat
+    subroutine bmpfnt(cfont)
+      character(len=*), intent(in) :: cfont
+    end subroutine bmpfnt
     subroutine bmpmod(n, cunit, ckey)
       integer, intent(in) :: n
       character(len=*), intent(in) :: cunit
@@ -843,6 +846,9 @@ module zantor
       integer, intent(in) :: nw
       integer, intent(in) :: nh
     end subroutine window
+    subroutine winfnt(cfont)
+      character(len=*), intent(in) :: cfont
+    end subroutine winfnt
     subroutine winid(id)
       integer, intent(inout) :: id
     end subroutine winid
@@ -886,6 +892,10 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine writfl
+    subroutine x11fnt(cfont, copt)
+      character(len=*), intent(in) :: cfont
+      character(len=*), intent(in) :: copt
+    end subroutine x11fnt
     subroutine xaxgit()
     end subroutine xaxgit
     function xinvrs(nx) result(res)

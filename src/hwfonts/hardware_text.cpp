@@ -113,11 +113,15 @@ int symbolLetter(int code) {
 // Space between hardware characters beyond the font's own advance, in
 // units of the character height: the standard fonts keep a tenth of the
 // height on every device, so that a string measures the same on paper
-// and on screen; a TrueType file of the program takes 0.18.  Fixed
-// spacing adds nothing: its cell already holds the space.
+// and on screen; a TrueType file of the program takes 0.18, bitmap fonts
+// 0.15 (0.18 on small devices, where their pixels crowd).  Fixed spacing
+// adds nothing: its cell already holds the space.
 double extraSpacing(HardwareRoute route, int font, bool trueType) {
-  if (zanglb.itpfix != 0) return 0.0;
-  return route == HardwareRoute::Outline && font < 0 && trueType ? 0.18 : 0.1;
+  const Zanglb& g = zanglb;
+  if (g.itpfix != 0) return 0.0;
+  if (route == HardwareRoute::Outline && font < 0 && trueType) return 0.18;
+  if (hwFontState().kind == FontKind::Bitmap) return g.xscf < 0.3 ? 0.18 : 0.15;
+  return 0.1;
 }
 
 }  // namespace

@@ -1,15 +1,18 @@
 // The routines that choose a hardware font: psfont (a standard PostScript
-// font by name), ttfont (a TrueType file) and hwfont (the standard
-// hardware font of the device).
+// font by name), x11fnt, winfnt and bmpfnt (the standard font of the same
+// family and style as a screen font), ttfont (a TrueType file) and hwfont
+// (the standard hardware font of the device).
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
 
 #include "core/api.h"
 #include "core/args.h"
+#include "core/keywords.h"
 #include "core/levels.h"
 #include "core/state.h"
 #include "core/warnings.h"
+#include "hwfonts/font_families.h"
 #include "hwfonts/font_metrics.h"
 #include "hwfonts/hwfont_state.h"
 #include "hwfonts/outline_fonts.h"
@@ -35,12 +38,33 @@ bool outlineReady(int font) {
   return false;
 }
 
-void selectStandardFont(int font, std::string_view name) {
+void selectStandardFont(int font, std::string_view name, FontKind kind = FontKind::PostScript) {
   Zanglb& g = zanglb;
   g.cpsfnt = name;
   hwFontState().font = font;
+  hwFontState().kind = kind;
   hwFontState().trueType.clear();
   g.ipsfnt = outlineReady(font) ? (outlineDevice(g.ndev) ? 4 : 1) : 0;
+}
+
+void warnNotStandard(std::string_view name) {
+  if (zanglb.ierrmd != 0)
+    writeMessageLine(" <<<< Warning: " + std::string(name) + " is not a standard font!");
+}
+
+// The screen font routines: a name of another font system leads to the
+// standard font of its family; an unknown family is reported and text
+// takes Times-Roman, as with psfont.
+void selectByFamily(std::string_view name, int font, FontKind kind) {
+  if (name.empty()) {
+    warnin(2);
+    return;
+  }
+  if (font < 0) {
+    warnNotStandard(name);
+    font = kTimesRoman;
+  }
+  selectStandardFont(font, kFontMetrics[font].name, kind);
 }
 
 }  // namespace
@@ -66,11 +90,36 @@ ZANTOR_API void psfont_(const char* cfont, size_t cfont_len) try {
   }
   int font = standardFontIndex(name);
   if (font < 0) {
-    if (zanglb.ierrmd != 0)
-      writeMessageLine(" <<<< Warning: " + std::string(name) + " is not a standard font!");
+    warnNotStandard(name);
     font = kTimesRoman;
   }
   selectStandardFont(font, name);
+} ZANTOR_CATCH
+
+// An X logical font description or family name; `copt` names the
+// character set of the description ("STANDARD", "ISO1" or "ISO-8859-1").
+// Text is Latin-1 on every device, so the sets give the same characters.
+ZANTOR_API void x11fnt_(const char* cfont, const char* copt, size_t cfont_len,
+                        size_t copt_len) try {
+  if (jqqlev(1, 3, "X11FNT") != 0) return;
+  if (jqqind("STAN+ISO1+ISO-", 3, trimmedArg(copt, copt_len)) == 0) return;
+  const std::string_view name = leftTrimmed(trimmedArg(cfont, cfont_len));
+  selectByFamily(name, x11FontIndex(name), FontKind::X11);
+} ZANTOR_CATCH
+
+// A face name of office systems ("Arial Bold", "Times New Roman Italic").
+ZANTOR_API void winfnt_(const char* cfont, size_t cfont_len) try {
+  if (jqqlev(1, 3, "WINFNT") != 0) return;
+  const std::string_view name = leftTrimmed(trimmedArg(cfont, cfont_len));
+  selectByFamily(name, faceNameFontIndex(name), FontKind::Windows);
+} ZANTOR_CATCH
+
+// A bitmap font by face name: the standard font drawn black and white on
+// raster and window devices, with the wider spacing of screen bitmaps.
+ZANTOR_API void bmpfnt_(const char* cfont, size_t cfont_len) try {
+  if (jqqlev(1, 3, "BMPFNT") != 0) return;
+  const std::string_view name = leftTrimmed(trimmedArg(cfont, cfont_len));
+  selectByFamily(name, faceNameFontIndex(name), FontKind::Bitmap);
 } ZANTOR_CATCH
 
 // A TrueType (or other outline) file for the text of raster and window

@@ -43,7 +43,7 @@ void RasterDevice::character(const DeviceChar& c) {
   if (std::fabs(c.x) > 1e6 || std::fabs(c.y) > 1e6) return;
   // Smooth glyphs are placed to a quarter of a pixel, so that the spaces
   // between letters stay even; black and white ones to whole pixels.
-  const bool smooth = raster_->trueColour();
+  const bool smooth = raster_->trueColour() && hwFontState().kind != FontKind::Bitmap;
   const int steps = smooth ? 4 : 1;
   const long qx = std::lround(c.x * steps), qy = std::lround(c.y * steps);
   const long x = qx >= 0 ? qx / steps : -((-qx + steps - 1) / steps);
