@@ -61,8 +61,12 @@ bool clipToWindow(const GeoWindow& w, double& x1, double& y1, double& x2, double
     if (p[i] < 0) t0 = std::max(t0, t); else t1 = std::min(t1, t);
     if (t0 > t1) return false;
   }
-  const double ax = x1 + t0 * dx, ay = y1 + t0 * dy;
-  x2 = x1 + t1 * dx; y2 = y1 + t1 * dy;
+  // Ends inside stay exact, so that the next piece joins this one.
+  const double ax = t0 > 0 ? x1 + t0 * dx : x1, ay = t0 > 0 ? y1 + t0 * dy : y1;
+  if (t1 < 1) {
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+  }
   x1 = ax; y1 = ay;
   return true;
 }
@@ -293,8 +297,16 @@ void MapPen::piece(double x1, double y1, double x2, double y2) {
       return;
     }
   }
-  if (!joined) strtqq(static_cast<float>(ax), static_cast<float>(ay));
-  connqq(static_cast<float>(bx), static_cast<float>(by));
+  if (out_ != nullptr) {
+    if (!joined) {
+      out_->breakLine();
+      out_->add(ax, ay);
+    }
+    out_->add(bx, by);
+  } else {
+    if (!joined) strtqq(static_cast<float>(ax), static_cast<float>(ay));
+    connqq(static_cast<float>(bx), static_cast<float>(by));
+  }
   penDown_ = true;
   px_ = bx;
   py_ = by;
@@ -302,7 +314,34 @@ void MapPen::piece(double x1, double y1, double x2, double y2) {
   gy_ = y2;
 }
 
-void drawMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine) {
+void MapPolyline::breakLine() {
+  if (!x.empty() && !std::isnan(x.back())) {
+    x.push_back(NAN);
+    y.push_back(NAN);
+  }
+}
+
+void MapPolyline::add(double px, double py) {
+  x.push_back(px);
+  y.push_back(py);
+}
+
+bool geoToPlot(double lon, double lat, double& xp, double& yp) {
+  if (!std::isfinite(lon) || !std::isfinite(lat) || std::fabs(lat) > 90.0) return false;
+  const Zanglb& g = zanglb;
+  const GeoWindow w = mapWindow();
+  double r = lon - mapCentralMeridian();
+  if (!w.active || r < w.x1 || r > w.x2) r = wrap180(r);
+  if (w.active && (r < w.x1 || r > w.x2 || lat < w.y1 || lat > w.y2)) return false;
+  if (isAzimuthal(g.iprojt) && centreDistance(mapProjection(), r, lat) > g.xazird + 1e-6)
+    return false;  // beyond the region shown (the far side of the globe)
+  return mapToPlot(r, lat, xp, yp);
+}
+
+namespace {
+
+void walkMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine,
+                     MapPolyline* out) {
   const double lon0 = mapCentralMeridian();
   const GeoWindow w = mapWindow();
   std::vector<double> rx, ry;
@@ -313,7 +352,7 @@ void drawMapPolyline(const double* lon, const double* lat, int n, int mode, bool
       const int nm = latitudeMappings(maps);
       for (int k = 0; k < nm; ++k) {
         for (double s : shiftsFor(*lo, *hi, w)) {
-          MapPen pen(mode);
+          MapPen pen(mode, out);
           pen.move(rx[0] + s, mapLatitude(maps[k], ry[0]));
           for (size_t i = 1; i < rx.size(); ++i) pen.draw(rx[i] + s, mapLatitude(maps[k], ry[i]));
         }
@@ -338,7 +377,18 @@ void drawMapPolyline(const double* lon, const double* lat, int n, int mode, bool
     ry.push_back(lat[i]);
   }
   flush();
+}
+
+}  // namespace
+
+void drawMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine) {
+  walkMapPolyline(lon, lat, n, mode, dateLine, nullptr);
   qqstrk();
+}
+
+void projectMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine,
+                        MapPolyline& out) {
+  walkMapPolyline(lon, lat, n, mode, dateLine, &out);
 }
 
 void fillMapPolygon(const double* lon, const double* lat, int n) {
@@ -415,18 +465,10 @@ ZANTOR_API void curvmp_(const float* xray, const float* yray, const int32_t* n) 
   if (g.incm >= 0) drawMapPolyline(lon.data(), lat.data(), *n, g.imapmd, false);
   if (g.incm != 0) {
     // Marker symbols at every |incm|-th point that lies on the map.
-    const double lon0 = mapCentralMeridian();
-    const GeoWindow w = mapWindow();
     const int every = std::abs(g.incm);
     for (int32_t k = 0; k < *n; k += every) {
-      if (!std::isfinite(lon[k]) || !(std::fabs(lat[k]) <= 90.0)) continue;
-      double r = lon[k] - lon0;
-      if (!w.active || r < w.x1 || r > w.x2) r = wrap180(r);
-      if (w.active && (r < w.x1 || r > w.x2 || lat[k] < w.y1 || lat[k] > w.y2)) continue;
-      if (isAzimuthal(g.iprojt) && centreDistance(mapProjection(), r, lat[k]) > g.xazird + 1e-6)
-        continue;  // beyond the region shown (the far side of the globe)
       double x, y;
-      if (mapToPlot(r, lat[k], x, y))
+      if (geoToPlot(lon[k], lat[k], x, y))
         drawSymbol(g.nsym, static_cast<float>(x), static_cast<float>(y), static_cast<float>(g.nhsym), 0.0f);
     }
   }

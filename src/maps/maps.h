@@ -31,13 +31,27 @@ GeoWindow mapWindow();
 // False when the point has no image.
 bool mapToPlot(double rlon, double lat, double& xp, double& yp);
 
+// An absolute longitude and latitude (degrees) to plot coordinates, as
+// the ordinary 2D routines use it in a map axis system.  False when the
+// point lies off the map: outside the axis ranges, beyond the region of an
+// azimuthal map, or without an image.
+bool geoToPlot(double lon, double lat, double& xp, double& yp);
+
+// Where a MapPen puts its output instead of the line pipeline: runs of
+// plot coordinates separated by NaN.
+struct MapPolyline {
+  std::vector<double> x, y;
+  void breakLine();
+  void add(double px, double py);
+};
+
 // A pen that draws map lines point by point in geographic coordinates
 // (relative longitudes, already unwrapped by the caller), connected
 // according to the mode (0 straight, 1 interpolated, 2 great circles) and
 // cut to the map window.
 class MapPen {
  public:
-  explicit MapPen(int mode) : mode_(mode) {}
+  explicit MapPen(int mode, MapPolyline* out = nullptr) : mode_(mode), out_(out) {}
   void move(double rlon, double lat);
   void draw(double rlon, double lat);
 
@@ -45,6 +59,7 @@ class MapPen {
   void segment(double x1, double y1, double x2, double y2);
   void piece(double x1, double y1, double x2, double y2);
   int mode_;
+  MapPolyline* out_;
   bool has_ = false;
   double lx_ = 0, ly_ = 0;    // last geographic point
   bool penDown_ = false;      // the pipeline's pen is at (px_, py_)
@@ -57,6 +72,11 @@ class MapPen {
 // the date-line rule when `dateLine` is set (no joint between points whose
 // longitudes differ by 15 degrees or more).
 void drawMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine);
+
+// The same polyline projected into `out` instead of drawn (curves of the
+// 2D routines, which draw it with their own line attributes).
+void projectMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine,
+                        MapPolyline& out);
 
 // Fills a polygon of absolute longitudes and latitudes (degrees) with the
 // current pattern and colour, cut to the map.
