@@ -40,6 +40,7 @@ int piecesFor(double degrees) {
 }
 
 double wrap180(double d) {
+  if (d >= -180.0 && d < 180.0) return d;  // the usual case, without fmod
   d = std::fmod(d, 360.0);
   if (d >= 180.0) d -= 360.0;
   if (d < -180.0) d += 360.0;
@@ -48,6 +49,9 @@ double wrap180(double d) {
 
 // Liang-Barsky cut of a segment to the window; false when nothing is left.
 bool clipToWindow(const GeoWindow& w, double& x1, double& y1, double& x2, double& y2) {
+  if (x1 >= w.x1 && x1 <= w.x2 && y1 >= w.y1 && y1 <= w.y2 && x2 >= w.x1 && x2 <= w.x2 &&
+      y2 >= w.y1 && y2 <= w.y2)
+    return true;  // wholly inside: nothing to cut
   double t0 = 0, t1 = 1;
   const double dx = x2 - x1, dy = y2 - y1;
   const double p[4] = {-dx, dx, -dy, dy};
@@ -169,14 +173,15 @@ void fillPlane(const std::vector<double>& px, const std::vector<double>& py) {
 bool cutToRegion(double& x1, double& y1, double& x2, double& y2) {
   const Projection& p = mapProjection();
   const double lim = std::min<double>(zanglb.xazird, p.s.code == 30 ? 85.0 * kRad : kPi);
-  const bool in1 = centreDistance(p, x1, y1) <= lim, in2 = centreDistance(p, x2, y2) <= lim;
+  const double cosLim = std::cos(lim);  // compared as cosines: no acos per point
+  const bool in1 = centreCos(p, x1, y1) >= cosLim, in2 = centreCos(p, x2, y2) >= cosLim;
   if (in1 && in2) return true;
   if (!in1 && !in2) return false;
   // Bisection towards the edge of the region from the inner end.
   double ix = in1 ? x1 : x2, iy = in1 ? y1 : y2, ox = in1 ? x2 : x1, oy = in1 ? y2 : y1;
   for (int k = 0; k < 30; ++k) {
     const double mx = 0.5 * (ix + ox), my = 0.5 * (iy + oy);
-    if (centreDistance(p, mx, my) <= lim) { ix = mx; iy = my; } else { ox = mx; oy = my; }
+    if (centreCos(p, mx, my) >= cosLim) { ix = mx; iy = my; } else { ox = mx; oy = my; }
   }
   if (in1) { x2 = ix; y2 = iy; } else { x1 = ix; y1 = iy; }
   return true;
@@ -292,7 +297,8 @@ void MapPen::piece(double x1, double y1, double x2, double y2) {
   // map, the poles of a transverse Mercator): it is left out.
   if (mode_ != 0) {
     const Zanglb& g = zanglb;
-    if (std::hypot(bx - ax, by - ay) > 0.25 * std::max(g.nxl, g.nyl)) {
+    const double far = 0.25 * std::max(g.nxl, g.nyl);
+    if ((bx - ax) * (bx - ax) + (by - ay) * (by - ay) > far * far) {
       penDown_ = false;
       return;
     }

@@ -1,6 +1,7 @@
 // Map axis systems: the internal interface shared by the map routines.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,10 @@ struct ShorelinePolygon {
 };
 bool readShorelines(const std::vector<unsigned char>& bytes, int levelSelect,
                     std::vector<ShorelinePolygon>& out);
+// The same, handing each polygon to `visit` as it is read (one reused
+// buffer: large files are drawn without holding all their points).
+bool forEachShoreline(const std::vector<unsigned char>& bytes, int levelSelect,
+                      const std::function<void(const ShorelinePolygon&)>& visit);
 
 // Reads a whole file; false when it cannot be opened (the open error is
 // reported by the caller).

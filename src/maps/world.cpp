@@ -6,6 +6,7 @@
 // The built-in map has no lakes: "LAKE" fills the lakes (level 2) of the
 // low-resolution shoreline file when one is installed.
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,34 +35,34 @@ void builtinLine(const BuiltinMapLine& l, std::vector<double>& lon, std::vector<
   }
 }
 
-// Reads the polygons of the current map base; false (after the open error)
-// when the file cannot be read.
-bool readBase(int base, int levelSelect, std::vector<ShorelinePolygon>& polys) {
+using PolygonVisitor = std::function<void(const ShorelinePolygon&)>;
+
+// Hands the polygons of the current map base to `visit` as they are read;
+// false (after the open error) when the file cannot be read.  A cut file
+// keeps its whole polygons.
+bool visitBase(int base, int levelSelect, const PolygonVisitor& visit) {
   const Zanglb& g = zanglb;
-  if (base == 5) {
-    const std::string path = g.cmapfl.str();
-    if (g.imapfl == 2) {
-      bool opened = false;
-      readTextMap(path, polys, opened);
-      if (!opened) reportOpenError(path);
-      return opened;
-    }
-    std::vector<unsigned char> bytes;
-    if (!readWholeFile(path, bytes)) {
-      reportOpenError(path);
-      return false;
-    }
-    readShorelines(bytes, levelSelect, polys);  // a cut file keeps its whole polygons
-    return true;
+  std::string path = base == 5 ? g.cmapfl.str() : shorelinePath(base, levelSelect == 3);
+  if (base == 5 && g.imapfl == 2) {
+    std::vector<ShorelinePolygon> polys;
+    bool opened = false;
+    readTextMap(path, polys, opened);
+    if (!opened) reportOpenError(path);
+    for (const auto& p : polys) visit(p);
+    return opened;
   }
-  const std::string path = shorelinePath(base, levelSelect == 3);
   std::vector<unsigned char> bytes;
   if (!readWholeFile(path, bytes)) {
     reportOpenError(path);
     return false;
   }
-  readShorelines(bytes, levelSelect, polys);
+  forEachShoreline(bytes, levelSelect, visit);
   return true;
+}
+
+// All polygons of the current map base at once.
+bool readBase(int base, int levelSelect, std::vector<ShorelinePolygon>& polys) {
+  return visitBase(base, levelSelect, [&polys](const ShorelinePolygon& p) { polys.push_back(p); });
 }
 
 // Fills shoreline polygons: land levels (odd) in the current colour, lakes
@@ -119,10 +120,9 @@ ZANTOR_API void world_() try {
     qqerror(154, "No call to MAPFIL before");
     return;
   }
-  std::vector<ShorelinePolygon> polys;
-  if (!readBase(g.imapbs, g.imaplv, polys)) return;
-  for (const auto& p : polys)
+  visitBase(g.imapbs, g.imaplv, [&g](const ShorelinePolygon& p) {
     drawMapPolyline(p.lon.data(), p.lat.data(), static_cast<int>(p.lon.size()), g.imapmd, true);
+  });
   qqstrk();
 } ZANTOR_CATCH
 
@@ -141,11 +141,9 @@ ZANTOR_API void shdmap_(const char* copt, size_t copt_len) try {
   if (k <= 8) {
     fillBuiltinRegions(kMask[k - 1]);
   } else if (k == 9) {
-    std::vector<ShorelinePolygon> polys;
-    if (readBase(1, 2, polys)) {
-      for (const auto& p : polys)
-        fillMapPolygon(p.lon.data(), p.lat.data(), static_cast<int>(p.lon.size()));
-    }
+    visitBase(1, 2, [](const ShorelinePolygon& p) {
+      fillMapPolygon(p.lon.data(), p.lat.data(), static_cast<int>(p.lon.size()));
+    });
   } else if (k == 10) {
     fillBuiltinRegions(kAll);
   } else if (k == 11) {
