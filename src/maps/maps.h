@@ -86,10 +86,12 @@ void fillMapPolygon(const double* lon, const double* lat, int n);
 // Fills the whole map area (the sea of shdmap) with the current pattern.
 void fillMapArea();
 
-// The built-in map: draws the coastlines or the borders, or fills the
-// land regions of a region mask (bit per continent).
+// The built-in map: draws the coastlines, the borders or the lake shores,
+// or fills the land regions of a region mask (bit per continent) or the
+// lakes.
 void drawBuiltinLines(int kind);
 void fillBuiltinRegions(unsigned mask);
+void fillBuiltinLakes();
 
 // Shoreline files: reads a file in the binary shoreline format and hands
 // every polygon that passes the level selection (0 all, 1 land, 2 lake,

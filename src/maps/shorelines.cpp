@@ -102,13 +102,15 @@ void reportOpenError(const std::string& path) {
 }
 
 // The built-in coastlines as a low-resolution shoreline file: every
-// coastline ring becomes a land polygon (level 1) with a full header.
+// coastline ring becomes a land polygon (level 1), every lake a lake
+// polygon (level 2), each with a full header.
 std::vector<unsigned char> builtinShorelineFile() {
   std::vector<unsigned char> out;
   int id = 0;
   for (int k = 0; k < kBuiltinMapLineCount; ++k) {
     const BuiltinMapLine& l = kBuiltinMapLines[k];
-    if (l.kind != kMapCoast) continue;
+    if (l.kind != kMapCoast && l.kind != kMapLake) continue;
+    const int level = l.kind == kMapCoast ? 1 : 2;
     const int16_t* p = kBuiltinMapPoints + 2 * l.start;
     int32_t w = 360000000, e = -360000000, s = 90000000, nn = -90000000;
     for (int i = 0; i < l.count; ++i) {
@@ -118,7 +120,7 @@ std::vector<unsigned char> builtinShorelineFile() {
     }
     putWord(out, id++);
     putWord(out, l.count);
-    putWord(out, 1 | (12 << 8));  // level 1, format version 12
+    putWord(out, level | (12 << 8));  // format version 12
     putWord(out, w); putWord(out, e); putWord(out, s); putWord(out, nn);
     putWord(out, 0); putWord(out, 0); putWord(out, -1); putWord(out, -1);
     for (int i = 0; i < l.count; ++i) {

@@ -3,8 +3,8 @@
 //
 // "SEA " and the shoreline sea keywords fill the whole map area with the
 // current colour and pattern and then the land in the background colour.
-// The built-in map has no lakes: "LAKE" fills the lakes (level 2) of the
-// low-resolution shoreline file when one is installed.
+// "ALL " and "LAND" leave the lakes of the built-in map open (filled in
+// the background colour); "LAKE" fills the lakes alone.
 #include <cmath>
 #include <functional>
 #include <string>
@@ -93,6 +93,27 @@ void drawBuiltinLines(int kind) {
   }
 }
 
+void fillBuiltinLakes() {
+  std::vector<double> lon, lat;
+  for (int k = 0; k < kBuiltinMapLineCount; ++k) {
+    const BuiltinMapLine& l = kBuiltinMapLines[k];
+    if (l.kind != kMapLake) continue;
+    builtinLine(l, lon, lat);
+    fillMapPolygon(lon.data(), lat.data(), l.count);
+  }
+}
+
+// The land of the built-in map with its lakes open in colour `lakes`.
+static void fillBuiltinLand(int32_t lakes) {
+  const int32_t fore = zanglb.ncolr;
+  fillBuiltinRegions(0xffu);
+  qqstrk();
+  qqsclr(lakes);
+  fillBuiltinLakes();
+  qqstrk();
+  qqsclr(fore);
+}
+
 void fillBuiltinRegions(unsigned mask) {
   std::vector<double> lon, lat;
   for (int k = 0; k < kBuiltinMapLineCount; ++k) {
@@ -111,7 +132,9 @@ ZANTOR_API void world_() try {
   if (jqqlev(2, 3, "WORLD") != 0) return;
   const Zanglb& g = zanglb;
   if (g.imapbs == 0) {
-    if (g.imapop != 1) drawBuiltinLines(kMapCoast);
+    // Levels as in shoreline files: "LAND" the coasts, "LAKE" the lakes.
+    if (g.imapop != 1 && g.imaplv != 2) drawBuiltinLines(kMapCoast);
+    if (g.imapop != 1 && (g.imaplv == 0 || g.imaplv == 2)) drawBuiltinLines(kMapLake);
     if (g.imapop != 0) drawBuiltinLines(kMapBorder);
     qqstrk();
     return;
@@ -138,20 +161,20 @@ ZANTOR_API void shdmap_(const char* copt, size_t copt_len) try {
       (1u << kRegionEurope) | (1u << kRegionAsia), 1u << kRegionOceania, 1u << kRegionEurope,
       1u << kRegionNorthAmerica, 1u << kRegionSouthAmerica};
   qqstrk();
-  if (k <= 8) {
+  if (k == 1 || k == 10) {
+    fillBuiltinLand(zanglb.nbgclr);
+  } else if (k <= 8) {
     fillBuiltinRegions(kMask[k - 1]);
   } else if (k == 9) {
-    visitBase(1, 2, [](const ShorelinePolygon& p) {
-      fillMapPolygon(p.lon.data(), p.lat.data(), static_cast<int>(p.lon.size()));
-    });
-  } else if (k == 10) {
-    fillBuiltinRegions(kAll);
+    fillBuiltinLakes();
   } else if (k == 11) {
+    // The sea and the lakes in the current colour, the land between them
+    // in the background colour.
     const int32_t fore = zanglb.ncolr;
     fillMapArea();
     qqstrk();
     qqsclr(zanglb.nbgclr);
-    fillBuiltinRegions(kAll);
+    fillBuiltinLand(fore);
     qqstrk();
     qqsclr(fore);
   } else {

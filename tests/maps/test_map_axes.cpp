@@ -266,6 +266,30 @@ TEST_F(MapAxes, BuiltinCoastPassesTheCapesAndStaysOffTheOcean) {
   EXPECT_GT(nearest(b, -30, 10), 10.0);
 }
 
+TEST_F(MapAxes, BuiltinLakesFollowTheLevels) {
+  openMap("CYLI", -180, 180, -90, 90, false);
+  // Lake Baikal, far from the sea coast.
+  const double vLon = 107.8, vLat = 53.6;
+  world_();
+  auto pts = geoPoints(newRuns());
+  EXPECT_LT(nearest(pts, vLon, vLat), 1.5);
+  EXPECT_LT(nearest(pts, 18.47, -34.36), 1.0);  // the coast as well
+  // "LAND": the coasts alone; "LAKE": the lake shores alone.
+  call(maplev_, "LAND");
+  mark();
+  world_();
+  pts = geoPoints(newRuns());
+  EXPECT_GT(nearest(pts, vLon, vLat), 10.0);
+  EXPECT_LT(nearest(pts, 18.47, -34.36), 1.0);
+  call(maplev_, "LAKE");
+  mark();
+  world_();
+  pts = geoPoints(newRuns());
+  EXPECT_LT(nearest(pts, vLon, vLat), 1.5);
+  EXPECT_LT(nearest(pts, -87.5, 47.6), 1.5);  // Lake Superior
+  EXPECT_GT(nearest(pts, 18.47, -34.36), 5.0);
+}
+
 TEST_F(MapAxes, WorldProjectionsKeepDataInsideTheRange) {
   // Points outside the axis range of a world projection are cut off.
   openMap("HAMM", -90, 90, -60, 60, false);
