@@ -19,8 +19,8 @@ matched after rounding to 0.01 degree.
 
 The Natural Earth package has no lakes.  They come from GSHHG 2.3.7 at low
 resolution as packaged for Debian in gmt-gshhg-low (GSHHG is distributed
-under the GNU Lesser General Public License; see that package's copyright
-file): the lake polygons (level 2) of at least LAKE_MIN_KM2 km2 whose
+under the GNU Lesser General Public License, version 3 or later; see
+src/maps/mapdata/LICENSE): the lake polygons (level 2) of at least LAKE_MIN_KM2 km2 whose
 points lie on Natural Earth land.  GSHHG stores shorelines cut into bins of
 10 degrees; the pieces of one lake are joined again at the bin edges.  The
 file is netCDF-4 (HDF5) and is read with h5py (Debian python3-h5py).
