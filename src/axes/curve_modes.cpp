@@ -10,6 +10,7 @@
 #include "core/warnings.h"
 #include "draw/fill.h"
 #include "draw/pipeline.h"
+#include "maps/maps.h"
 
 namespace zantor {
 
@@ -175,13 +176,35 @@ bool parametricSpline(const float* xray, const float* yray, int n, const std::ve
   return true;
 }
 
+// A line curve in a map axis system: the points are longitudes and
+// latitudes, connected as map lines are (mapmod) and cut to the map.
+void mapCurve(const float* xray, const float* yray, int n) {
+  std::vector<double> lon(xray, xray + n), lat(yray, yray + n);
+  MapPolyline line;
+  projectMapPolyline(lon.data(), lat.data(), n, zanglb.imapmd, false, line);
+  const size_t m = line.x.size();
+  size_t a = 0;
+  for (size_t i = 0; i <= m; ++i) {
+    if (i < m && !std::isnan(line.x[i])) continue;
+    if (i - a >= 2) drawCurvePolyline(line.x.data() + a, line.y.data() + a, static_cast<int>(i - a));
+    a = i + 1;
+  }
+}
+
 }  // namespace
 
 bool drawCurveLines(const float* xray, const float* yray, int n, const std::vector<double>& px,
                     const std::vector<double>& py) {
   const Zanglb& g = zanglb;
+  const bool map = g.igraf == 4;
+  if (map && g.ioppol == LINE) {
+    mapCurve(xray, yray, n);
+    return true;
+  }
   switch (g.ioppol) {
-    case SPLI: return spline(xray, n, py);
+    // On a map x is not linear in the plane: the spline runs through the
+    // projected points.
+    case SPLI: return map ? parametricSpline(xray, yray, n, px, py) : spline(xray, n, py);
     case PSPL: return parametricSpline(xray, yray, n, px, py);
     case CURV: {
       // A smooth curve that follows the points as the control polygon of a

@@ -154,7 +154,8 @@ ZANTOR_API void rlsymb_(const int32_t* nsym, const float* x, const float* y) try
     warni1(2, *nsym);
     return;
   }
-  const double px = userToPlotX(*x), py = userToPlotY(*y);
+  double px, py;
+  userToPlot(*x, *y, px, py);
   if (!std::isfinite(px) || !std::isfinite(py)) {
     warnin(2);
     return;

@@ -159,7 +159,8 @@ ZANTOR_API void endgrf_() try {
   if (zanglb.nlev < 2) return;
   qqstrk();
   Zanglb& g = zanglb;
-  if (g.iclipp == 2) restorePageClipping();
+  // The axis window, or the circle of a circular map, gives way to the page.
+  if (g.iclipp == 2 || g.iazclp == 1) restorePageClipping();
   // The curves of the next axis system fill the legend from line 1 again
   // and start their attribute cycle and marker afresh.
   g.nlgcrv = 0;

@@ -9,6 +9,7 @@
 #include "core/levels.h"
 #include "core/state.h"
 #include "core/warnings.h"
+#include "maps/maps.h"
 
 namespace zantor {
 
@@ -32,6 +33,12 @@ double userToPlotY(double y) {
 
 void userToPlot(double x, double y, double& px, double& py) {
   if (zanglb.igraf == 1) return polarToPlot(x, y, px, py);
+  if (zanglb.igraf == 4) {
+    // Longitude and latitude through the map projection; a point off the
+    // map has no position.
+    if (!geoToPlot(x, y, px, py)) px = py = NAN;
+    return;
+  }
   px = userToPlotX(x);
   py = userToPlotY(y);
 }

@@ -50,8 +50,10 @@ class CollectSink : public ContourSink {
   CollectSink(std::vector<double>& x, std::vector<double>& y) : x_(x), y_(y) {}
   void startLine() override { gap(); }
   void point(double x, double y) override {
-    x_.push_back(userToPlotX(x));
-    y_.push_back(userToPlotY(y));
+    double px, py;
+    userToPlot(x, y, px, py);
+    x_.push_back(px);
+    y_.push_back(py);
   }
   void endLine() override { gap(); }
 

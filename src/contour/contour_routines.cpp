@@ -112,8 +112,7 @@ ZANTOR_API void concrv_(const float* xray, const float* yray, const int32_t* n, 
   std::vector<double> px(*n), py(*n);
   for (int i = 0; i < *n; ++i) {
     if ((g.ixlg[0] == 1 && !(xray[i] > 0)) || (g.ixlg[1] == 1 && !(yray[i] > 0))) return warnin(27);
-    px[i] = userToPlotX(xray[i]);
-    py[i] = userToPlotY(yray[i]);
+    userToPlot(xray[i], yray[i], px[i], py[i]);
   }
   drawContourPolylines(px, py, *zlev);
 } ZANTOR_CATCH

@@ -72,7 +72,9 @@ void PlotSink::startLine() {
 }
 
 void PlotSink::point(double x, double y) {
-  plotPoint(userToPlotX(x), userToPlotY(y));
+  double px, py;
+  userToPlot(x, y, px, py);
+  plotPoint(px, py);
 }
 
 void PlotSink::endLine() {

@@ -155,6 +155,34 @@ void drawFrameAndLabels() {
   }
 }
 
+// mapopt "AUTO" for "XAXI": the X-axis takes the length that gives the
+// projected map its true shape at the height of the Y-axis (the axis
+// position stays, or the axis system is centred again).  False after the
+// error when that map is wider than the page.
+bool fitXAxisToMap(bool centred) {
+  Zanglb& g = zanglb;
+  const int code = g.iprojt;
+  double ratio;  // width over height of the projected map
+  if (code == 0) {
+    ratio = std::fabs((g.xe - g.xa) / static_cast<double>(g.ye - g.ya));
+  } else if (isAzimuthal(code) && g.ye - g.ya > 90) {
+    ratio = 1;  // the circle
+  } else {
+    double x1, x2, y1, y2;
+    if (!projectedBox(x1, x2, y1, y2)) return true;  // grafmp reports it
+    ratio = (x2 - x1) / (y2 - y1);
+  }
+  const double len = std::round((g.nyl - 1) * ratio) + 1;
+  if (centred && len <= g.nxres) g.nxa = static_cast<int32_t>((g.nxres - len) / 2);
+  if (!(len >= 2) || g.nxa + len > g.nxres) {
+    qqerror(152, "X-axis does not fit the page");
+    return false;
+  }
+  g.nxl = static_cast<int32_t>(len);
+  g.xdelta = static_cast<float>((g.nxl - 1) / static_cast<double>(g.xe - g.xa));
+  return true;
+}
+
 }  // namespace
 
 const Projection& mapProjection() { return gProjection; }
@@ -238,6 +266,7 @@ ZANTOR_API void grafmp_(const float* xa, const float* xe, const float* xor_, con
     qqerror(153, "No user projection routine (setmpr)");
     return;
   }
+  const bool centred = g.icent == 1;
   if (g.icent == 1) {
     g.nxa = static_cast<int32_t>((int64_t{g.nxres} - g.nxl) / 2);
     g.nya = static_cast<int32_t>((int64_t{g.nyres} + g.nyl) / 2 - 1);
@@ -276,6 +305,7 @@ ZANTOR_API void grafmp_(const float* xa, const float* xe, const float* xor_, con
     if (g.iltopt != -1) g.iltopt = std::fabs(g.y1lat - g.y2lat) < 1e-6f ? 1 : 2;
   }
   gProjection = makeProjection(s);
+  if (g.imapxa == 1 && code != 100 && !fitXAxisToMap(centred)) return;
   g.imapcr = 0;
   g.iazclp = 0;
   g.nlev = 2;

@@ -40,6 +40,7 @@ int piecesFor(double degrees) {
 }
 
 double wrap180(double d) {
+  if (d >= -180.0 && d < 180.0) return d;  // the usual case, without fmod
   d = std::fmod(d, 360.0);
   if (d >= 180.0) d -= 360.0;
   if (d < -180.0) d += 360.0;
@@ -48,6 +49,9 @@ double wrap180(double d) {
 
 // Liang-Barsky cut of a segment to the window; false when nothing is left.
 bool clipToWindow(const GeoWindow& w, double& x1, double& y1, double& x2, double& y2) {
+  if (x1 >= w.x1 && x1 <= w.x2 && y1 >= w.y1 && y1 <= w.y2 && x2 >= w.x1 && x2 <= w.x2 &&
+      y2 >= w.y1 && y2 <= w.y2)
+    return true;  // wholly inside: nothing to cut
   double t0 = 0, t1 = 1;
   const double dx = x2 - x1, dy = y2 - y1;
   const double p[4] = {-dx, dx, -dy, dy};
@@ -61,8 +65,12 @@ bool clipToWindow(const GeoWindow& w, double& x1, double& y1, double& x2, double
     if (p[i] < 0) t0 = std::max(t0, t); else t1 = std::min(t1, t);
     if (t0 > t1) return false;
   }
-  const double ax = x1 + t0 * dx, ay = y1 + t0 * dy;
-  x2 = x1 + t1 * dx; y2 = y1 + t1 * dy;
+  // Ends inside stay exact, so that the next piece joins this one.
+  const double ax = t0 > 0 ? x1 + t0 * dx : x1, ay = t0 > 0 ? y1 + t0 * dy : y1;
+  if (t1 < 1) {
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+  }
   x1 = ax; y1 = ay;
   return true;
 }
@@ -165,14 +173,15 @@ void fillPlane(const std::vector<double>& px, const std::vector<double>& py) {
 bool cutToRegion(double& x1, double& y1, double& x2, double& y2) {
   const Projection& p = mapProjection();
   const double lim = std::min<double>(zanglb.xazird, p.s.code == 30 ? 85.0 * kRad : kPi);
-  const bool in1 = centreDistance(p, x1, y1) <= lim, in2 = centreDistance(p, x2, y2) <= lim;
+  const double cosLim = std::cos(lim);  // compared as cosines: no acos per point
+  const bool in1 = centreCos(p, x1, y1) >= cosLim, in2 = centreCos(p, x2, y2) >= cosLim;
   if (in1 && in2) return true;
   if (!in1 && !in2) return false;
   // Bisection towards the edge of the region from the inner end.
   double ix = in1 ? x1 : x2, iy = in1 ? y1 : y2, ox = in1 ? x2 : x1, oy = in1 ? y2 : y1;
   for (int k = 0; k < 30; ++k) {
     const double mx = 0.5 * (ix + ox), my = 0.5 * (iy + oy);
-    if (centreDistance(p, mx, my) <= lim) { ix = mx; iy = my; } else { ox = mx; oy = my; }
+    if (centreCos(p, mx, my) >= cosLim) { ix = mx; iy = my; } else { ox = mx; oy = my; }
   }
   if (in1) { x2 = ix; y2 = iy; } else { x1 = ix; y1 = iy; }
   return true;
@@ -288,13 +297,22 @@ void MapPen::piece(double x1, double y1, double x2, double y2) {
   // map, the poles of a transverse Mercator): it is left out.
   if (mode_ != 0) {
     const Zanglb& g = zanglb;
-    if (std::hypot(bx - ax, by - ay) > 0.25 * std::max(g.nxl, g.nyl)) {
+    const double far = 0.25 * std::max(g.nxl, g.nyl);
+    if ((bx - ax) * (bx - ax) + (by - ay) * (by - ay) > far * far) {
       penDown_ = false;
       return;
     }
   }
-  if (!joined) strtqq(static_cast<float>(ax), static_cast<float>(ay));
-  connqq(static_cast<float>(bx), static_cast<float>(by));
+  if (out_ != nullptr) {
+    if (!joined) {
+      out_->breakLine();
+      out_->add(ax, ay);
+    }
+    out_->add(bx, by);
+  } else {
+    if (!joined) strtqq(static_cast<float>(ax), static_cast<float>(ay));
+    connqq(static_cast<float>(bx), static_cast<float>(by));
+  }
   penDown_ = true;
   px_ = bx;
   py_ = by;
@@ -302,7 +320,34 @@ void MapPen::piece(double x1, double y1, double x2, double y2) {
   gy_ = y2;
 }
 
-void drawMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine) {
+void MapPolyline::breakLine() {
+  if (!x.empty() && !std::isnan(x.back())) {
+    x.push_back(NAN);
+    y.push_back(NAN);
+  }
+}
+
+void MapPolyline::add(double px, double py) {
+  x.push_back(px);
+  y.push_back(py);
+}
+
+bool geoToPlot(double lon, double lat, double& xp, double& yp) {
+  if (!std::isfinite(lon) || !std::isfinite(lat) || std::fabs(lat) > 90.0) return false;
+  const Zanglb& g = zanglb;
+  const GeoWindow w = mapWindow();
+  double r = lon - mapCentralMeridian();
+  if (!w.active || r < w.x1 || r > w.x2) r = wrap180(r);
+  if (w.active && (r < w.x1 || r > w.x2 || lat < w.y1 || lat > w.y2)) return false;
+  if (isAzimuthal(g.iprojt) && centreDistance(mapProjection(), r, lat) > g.xazird + 1e-6)
+    return false;  // beyond the region shown (the far side of the globe)
+  return mapToPlot(r, lat, xp, yp);
+}
+
+namespace {
+
+void walkMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine,
+                     MapPolyline* out) {
   const double lon0 = mapCentralMeridian();
   const GeoWindow w = mapWindow();
   std::vector<double> rx, ry;
@@ -313,7 +358,7 @@ void drawMapPolyline(const double* lon, const double* lat, int n, int mode, bool
       const int nm = latitudeMappings(maps);
       for (int k = 0; k < nm; ++k) {
         for (double s : shiftsFor(*lo, *hi, w)) {
-          MapPen pen(mode);
+          MapPen pen(mode, out);
           pen.move(rx[0] + s, mapLatitude(maps[k], ry[0]));
           for (size_t i = 1; i < rx.size(); ++i) pen.draw(rx[i] + s, mapLatitude(maps[k], ry[i]));
         }
@@ -338,7 +383,18 @@ void drawMapPolyline(const double* lon, const double* lat, int n, int mode, bool
     ry.push_back(lat[i]);
   }
   flush();
+}
+
+}  // namespace
+
+void drawMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine) {
+  walkMapPolyline(lon, lat, n, mode, dateLine, nullptr);
   qqstrk();
+}
+
+void projectMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine,
+                        MapPolyline& out) {
+  walkMapPolyline(lon, lat, n, mode, dateLine, &out);
 }
 
 void fillMapPolygon(const double* lon, const double* lat, int n) {
@@ -415,18 +471,10 @@ ZANTOR_API void curvmp_(const float* xray, const float* yray, const int32_t* n) 
   if (g.incm >= 0) drawMapPolyline(lon.data(), lat.data(), *n, g.imapmd, false);
   if (g.incm != 0) {
     // Marker symbols at every |incm|-th point that lies on the map.
-    const double lon0 = mapCentralMeridian();
-    const GeoWindow w = mapWindow();
     const int every = std::abs(g.incm);
     for (int32_t k = 0; k < *n; k += every) {
-      if (!std::isfinite(lon[k]) || !(std::fabs(lat[k]) <= 90.0)) continue;
-      double r = lon[k] - lon0;
-      if (!w.active || r < w.x1 || r > w.x2) r = wrap180(r);
-      if (w.active && (r < w.x1 || r > w.x2 || lat[k] < w.y1 || lat[k] > w.y2)) continue;
-      if (isAzimuthal(g.iprojt) && centreDistance(mapProjection(), r, lat[k]) > g.xazird + 1e-6)
-        continue;  // beyond the region shown (the far side of the globe)
       double x, y;
-      if (mapToPlot(r, lat[k], x, y))
+      if (geoToPlot(lon[k], lat[k], x, y))
         drawSymbol(g.nsym, static_cast<float>(x), static_cast<float>(y), static_cast<float>(g.nhsym), 0.0f);
     }
   }

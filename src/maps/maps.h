@@ -1,6 +1,7 @@
 // Map axis systems: the internal interface shared by the map routines.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,13 +32,27 @@ GeoWindow mapWindow();
 // False when the point has no image.
 bool mapToPlot(double rlon, double lat, double& xp, double& yp);
 
+// An absolute longitude and latitude (degrees) to plot coordinates, as
+// the ordinary 2D routines use it in a map axis system.  False when the
+// point lies off the map: outside the axis ranges, beyond the region of an
+// azimuthal map, or without an image.
+bool geoToPlot(double lon, double lat, double& xp, double& yp);
+
+// Where a MapPen puts its output instead of the line pipeline: runs of
+// plot coordinates separated by NaN.
+struct MapPolyline {
+  std::vector<double> x, y;
+  void breakLine();
+  void add(double px, double py);
+};
+
 // A pen that draws map lines point by point in geographic coordinates
 // (relative longitudes, already unwrapped by the caller), connected
 // according to the mode (0 straight, 1 interpolated, 2 great circles) and
 // cut to the map window.
 class MapPen {
  public:
-  explicit MapPen(int mode) : mode_(mode) {}
+  explicit MapPen(int mode, MapPolyline* out = nullptr) : mode_(mode), out_(out) {}
   void move(double rlon, double lat);
   void draw(double rlon, double lat);
 
@@ -45,6 +60,7 @@ class MapPen {
   void segment(double x1, double y1, double x2, double y2);
   void piece(double x1, double y1, double x2, double y2);
   int mode_;
+  MapPolyline* out_;
   bool has_ = false;
   double lx_ = 0, ly_ = 0;    // last geographic point
   bool penDown_ = false;      // the pipeline's pen is at (px_, py_)
@@ -58,6 +74,11 @@ class MapPen {
 // longitudes differ by 15 degrees or more).
 void drawMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine);
 
+// The same polyline projected into `out` instead of drawn (curves of the
+// 2D routines, which draw it with their own line attributes).
+void projectMapPolyline(const double* lon, const double* lat, int n, int mode, bool dateLine,
+                        MapPolyline& out);
+
 // Fills a polygon of absolute longitudes and latitudes (degrees) with the
 // current pattern and colour, cut to the map.
 void fillMapPolygon(const double* lon, const double* lat, int n);
@@ -65,10 +86,12 @@ void fillMapPolygon(const double* lon, const double* lat, int n);
 // Fills the whole map area (the sea of shdmap) with the current pattern.
 void fillMapArea();
 
-// The built-in map: draws the coastlines or the borders, or fills the
-// land regions of a region mask (bit per continent).
+// The built-in map: draws the coastlines, the borders or the lake shores,
+// or fills the land regions of a region mask (bit per continent) or the
+// lakes.
 void drawBuiltinLines(int kind);
 void fillBuiltinRegions(unsigned mask);
+void fillBuiltinLakes();
 
 // Shoreline files: reads a file in the binary shoreline format and hands
 // every polygon that passes the level selection (0 all, 1 land, 2 lake,
@@ -80,6 +103,10 @@ struct ShorelinePolygon {
 };
 bool readShorelines(const std::vector<unsigned char>& bytes, int levelSelect,
                     std::vector<ShorelinePolygon>& out);
+// The same, handing each polygon to `visit` as it is read (one reused
+// buffer: large files are drawn without holding all their points).
+bool forEachShoreline(const std::vector<unsigned char>& bytes, int levelSelect,
+                      const std::function<void(const ShorelinePolygon&)>& visit);
 
 // Reads a whole file; false when it cannot be opened (the open error is
 // reported by the caller).

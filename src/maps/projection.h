@@ -39,6 +39,8 @@ bool projectPoint(const Projection& p, double lon, double lat, double& x, double
 // Angular distance (radians) of a point (longitude relative to the
 // centre) from the centre of an azimuthal projection.
 double centreDistance(const Projection& p, double lon, double lat);
+// Its cosine, cheaper where only comparisons are needed.
+double centreCos(const Projection& p, double lon, double lat);
 
 // Radius of an azimuthal projection at angular distance c (radians).
 double azimuthalRadius(int code, double c);

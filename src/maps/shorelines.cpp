@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 
@@ -32,10 +33,11 @@ void putWord(std::vector<unsigned char>& out, int32_t v) {
 
 }  // namespace
 
-bool readShorelines(const std::vector<unsigned char>& bytes, int levelSelect,
-                    std::vector<ShorelinePolygon>& out) {
+bool forEachShoreline(const std::vector<unsigned char>& bytes, int levelSelect,
+                      const std::function<void(const ShorelinePolygon&)>& visit) {
   size_t pos = 0;
   const size_t size = bytes.size();
+  ShorelinePolygon poly;  // one buffer for every polygon
   while (pos < size) {
     if (size - pos < 32) return false;  // a cut header
     const unsigned char* h = bytes.data() + pos;
@@ -51,7 +53,6 @@ bool readShorelines(const std::vector<unsigned char>& bytes, int levelSelect,
     if (static_cast<uint64_t>(n) * 8 > size - pos) return false;  // cut points
     const bool take = levelSelect == 0 || levelSelect == 3 || level == levelSelect;
     if (take) {
-      ShorelinePolygon poly;
       poly.level = level;
       poly.lon.resize(n);
       poly.lat.resize(n);
@@ -62,17 +63,30 @@ bool readShorelines(const std::vector<unsigned char>& bytes, int levelSelect,
         poly.lon[i] = lon;
         poly.lat[i] = word(p + 4) * 1e-6;
       }
-      out.push_back(std::move(poly));
+      visit(poly);
     }
     pos += static_cast<size_t>(n) * 8;
   }
   return true;
 }
 
+bool readShorelines(const std::vector<unsigned char>& bytes, int levelSelect,
+                    std::vector<ShorelinePolygon>& out) {
+  return forEachShoreline(bytes, levelSelect, [&out](const ShorelinePolygon& p) { out.push_back(p); });
+}
+
 bool readWholeFile(const std::string& path, std::vector<unsigned char>& bytes) {
   std::ifstream f(path, std::ios::binary);
   if (!f) return false;
-  bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+  // One read of the known size (full-resolution files reach 100 MB).
+  f.seekg(0, std::ios::end);
+  const std::streamoff size = f.tellg();
+  // A directory or a pipe has no size to read.
+  if (!f || size < 0 || size > (std::streamoff{1} << 36)) return false;
+  f.seekg(0, std::ios::beg);
+  bytes.resize(static_cast<size_t>(size));
+  f.read(reinterpret_cast<char*>(bytes.data()), size);
+  bytes.resize(static_cast<size_t>(f.gcount()));
   return !f.bad();
 }
 
@@ -88,13 +102,15 @@ void reportOpenError(const std::string& path) {
 }
 
 // The built-in coastlines as a low-resolution shoreline file: every
-// coastline ring becomes a land polygon (level 1) with a full header.
+// coastline ring becomes a land polygon (level 1), every lake a lake
+// polygon (level 2), each with a full header.
 std::vector<unsigned char> builtinShorelineFile() {
   std::vector<unsigned char> out;
   int id = 0;
   for (int k = 0; k < kBuiltinMapLineCount; ++k) {
     const BuiltinMapLine& l = kBuiltinMapLines[k];
-    if (l.kind != kMapCoast) continue;
+    if (l.kind != kMapCoast && l.kind != kMapLake) continue;
+    const int level = l.kind == kMapCoast ? 1 : 2;
     const int16_t* p = kBuiltinMapPoints + 2 * l.start;
     int32_t w = 360000000, e = -360000000, s = 90000000, nn = -90000000;
     for (int i = 0; i < l.count; ++i) {
@@ -104,7 +120,7 @@ std::vector<unsigned char> builtinShorelineFile() {
     }
     putWord(out, id++);
     putWord(out, l.count);
-    putWord(out, 1 | (12 << 8));  // level 1, format version 12
+    putWord(out, level | (12 << 8));  // format version 12
     putWord(out, w); putWord(out, e); putWord(out, s); putWord(out, nn);
     putWord(out, 0); putWord(out, 0); putWord(out, -1); putWord(out, -1);
     for (int i = 0; i < l.count; ++i) {

@@ -3,9 +3,10 @@
 //
 // "SEA " and the shoreline sea keywords fill the whole map area with the
 // current colour and pattern and then the land in the background colour.
-// The built-in map has no lakes: "LAKE" fills the lakes (level 2) of the
-// low-resolution shoreline file when one is installed.
+// "ALL " and "LAND" leave the lakes of the built-in map open (filled in
+// the background colour); "LAKE" fills the lakes alone.
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,34 +35,34 @@ void builtinLine(const BuiltinMapLine& l, std::vector<double>& lon, std::vector<
   }
 }
 
-// Reads the polygons of the current map base; false (after the open error)
-// when the file cannot be read.
-bool readBase(int base, int levelSelect, std::vector<ShorelinePolygon>& polys) {
+using PolygonVisitor = std::function<void(const ShorelinePolygon&)>;
+
+// Hands the polygons of the current map base to `visit` as they are read;
+// false (after the open error) when the file cannot be read.  A cut file
+// keeps its whole polygons.
+bool visitBase(int base, int levelSelect, const PolygonVisitor& visit) {
   const Zanglb& g = zanglb;
-  if (base == 5) {
-    const std::string path = g.cmapfl.str();
-    if (g.imapfl == 2) {
-      bool opened = false;
-      readTextMap(path, polys, opened);
-      if (!opened) reportOpenError(path);
-      return opened;
-    }
-    std::vector<unsigned char> bytes;
-    if (!readWholeFile(path, bytes)) {
-      reportOpenError(path);
-      return false;
-    }
-    readShorelines(bytes, levelSelect, polys);  // a cut file keeps its whole polygons
-    return true;
+  std::string path = base == 5 ? g.cmapfl.str() : shorelinePath(base, levelSelect == 3);
+  if (base == 5 && g.imapfl == 2) {
+    std::vector<ShorelinePolygon> polys;
+    bool opened = false;
+    readTextMap(path, polys, opened);
+    if (!opened) reportOpenError(path);
+    for (const auto& p : polys) visit(p);
+    return opened;
   }
-  const std::string path = shorelinePath(base, levelSelect == 3);
   std::vector<unsigned char> bytes;
   if (!readWholeFile(path, bytes)) {
     reportOpenError(path);
     return false;
   }
-  readShorelines(bytes, levelSelect, polys);
+  forEachShoreline(bytes, levelSelect, visit);
   return true;
+}
+
+// All polygons of the current map base at once.
+bool readBase(int base, int levelSelect, std::vector<ShorelinePolygon>& polys) {
+  return visitBase(base, levelSelect, [&polys](const ShorelinePolygon& p) { polys.push_back(p); });
 }
 
 // Fills shoreline polygons: land levels (odd) in the current colour, lakes
@@ -92,6 +93,27 @@ void drawBuiltinLines(int kind) {
   }
 }
 
+void fillBuiltinLakes() {
+  std::vector<double> lon, lat;
+  for (int k = 0; k < kBuiltinMapLineCount; ++k) {
+    const BuiltinMapLine& l = kBuiltinMapLines[k];
+    if (l.kind != kMapLake) continue;
+    builtinLine(l, lon, lat);
+    fillMapPolygon(lon.data(), lat.data(), l.count);
+  }
+}
+
+// The land of the built-in map with its lakes open in colour `lakes`.
+static void fillBuiltinLand(int32_t lakes) {
+  const int32_t fore = zanglb.ncolr;
+  fillBuiltinRegions(0xffu);
+  qqstrk();
+  qqsclr(lakes);
+  fillBuiltinLakes();
+  qqstrk();
+  qqsclr(fore);
+}
+
 void fillBuiltinRegions(unsigned mask) {
   std::vector<double> lon, lat;
   for (int k = 0; k < kBuiltinMapLineCount; ++k) {
@@ -110,7 +132,9 @@ ZANTOR_API void world_() try {
   if (jqqlev(2, 3, "WORLD") != 0) return;
   const Zanglb& g = zanglb;
   if (g.imapbs == 0) {
-    if (g.imapop != 1) drawBuiltinLines(kMapCoast);
+    // Levels as in shoreline files: "LAND" the coasts, "LAKE" the lakes.
+    if (g.imapop != 1 && g.imaplv != 2) drawBuiltinLines(kMapCoast);
+    if (g.imapop != 1 && (g.imaplv == 0 || g.imaplv == 2)) drawBuiltinLines(kMapLake);
     if (g.imapop != 0) drawBuiltinLines(kMapBorder);
     qqstrk();
     return;
@@ -119,10 +143,9 @@ ZANTOR_API void world_() try {
     qqerror(154, "No call to MAPFIL before");
     return;
   }
-  std::vector<ShorelinePolygon> polys;
-  if (!readBase(g.imapbs, g.imaplv, polys)) return;
-  for (const auto& p : polys)
+  visitBase(g.imapbs, g.imaplv, [&g](const ShorelinePolygon& p) {
     drawMapPolyline(p.lon.data(), p.lat.data(), static_cast<int>(p.lon.size()), g.imapmd, true);
+  });
   qqstrk();
 } ZANTOR_CATCH
 
@@ -138,22 +161,20 @@ ZANTOR_API void shdmap_(const char* copt, size_t copt_len) try {
       (1u << kRegionEurope) | (1u << kRegionAsia), 1u << kRegionOceania, 1u << kRegionEurope,
       1u << kRegionNorthAmerica, 1u << kRegionSouthAmerica};
   qqstrk();
-  if (k <= 8) {
+  if (k == 1 || k == 10) {
+    fillBuiltinLand(zanglb.nbgclr);
+  } else if (k <= 8) {
     fillBuiltinRegions(kMask[k - 1]);
   } else if (k == 9) {
-    std::vector<ShorelinePolygon> polys;
-    if (readBase(1, 2, polys)) {
-      for (const auto& p : polys)
-        fillMapPolygon(p.lon.data(), p.lat.data(), static_cast<int>(p.lon.size()));
-    }
-  } else if (k == 10) {
-    fillBuiltinRegions(kAll);
+    fillBuiltinLakes();
   } else if (k == 11) {
+    // The sea and the lakes in the current colour, the land between them
+    // in the background colour.
     const int32_t fore = zanglb.ncolr;
     fillMapArea();
     qqstrk();
     qqsclr(zanglb.nbgclr);
-    fillBuiltinRegions(kAll);
+    fillBuiltinLand(fore);
     qqstrk();
     qqsclr(fore);
   } else {

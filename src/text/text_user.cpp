@@ -1,5 +1,5 @@
 // The conversion of user coordinates for rlmess and rlnumb: the
-// transformation of the current axis system.
+// transformation of the current axis system (map projections included).
 #include <cmath>
 
 #include "axes/axes.h"
@@ -8,7 +8,8 @@
 namespace zantor {
 
 bool userToPlot(float x, float y, float& xp, float& yp) {
-  const double px = userToPlotX(x), py = userToPlotY(y);
+  double px, py;
+  userToPlot(static_cast<double>(x), static_cast<double>(y), px, py);
   if (!std::isfinite(px) || !std::isfinite(py)) return false;  // e.g. log of 0
   xp = static_cast<float>(px);
   yp = static_cast<float>(py);

@@ -120,6 +120,49 @@ TEST_F(MapAxes, MapWiderThanThePageIsAnError) {
   EXPECT_EQ(zanglb.nlev, 1);
 }
 
+TEST_F(MapAxes, AutomaticXAxisGivesTheMapItsShape) {
+  startPlot();
+  int nx = 300, ny = 1800, l = 2000, h = 1201;
+  axspos_(&nx, &ny);
+  axslen_(&l, &h);
+  call(mapopt_, "AUTO", "XAXI");
+  // Degrees of equal length on a linear map; the 2:1 ellipse of Mollweide.
+  call(projct_, "CYLI");
+  openAxes(-180, 180, -90, 90, true);
+  EXPECT_EQ(zanglb.nxl, 2401);
+  EXPECT_EQ(zanglb.nxa, 300);
+  endgrf_();
+  call(projct_, "MOLL");
+  openAxes(-180, 180, -90, 90, true);
+  EXPECT_NEAR(zanglb.nxl, 2401, 2);
+  // The ellipse touches all four sides of the new rectangle.
+  double x, y;
+  ASSERT_TRUE(mapToPlot(-180, 0, x, y));
+  EXPECT_NEAR(x, zanglb.nxa, 1.0);
+  ASSERT_TRUE(mapToPlot(180, 0, x, y));
+  EXPECT_NEAR(x, zanglb.nxa + zanglb.nxl - 1, 1.0);
+  ASSERT_TRUE(mapToPlot(0, 90, x, y));
+  EXPECT_NEAR(y, zanglb.nya - zanglb.nyl + 1, 1.0);
+  endgrf_();
+  // A square for a circular map; a map too wide for the page is refused.
+  call(projct_, "ORTH");
+  openAxes(-180, 180, -90, 90, true);
+  EXPECT_EQ(zanglb.nxl, 1201);
+  endgrf_();
+  call(projct_, "CYLI");
+  auto w = printed([&] { openAxes(-180, 180, -30, 30, true); });
+  ASSERT_EQ(w.size(), 1u);
+  EXPECT_NE(w[0].find("X-axis does not fit the page"), std::string::npos);
+  EXPECT_EQ(zanglb.nlev, 1);
+  // The standard X-axis keeps the length of the program.
+  call(mapopt_, "STAN", "XAXI");
+  l = 2000;
+  axslen_(&l, &h);
+  call(projct_, "MOLL");
+  openAxes(-180, 180, -90, 90, true);
+  EXPECT_EQ(zanglb.nxl, 2000);
+}
+
 TEST_F(MapAxes, ConnectionModes) {
   openMap("MERC", -180, 180, -80, 80, false);
   float x[2] = {0, 90}, y[2] = {0, 60};
@@ -221,6 +264,30 @@ TEST_F(MapAxes, BuiltinCoastPassesTheCapesAndStaysOffTheOcean) {
   EXPECT_LT(nearest(b, 7.6, 48.5), 1.0);
   // The nearest land border, Senegal near (-16.7, 12.4), is 13.5 degrees away.
   EXPECT_GT(nearest(b, -30, 10), 10.0);
+}
+
+TEST_F(MapAxes, BuiltinLakesFollowTheLevels) {
+  openMap("CYLI", -180, 180, -90, 90, false);
+  // Lake Baikal, far from the sea coast.
+  const double vLon = 107.8, vLat = 53.6;
+  world_();
+  auto pts = geoPoints(newRuns());
+  EXPECT_LT(nearest(pts, vLon, vLat), 1.5);
+  EXPECT_LT(nearest(pts, 18.47, -34.36), 1.0);  // the coast as well
+  // "LAND": the coasts alone; "LAKE": the lake shores alone.
+  call(maplev_, "LAND");
+  mark();
+  world_();
+  pts = geoPoints(newRuns());
+  EXPECT_GT(nearest(pts, vLon, vLat), 10.0);
+  EXPECT_LT(nearest(pts, 18.47, -34.36), 1.0);
+  call(maplev_, "LAKE");
+  mark();
+  world_();
+  pts = geoPoints(newRuns());
+  EXPECT_LT(nearest(pts, vLon, vLat), 1.5);
+  EXPECT_LT(nearest(pts, -87.5, 47.6), 1.5);  // Lake Superior
+  EXPECT_GT(nearest(pts, 18.47, -34.36), 5.0);
 }
 
 TEST_F(MapAxes, WorldProjectionsKeepDataInsideTheRange) {

@@ -86,5 +86,26 @@ TEST_F(MapPictures, LandRegionsAndSea) {
   EXPECT_EQ(std::system("/usr/bin/identify zantor.ppm > /dev/null 2>&1"), 0);
 }
 
+TEST_F(MapPictures, LakesAreOpenInTheLandAndFilledAlone) {
+  std::vector<Place> p = {{33.0, -1.1},    // Lake Victoria
+                          {-87.5, 47.6},   // Lake Superior
+                          {10, 23},        // Sahara
+                          {-30, 10}};      // Atlantic
+  std::string ppm = draw("LAND", p);
+  EXPECT_FALSE(red(ppm, p[0].px, p[0].py));
+  EXPECT_FALSE(red(ppm, p[1].px, p[1].py));
+  EXPECT_TRUE(red(ppm, p[2].px, p[2].py));
+  ppm = draw("LAKE", p);
+  EXPECT_TRUE(red(ppm, p[0].px, p[0].py));
+  EXPECT_TRUE(red(ppm, p[1].px, p[1].py));
+  EXPECT_FALSE(red(ppm, p[2].px, p[2].py));
+  EXPECT_FALSE(red(ppm, p[3].px, p[3].py));
+  // The sea and the lakes are water alike.
+  ppm = draw("SEA ", p);
+  EXPECT_TRUE(red(ppm, p[0].px, p[0].py));
+  EXPECT_FALSE(red(ppm, p[2].px, p[2].py));
+  EXPECT_TRUE(red(ppm, p[3].px, p[3].py));
+}
+
 }  // namespace
 }  // namespace zantor::test

@@ -13,12 +13,25 @@ What is generated (coordinates in hundredths of a degree, int16):
   - coastline rings (kind 1): the ring edges that belong to one country
     only, chained into closed outlines (continents and islands);
   - border lines (kind 2): edges shared by two countries, chained.
+  - lake rings (kind 3): the large lakes inside the land.
 Natural Earth shares the vertices of common borders exactly, so edges are
-matched after rounding to 0.01 degree.  The data set has no lakes.
+matched after rounding to 0.01 degree.
 
-Generation (development time only; the .deb is unpacked, not installed):
-    apt-get download r-cran-rnaturalearthdata && dpkg -x r-cran-rnaturalearthdata_*.deb /tmp/ne
-    python3 tools/maps/gen_map_data.py /tmp/ne/usr/lib/R/site-library/rnaturalearthdata/data/Rdata
+The Natural Earth package has no lakes.  They come from GSHHG 2.3.7 at low
+resolution as packaged for Debian in gmt-gshhg-low (GSHHG is distributed
+under the GNU Lesser General Public License, version 3 or later; see
+src/maps/mapdata/LICENSE): the lake polygons (level 2) of at least LAKE_MIN_KM2 km2 whose
+points lie on Natural Earth land.  GSHHG stores shorelines cut into bins of
+10 degrees; the pieces of one lake are joined again at the bin edges.  The
+file is netCDF-4 (HDF5) and is read with h5py (Debian python3-h5py).
+
+Generation (development time only; the .debs are unpacked, not installed):
+    apt-get download r-cran-rnaturalearthdata gmt-gshhg-low
+    dpkg -x r-cran-rnaturalearthdata_*.deb /tmp/ne && dpkg -x gmt-gshhg-low_*.deb /tmp/ne
+    apt-get install python3-h5py
+    /usr/bin/python3 tools/maps/gen_map_data.py \
+        /tmp/ne/usr/lib/R/site-library/rnaturalearthdata/data/Rdata \
+        /tmp/ne/usr/share/gmt-gshhg/binned_GSHHS_l.nc
 """
 import os
 import sys
@@ -55,6 +68,79 @@ def rings(db):
                     pts.append(p)
             if len(pts) >= 4:
                 out.append((ci, CONTINENTS.index(cont[ci]), pts))
+    return out
+
+
+LAKE_MIN_KM2 = 3000
+
+
+def inside(pt, ring):
+    """Even-odd test of a point against a closed ring of (x, y)."""
+    x, y = pt
+    c = False
+    for (x1, y1), (x2, y2) in zip(ring, ring[1:]):
+        if (y1 > y) != (y2 > y) and x < x1 + (y - y1) * (x2 - x1) / (y2 - y1):
+            c = not c
+    return c
+
+
+def lakes(path, land):
+    """Closed lake rings in hundredths of a degree from a GSHHG binned file."""
+    import h5py  # development-time dependency (python3-h5py)
+    f = h5py.File(path, "r")
+    info = [int(v) for v in f["Embedded_npts_levels_exit_entry_for_a_segment"][:]]
+    first = [int(v) for v in f["Id_of_first_point_in_a_segment"][:]]
+    ids = [int(v) for v in f["Id_of_GSHHS_ID"][:]]
+    area = f["The_km_squared_area_of_polygons"][:]
+    nseg = f["N_segments_in_a_bin"][:]
+    fseg = f["Id_of_first_segment_in_a_bin"][:]
+    rx = [int(v) & 0xffff for v in f["Relative_longitude_from_SW_corner_of_bin"][:]]
+    ry = [int(v) & 0xffff for v in f["Relative_latitude_from_SW_corner_of_bin"][:]]
+    size = int(f["Bin_size_in_minutes"][0]) / 60.0
+    per_row = int(f["N_bins_in_360_longitude_range"][0])
+    pieces = defaultdict(list)  # lake id -> pieces in millidegree-exact units
+    for b in range(len(nseg)):
+        lon0 = (b % per_row) * size
+        lat0 = 90 - (b // per_row + 1) * size
+        for s in range(int(fseg[b]), int(fseg[b]) + int(nseg[b])):
+            # Packed: points << 9 | level << 6 | exit << 3 | entry.
+            if (info[s] >> 6) & 7 != 2 or area[ids[s]] < LAKE_MIN_KM2:
+                continue
+            p = first[s]
+            pts = [((lon0 + rx[p + i] * size / 65535) % 360, lat0 + ry[p + i] * size / 65535)
+                   for i in range(info[s] >> 9)]
+            pieces[ids[s]].append(pts)
+
+    def key(pt):
+        return (round(pt[0] * 1e4) % 3600000, round(pt[1] * 1e4))
+
+    out = []
+    for lid in sorted(pieces):
+        todo = pieces[lid]
+        ring = todo.pop(0)
+        while todo:  # join the pieces where one ends and the next starts
+            k = [i for i, t in enumerate(todo) if key(t[0]) == key(ring[-1])]
+            if not k:
+                break
+            ring += todo.pop(k[0])[1:]
+        if todo or key(ring[0]) != key(ring[-1]):
+            continue  # not closed: left out
+        pts = []
+        for x, y in ring:
+            p = (q(x - 360 if x > 180 else x), q(y))
+            if not pts or pts[-1] != p:
+                pts.append(p)
+        if pts[0] != pts[-1]:
+            pts.append(pts[0])
+        if len(pts) < 4:
+            continue
+        # Only lakes whose middle is land in Natural Earth: the lakes that
+        # are gaps or holes there (the Caspian, Victoria) are open water
+        # already.  Holes count by parity over all rings.
+        mid = (sum(x for x, _ in pts) / len(pts), sum(y for _, y in pts) / len(pts))
+        if sum(inside(mid, r) for r in land) % 2 == 0:
+            continue
+        out.append(pts)
     return out
 
 
@@ -137,6 +223,8 @@ def main():
     polys = [(0, r, pts) for _, r, pts in rs]
     polys += [(1, 7, l) for l in chain(coast)]
     polys += [(2, 7, l) for l in blines]
+    if len(sys.argv) > 2:
+        polys += [(3, 7, l) for l in lakes(sys.argv[2], [pts for _, _, pts in rs])]
     points = []
     records = []
     for kind, region, pts in polys:
@@ -146,7 +234,8 @@ def main():
 
     with open(OUT, "w") as f:
         f.write("// Generated by tools/maps/gen_map_data.py from Natural Earth 1:110m\n")
-        f.write("// countries (public domain).  Do not edit.\n")
+        f.write("// countries (public domain) and the lakes of GSHHG 2.3.7 low resolution\n")
+        f.write("// (GNU LGPL).  Do not edit.\n")
         f.write('#include "maps/mapdata/builtin_map.h"\n\nnamespace zantor {\n\n')
         f.write("const int16_t kBuiltinMapPoints[] = {\n")
         for i in range(0, len(points), 16):
@@ -157,7 +246,8 @@ def main():
         f.write("};\n\nconst int kBuiltinMapLineCount = %d;\n\n}  // namespace zantor\n"
                 % len(records))
     print("points", len(points) // 2, "lines", len(records),
-          "coast", sum(1 for p in polys if p[0] == 1), "borders", len(blines))
+          "coast", sum(1 for p in polys if p[0] == 1), "borders", len(blines),
+          "lakes", sum(1 for p in polys if p[0] == 3))
 
 
 if __name__ == "__main__":
