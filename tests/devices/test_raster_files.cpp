@@ -14,6 +14,7 @@
 
 #include "core/state.h"
 #include "draw/colour.h"
+#include "devices/raster/adler32.h"
 #include "devices/raster/crc32.h"
 #include "devices/raster/image_files.h"
 #include "devices/raster/raster.h"
@@ -170,6 +171,56 @@ TEST_F(RasterFiles, TrueColourPngWithTransparencyReadsBackInImageMagick) {
             "srgba(255,0,0,1)");
   // White is the transparent colour.
   EXPECT_EQ(capture("/usr/bin/convert zantor.png -format '%[fx:p{40,40}.a]' info:"), "0");
+}
+
+// Every pixel of a true-colour picture comes back from ImageMagick: rows
+// equal to the one above, rows of flat runs and rows of random bytes (where
+// a byte minus its left neighbour borrows), in a width that leaves tails
+// after every group of eight bytes.
+TEST_F(RasterFiles, TrueColourPngKeepsEveryPixel) {
+  call(imgfmt_, "RGB");
+  const int w = 37, h = 9;
+  plot("PNG", w, h);
+  std::vector<uint8_t> want(std::size_t(w * h * 3));
+  uint32_t seed = 12345;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      uint8_t* px = &want[std::size_t((y * w + x) * 3)];
+      if (y == 3 || y == 4) {  // equal rows
+        std::memcpy(px, &want[std::size_t((2 * w + x) * 3)], 3);
+      } else if (y == 5) {  // two runs
+        px[0] = x < 20 ? 10 : 250, px[1] = 0, px[2] = 128;
+      } else {
+        for (int k = 0; k < 3; ++k) px[k] = uint8_t((seed = seed * 1103515245u + 12345u) >> 16);
+      }
+      virtualRaster().qqvwpx(x, y, 0x01000000 | px[0] | px[1] << 8 | px[2] << 16);
+    }
+  zanfin_();
+  EXPECT_EQ(run("pngcheck -q zantor.png"), 0);
+  EXPECT_EQ(capture("/usr/bin/convert zantor.png -depth 8 rgb:- | od -An -v -tu1 | tr -s ' \\n' ' '"),
+            [&] {
+              std::string s;
+              for (uint8_t v : want) s += " " + std::to_string(v);
+              return s + " ";
+            }());
+}
+
+// The zlib checksum agrees with zlib's own for zero runs, bytes of 255
+// over many blocks (the largest sums), and every split of the data.
+TEST(Adler32, AgreesWithZlib) {
+  std::vector<uint8_t> data(40000, 0);
+  for (std::size_t i = 0; i < data.size(); ++i) {
+    if (i % 1000 < 7) data[i] = uint8_t(i * 31);
+    if (i >= 12000 && i < 30000) data[i] = 255;
+  }
+  for (std::size_t n : {std::size_t(0), std::size_t(1), std::size_t(7), std::size_t(8),
+                        std::size_t(5553), std::size_t(40000)}) {
+    const uint32_t zl = uint32_t(adler32(adler32(0, nullptr, 0), data.data(), uInt(n)));
+    EXPECT_EQ(adler32Update(1, data.data(), n), zl) << n;
+    const std::size_t half = n / 3;
+    EXPECT_EQ(adler32Update(adler32Update(1, data.data(), half), data.data() + half, n - half), zl)
+        << n;
+  }
 }
 
 TEST_F(RasterFiles, PpmAndBmpFiles) {
