@@ -1,6 +1,7 @@
 // PNG files: signature, IHDR, PLTE, tRNS, one IDAT, IEND.
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -73,6 +74,9 @@ void filterRow(const uint8_t* __restrict cur, const uint8_t* prev, std::size_t n
 // released after the file.
 constexpr uint64_t kKeepBytes = uint64_t(64) << 20;
 
+// zlib moves its 64 K window back by half after 64 K - 262 bytes of input.
+constexpr uint64_t kPiece = 65000;
+
 struct PngWork {
   Buffer image, packed, rows;
   uint64_t imageCap = 0, packedCap = 0, rowsCap = 0;
@@ -106,7 +110,8 @@ int writePng(Sink& out, const ImageSource& src, bool transparent) {
   if (src.width < 1 || src.height < 1 || !src.readRow) return kImageMemory;
   const uint64_t rowBytes = uint64_t(src.width) * (src.rgb ? 3 : 1);
   const uint64_t raw = (rowBytes + 1) * uint64_t(src.height);
-  const uint64_t packedCap = raw + raw / 100 + 13;
+  // Room for every piece's end marker (below) besides zlib's own bound.
+  const uint64_t packedCap = raw + raw / 100 + 13 + 16 * (raw / kPiece + 1);
   if (packedCap > 0xFFFFFFFFu) return kImageMemory;  // beyond one zlib call
 
   PngWork& w = work();
@@ -168,12 +173,23 @@ int writePng(Sink& out, const ImageSource& src, bool transparent) {
   uint8_t* packed = w.packed.get();
   packed[0] = 0x78;  // deflate, 32 K window
   packed[1] = 0x9C;  // default level; header divisible by 31
-  w.z.next_in = image;
-  w.z.avail_in = uInt(raw);
   w.z.next_out = packed + 2;
   w.z.avail_out = uInt(packedCap - 6);
-  if (deflate(&w.z, Z_FINISH) != Z_STREAM_END) return kZlibDeflate;
-  const uint32_t packedSize = uint32_t(w.z.total_out) + 6;
+  // Run-coded rows go in pieces of at most kPiece bytes, each ending on a
+  // byte boundary and the stream reset after it: run coding looks back
+  // one byte only, so nothing is lost, while zlib never has to move its
+  // window and rewrite its tables, which cost more than the coding itself.
+  const uint64_t rows = src.rgb ? std::max<uint64_t>(1, kPiece / (rowBytes + 1)) : src.height;
+  for (uint64_t y = 0; y < uint64_t(src.height); y += rows) {
+    const bool last = y + rows >= uint64_t(src.height);
+    const uint64_t n = (std::min(y + rows, uint64_t(src.height)) - y) * (rowBytes + 1);
+    if (y > 0 && deflateReset(&w.z) != Z_OK) return kZlibDeflate;
+    w.z.next_in = image + y * (rowBytes + 1);
+    w.z.avail_in = uInt(n);
+    const int status = deflate(&w.z, last ? Z_FINISH : Z_SYNC_FLUSH);
+    if (last ? status != Z_STREAM_END : status != Z_OK || w.z.avail_out == 0) return kZlibDeflate;
+  }
+  const uint32_t packedSize = uint32_t(w.z.next_out - packed) + 4;
   put32(packed + packedSize - 4, adler);
 
   static const uint8_t signature[8] = {137, 80, 78, 71, 13, 10, 26, 10};
