@@ -47,7 +47,7 @@ struct Record {
 
 enum : uint32_t {
   kHeader = 1, kPolygon = 3, kPolyline = 4, kPolyPolygon = 8, kEof = 14, kSelect = 37,
-  kCreatePen = 38, kCreateBrush = 39, kDelete = 40,
+  kCreatePen = 38, kCreateBrush = 39, kDelete = 40, kStretchDibits = 81,
 };
 constexpr uint32_t kNullPen = 0x80000008u;
 
@@ -251,6 +251,36 @@ TEST_F(EmfFiles, PortraitPagesRingsAndEmptyPages) {
   start("white.emf");
   zanfin_();
   EXPECT_TRUE(ofType(decodeEmf(readFile("white.emf")), kPolygon).empty());
+}
+
+// A picture along the page axes is one bitmap record: 24-bit rows, blue
+// first, bottom-up, padded to four bytes, stretched over its place.  A
+// turned placement is refused and left to the caller.
+TEST_F(EmfFiles, PicturesAreBitmaps) {
+  start("pic.emf");
+  const uint8_t rgb[2 * 3 * 3] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
+  EXPECT_TRUE(currentDevice()->image({1000, 2000, 4000, 2000, 1000, 4000}, rgb, 3, 2));
+  EXPECT_FALSE(currentDevice()->image({1000, 2000, 1000, 5000, 0, 2000}, rgb, 3, 2));
+  zanfin_();
+  const auto rs = decodeEmf(readFile("pic.emf"));
+  const auto pics = ofType(rs, kStretchDibits);
+  ASSERT_EQ(pics.size(), 1u);
+  const Record& r = *pics[0];
+  ASSERT_EQ(r.data.size(), 112u + 2 * 12u);
+  EXPECT_EQ(r.word(4), 1000u);   // destination corner
+  EXPECT_EQ(r.word(5), 2000u);
+  EXPECT_EQ(r.word(8), 3u);      // source size
+  EXPECT_EQ(r.word(9), 2u);
+  EXPECT_EQ(r.word(16), 3000u);  // destination size
+  EXPECT_EQ(r.word(17), 2000u);
+  EXPECT_EQ(r.word(18), 40u);    // bitmap header: size, width, height
+  EXPECT_EQ(r.word(19), 3u);
+  EXPECT_EQ(r.word(20), 2u);
+  // The bottom row (10..18) first, then the top row.
+  EXPECT_EQ(r.data.substr(112, 12), std::string("\x0C\x0B\x0A\x0F\x0E\x0D\x12\x11\x10\0\0\0", 12));
+  EXPECT_EQ(r.data.substr(124, 3), std::string("\x03\x02\x01", 3));
+  ASSERT_EQ(run("emf2svg-conv -i pic.emf -o pic.svg"), 0);
+  EXPECT_NE(readFile("pic.svg").find("<image"), std::string::npos);
 }
 
 // A full disk: warning 36, no file left behind and none named.  The

@@ -18,7 +18,7 @@ std::unique_ptr<Sink> (*sinkFactory)(const char*) = nullptr;
 enum : uint32_t {
   kHeader = 1, kPolygon = 3, kPolyline = 4, kPolyPolygon = 8, kEof = 14, kSetMapMode = 17,
   kSetBkMode = 18, kSetPolyFillMode = 19, kSelectObject = 37, kCreatePen = 38,
-  kCreateBrush = 39, kDeleteObject = 40,
+  kCreateBrush = 39, kDeleteObject = 40, kStretchDibits = 81,
 };
 constexpr uint32_t kGeometricSolid = 0x00010000u;  // round caps and joins
 constexpr uint32_t kNullPen = 0x80000008u;  // stock object: no outline
@@ -221,6 +221,43 @@ void EmfDevice::fillRect(double x1, double y1, double x2, double y2, Rgb rgb) {
   const double x[4] = {x1, x2, x2, x1}, y[4] = {y1, y1, y2, y2};
   fillPolygon(x, y, 4);
   colour(keep, 0);
+}
+
+// A picture whose rows run along the page's x axis and columns down its
+// y axis becomes one device-independent bitmap stretched over its place:
+// 24 bits per pixel, blue first, rows bottom-up and padded to four bytes.
+// Turned or mirrored placements are left to the caller (filled cells).
+bool EmfDevice::image(const ImageCorners& at, const uint8_t* rgb, int pw, int ph) {
+  const int32_t x0 = unit(at.ulx), y0 = unit(at.uly), x1 = unit(at.urx), y1 = unit(at.lly);
+  if (pw < 1 || ph < 1 || unit(at.ury) != y0 || unit(at.llx) != x0 || x1 <= x0 || y1 <= y0)
+    return false;
+  const uint64_t rowBytes = (uint64_t(pw) * 3 + 3) / 4 * 4;
+  const uint64_t bits = rowBytes * uint64_t(ph);
+  if (bits > (uint64_t(1) << 30)) return false;
+  writePath();
+  le32(records_, kStretchDibits);
+  le32(records_, uint32_t(120 + bits));
+  for (int32_t v : {x0, y0, x1 - 1, y1 - 1}) le32(records_, uint32_t(v));
+  for (int32_t v : {x0, y0, 0, 0, pw, ph}) le32(records_, uint32_t(v));  // destination, source
+  for (uint32_t v : {80u, 40u, 120u, uint32_t(bits), 0u /* RGB colours */, 0x00CC0020u /* copy */})
+    le32(records_, v);
+  le32(records_, uint32_t(x1 - x0));
+  le32(records_, uint32_t(y1 - y0));
+  for (uint32_t v : {40u, uint32_t(pw), uint32_t(ph)}) le32(records_, v);
+  putLe16(records_, 1);   // planes
+  putLe16(records_, 24);  // bits per pixel
+  for (uint32_t v : {0u, uint32_t(bits), 0u, 0u, 0u, 0u}) le32(records_, v);
+  for (int y = ph - 1; y >= 0; --y) {
+    const uint8_t* p = rgb + uint64_t(y) * uint64_t(pw) * 3;
+    for (int x = 0; x < pw; ++x, p += 3) {
+      records_.push_back(p[2]);
+      records_.push_back(p[1]);
+      records_.push_back(p[0]);
+    }
+    records_.resize(records_.size() + std::size_t(rowBytes - uint64_t(pw) * 3), 0);
+  }
+  ++count_;
+  return true;
 }
 
 int EmfDevice::finish() {

@@ -30,6 +30,7 @@ class EmfDevice : public Device {
   void fillPolygon(const double* x, const double* y, int n) override;
   void fillRings(const double* x, const double* y, const int* counts, int nrings) override;
   void fillRect(double x1, double y1, double x2, double y2, Rgb rgb) override;
+  bool image(const ImageCorners& at, const uint8_t* rgb, int pw, int ph) override;
   int finish() override;
   bool wroteFile() const override { return wrote_; }
 
