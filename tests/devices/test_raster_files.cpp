@@ -177,8 +177,8 @@ TEST_F(RasterFiles, TrueColourPngWithTransparencyReadsBackInImageMagick) {
 // equal to the one above, rows of flat runs and rows of random bytes (where
 // a byte minus its left neighbour borrows), in a width that leaves tails
 // after every group of eight bytes, and tall enough for the compressed
-// rows to come in several pieces.
-TEST_F(RasterFiles, TrueColourPngKeepsEveryPixel) {
+// rows to come in several pieces; the same for an indexed picture.
+TEST_F(RasterFiles, PngKeepsEveryPixelAcrossPieces) {
   call(imgfmt_, "RGB");
   const int w = 37, h = 640;
   plot("PNG", w, h);
@@ -204,6 +204,22 @@ TEST_F(RasterFiles, TrueColourPngKeepsEveryPixel) {
   const auto diff = std::mismatch(want.begin(), want.end(), back.begin(),
                                   [](uint8_t a, char b) { return a == uint8_t(b); });
   EXPECT_TRUE(diff.first == want.end()) << "first wrong byte " << (diff.first - want.begin());
+
+  // An indexed picture in several pieces keeps every index.
+  call(imgfmt_, "INDE");
+  plot("PNG", 257, 300, "indexed.png");
+  std::vector<uint8_t> index(257 * 300);
+  for (std::size_t i = 0; i < index.size(); ++i) {
+    index[i] = i % 7 == 0 ? uint8_t((seed = seed * 1103515245u + 12345u) >> 16) : uint8_t(i / 5000);
+    virtualRaster().qqvwpx(int(i % 257), int(i / 257), index[i]);
+  }
+  zanfin_();
+  EXPECT_EQ(run("pngcheck -q indexed.png"), 0);
+  const Png p = decodePng(readFile("indexed.png"));
+  ASSERT_EQ(p.raw.size(), 258u * 300u);
+  std::size_t wrong = 0;
+  for (std::size_t i = 0; i < index.size(); ++i) wrong += p.raw[i / 257 * 258 + 1 + i % 257] != index[i];
+  EXPECT_EQ(wrong, 0u);
 }
 
 // The zlib checksum agrees with zlib's own for zero runs, bytes of 255
