@@ -153,10 +153,9 @@ int writePng(Sink& out, const ImageSource& src, bool transparent) {
   // while indexed rows (unfiltered) keep the default strategy.  zlib
   // writes raw deflate data: the two header bytes and the checksum, which
   // zlib would compute in a second pass of its own, are added here.  Run
-  // coding never looks at zlib's string hash, which zlib still clears and
-  // shifts every 32 K of input: memory level 4 keeps that table small,
-  // and its blocks of 1 K symbols even compress plots a little better
-  // than the default 16 K.
+  // coding never looks at zlib's string hash, which zlib still clears at
+  // every reset: memory level 4 keeps that table small, and its blocks of
+  // 1 K symbols even compress plots a little better than the default 16 K.
   const int strategy = src.rgb ? Z_RLE : Z_DEFAULT_STRATEGY;
   const int memLevel = src.rgb ? 4 : 8;
   if (w.zReady && (w.strategy != strategy || deflateReset(&w.z) != Z_OK)) {
