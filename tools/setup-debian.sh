@@ -12,7 +12,7 @@ packages=(
   # tests and independent readers of every output format
   googletest libgtest-dev ghostscript qpdf poppler-utils libxml2-utils
   pngcheck imagemagick xvfb xauth hp2xx librsvg2-bin giflib-tools libtiff-tools
-  libwmf-bin x11-utils proj-bin locales chromium
+  libwmf-bin emf2svg printemf x11-utils proj-bin locales chromium
   # fuzzing and leak checks
   clang libclang-rt-14-dev
   # TrueType text and the metrics of the 35 standard PostScript fonts

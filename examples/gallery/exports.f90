@@ -1,16 +1,16 @@
 ! Gallery: the same page (an axis system with two curves, a filled and a
 ! hatched box and a title) as GIF, transparent true-colour GIF, TIFF, CGM,
-! WMF, HPGL and HPGL on an A4 sheet.
+! WMF, EMF, HPGL and HPGL on an A4 sheet.
 program exports
   use zantor
   implicit none
-  character(len=4) :: formats(7) = ['GIF ', 'GIF ', 'TIFF', 'CGM ', 'WMF ', 'HPGL', 'HPA4']
-  character(len=16) :: files(7) = ['exports.gif     ', 'exports_rgb.gif ', 'exports.tif     ', &
+  character(len=4) :: formats(8) = ['GIF ', 'GIF ', 'TIFF', 'CGM ', 'WMF ', 'HPGL', 'HPA4', 'EMF ']
+  character(len=16) :: files(8) = ['exports.gif     ', 'exports_rgb.gif ', 'exports.tif     ', &
                                    'exports.cgm     ', 'exports.wmf     ', 'exports.hpg     ', &
-                                   'exports_a4.hpg  ']
+                                   'exports_a4.hpg  ', 'exports.emf     ']
   integer :: k
 
-  do k = 1, 7
+  do k = 1, 8
     call metafl(formats(k))
     call setfil(trim(files(k)))
     call filmod('DELE')

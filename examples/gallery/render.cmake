@@ -1,6 +1,7 @@
 # Runs every gallery program in OUT, then renders each PostScript and EPS
 # file to PNG pages with Ghostscript, each PDF with pdftoppm and each SVG
-# with rsvg-convert (after qpdf and xmllint checked them).  Fails if a
+# with rsvg-convert (after qpdf and xmllint checked them), each EMF
+# through emf2svg-conv as an SVG.  Fails if a
 # program or a reader fails.  Writes index.html showing every picture.
 cmake_policy(VERSION 3.25)
 string(REPLACE "," ";" PROGRAMS "${PROGRAMS}")
@@ -56,6 +57,21 @@ foreach(f ${documents})
     if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
       message(FATAL_ERROR "pdftoppm rejects ${f}:\n${out}")
     endif()
+  endif()
+endforeach()
+# Every EMF is turned into an SVG by emf2svg-conv, which the SVG checks
+# below then read and render.
+find_program(EMF2SVG emf2svg-conv)
+file(GLOB metafiles ${OUT}/*.emf)
+foreach(f ${metafiles})
+  if(NOT EMF2SVG)
+    break()
+  endif()
+  get_filename_component(stem ${f} NAME_WE)
+  execute_process(COMMAND ${EMF2SVG} -w 900 -i ${f} -o ${OUT}/${stem}-emf.svg
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "emf2svg-conv rejects ${f}:\n${out}")
   endif()
 endforeach()
 find_program(XMLLINT xmllint)

@@ -12,6 +12,7 @@
 #include "devices/cgm/cgm_device.h"
 #include "devices/files.h"
 #include "devices/hpgl/hpgl_device.h"
+#include "devices/wmf/emf_device.h"
 #include "devices/wmf/wmf_device.h"
 #include "devices/java/java_device.h"
 #include "devices/metafile/gksl.h"
@@ -36,7 +37,7 @@ double clipCornerX = 0, clipCornerY = 0;  // first corner of op 16
 // its missing TIFF and GIF files itself).
 bool hasWriter(int code) {
   return factoryOverride || code == 201 || code == 701 || (code >= 501 && code <= 504) ||
-         (code >= 601 && code <= 607) || code == 211 || code == 221 ||
+         (code >= 601 && code <= 607) || code == 211 || code == 221 || code == 231 ||
          (code >= 401 && code <= 405) ||
          code == 511 || code == 801 || code == 802;
 }
@@ -63,6 +64,7 @@ std::unique_ptr<Device> makeDevice(int code) {
   if (code >= 501 && code <= 504) return std::make_unique<PostScriptDevice>(code);
   if (code == 211) return std::make_unique<CgmDevice>();
   if (code == 221) return std::make_unique<WmfDevice>();
+  if (code == 231) return std::make_unique<EmfDevice>();
   if (code >= 401 && code <= 405) return std::make_unique<HpglDevice>();
   if (code == 511) return std::make_unique<PdfDevice>();
   if (code == 801) return std::make_unique<SvgDevice>();
@@ -139,7 +141,7 @@ void zani02() {
       return;
     }
   }
-  if (openNow && dev != 511 && dev != 221) {
+  if (openNow && dev != 511 && dev != 221 && dev != 231) {
     if (!factoryOverride && !openPlotFile(g.cfil.str(), dev == 211)) {
       warnin(36);
       g.nlev = 0;
@@ -150,7 +152,7 @@ void zani02() {
 void zani03() {
   Zanglb& g = zanglb;
   const int dev = g.ndev;
-  if ((dev >= 501 && dev <= 600) || dev == 211 || dev == 221 || dev == 801 || dev == 802 ||
+  if ((dev >= 501 && dev <= 600) || dev == 211 || dev == 221 || dev == 231 || dev == 801 || dev == 802 ||
       dev == 701 || dev == 605 || ((dev >= 601 && dev <= 700) && g.imagfm == 1))
     g.ndepth = 24;
   g.xscf = deviceScale();

@@ -1,5 +1,5 @@
-// The pending polyline of the vector metafile writers (CGM, WMF): up to
-// 100 points in 16-bit device units.  A move, a flush or a full buffer
+// The pending polyline of the vector metafile writers (CGM, WMF, EMF): up
+// to 100 points in whole device units (16 bits, or 32 for EMF).  A move, a flush or a full buffer
 // writes the points as one polyline; the last point stays as the start of
 // the line that continues from it.
 #pragma once
@@ -7,20 +7,21 @@
 
 namespace zantor {
 
-class PathBuffer {
+template <class T>
+class BasicPathBuffer {
  public:
   static constexpr int kMax = 100;
 
   // `write(x, y, n)` receives the pending points (n >= 2).
   template <class Write>
-  void move(int16_t x, int16_t y, Write&& write) {
+  void move(T x, T y, Write&& write) {
     flush(write);
     x_[0] = x;
     y_[0] = y;
     n_ = 1;
   }
   template <class Write>
-  void draw(int16_t x, int16_t y, Write&& write) {
+  void draw(T x, T y, Write&& write) {
     if (n_ == kMax) flush(write);
     if (n_ == 0) {  // a draw without a move starts at the origin
       x_[0] = y_[0] = 0;
@@ -32,7 +33,7 @@ class PathBuffer {
   }
   template <class Write>
   void flush(Write&& write) {
-    if (n_ >= 2) write(static_cast<const int16_t*>(x_), static_cast<const int16_t*>(y_), n_);
+    if (n_ >= 2) write(static_cast<const T*>(x_), static_cast<const T*>(y_), n_);
     if (n_ > 0) {
       x_[0] = x_[n_ - 1];
       y_[0] = y_[n_ - 1];
@@ -42,8 +43,10 @@ class PathBuffer {
   void clear() { n_ = 0; }
 
  private:
-  int16_t x_[kMax], y_[kMax];
+  T x_[kMax], y_[kMax];
   int n_ = 0;
 };
+
+using PathBuffer = BasicPathBuffer<int16_t>;
 
 }  // namespace zantor

@@ -76,7 +76,7 @@ float deviceScale() {
   const double f = static_cast<double>(g.xsclfc) * g.xfcuni;
   const double W = g.nxres, H = g.nyres;
   const bool portraitSwap =
-      g.ipgmod == 1 && (isScreenLike(dev) || dev == 221);
+      g.ipgmod == 1 && (isScreenLike(dev) || dev == 221 || dev == 231);
   const double w = portraitSwap ? H : W, h = portraitSwap ? W : H;
   const bool down = g.isclmd == 0;
   double fit = 1.0, trueSize = 1.0;
@@ -109,6 +109,8 @@ float deviceScale() {
     fit = trueSize = 5.6692915 * f;
     if (std::lround(W * fit) > 32700 || std::lround(H * fit) > 32700) fit = trueSize = f;
     return static_cast<float>(fit);
+  } else if (dev == 231) {
+    fit = trueSize = 10.0 * f;  // 0.01 mm per unit
   } else if (dev == 802) {
     fit = trueSize = 72.0 * f / 254.0;
   } else {  // GKSL and the other metafiles: normalised to 0..1
@@ -120,7 +122,7 @@ float deviceScale() {
 double deviceUnit() {
   const Zanglb& g = zanglb;
   const int dev = g.ndev;
-  const bool integral = dev < 101 || dev == 221 || (dev >= 401 && dev <= 405) ||
+  const bool integral = dev < 101 || dev == 221 || dev == 231 || (dev >= 401 && dev <= 405) ||
                         (dev >= 601 && dev <= 701);
   const double s = g.xscf;
   // No reader, printer or plotter shows more than about kResolution
@@ -137,7 +139,7 @@ void deviceTransform(double x, double y, double& dx, double& dy) {
   const double s = g.xscf, W = g.nxres, H = g.nyres, o = g.xpgoff;
   const int dev = g.ndev;
   auto rnd = [](double v) { return static_cast<double>(static_cast<long long>(v + 0.5)); };
-  if (dev < 101 || dev == 221 || (dev >= 601 && dev <= 701)) {
+  if (dev < 101 || dev == 221 || dev == 231 || (dev >= 601 && dev <= 701)) {
     if (g.ipgmod == 1) { dx = rnd(s * y); dy = rnd(s * (W - x)); }
     else { dx = rnd(s * x); dy = rnd(s * y); }
   } else if (dev == 801) {

@@ -377,32 +377,6 @@ TEST_F(FullDisk, EveryTextDeviceReportsTheFileError) {
 namespace zantor::test {
 namespace {
 
-class MissingWriters : public LibraryTest {};
-
-// Formats whose writer is not in this build say so and leave no empty
-// file behind; the program runs on.
-TEST_F(MissingWriters, AreReportedAndWriteNothing) {
-  for (const char* device : {"EMF"}) {
-    resetProcessState();
-    call(metafl_, device);
-    std::vector<std::string> lines = printed([] { zanini_(); });
-    ASSERT_EQ(lines.size(), 1u) << device;
-    EXPECT_EQ(lines[0], std::string(" <<<< Warning  40: ") + device +
-                            " output is not available yet in ZANINI!");
-    EXPECT_EQ(zanglb.nlev, 1);
-    const int32_t a = 0, b = 100;
-    line_(&a, &a, &b, &b);
-    lines = printed([] { zanfin_(); });
-    ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(lines[5], "  <<  Metafile:" + std::string(51, ' ') + "<<");
-  }
-  std::size_t files = 0;
-  for (const auto& e : std::filesystem::directory_iterator(dir))
-    files += e.path().filename().string().rfind("zantor.", 0) == 0 &&
-             e.path().filename() != "zantor.log";
-  EXPECT_EQ(files, 0u);
-}
-
 // After a write failure the protocol names no file, for vector and raster
 // devices alike: the warning said that the file could not be written.
 TEST_F(FullDisk, ProtocolNamesNoFileThatFailed) {

@@ -155,7 +155,7 @@ class Fuzzer {
   void plot() {
     static const char* kFormats[] = {"POST", "PSCL", "EPS ", "PNG ", "PPM ", "BMP ", "VIRT",
                                      "IMAG", "TIFF", "GIF ", "GKSL", "CGM ", "PDF ", "SVG ",
-                                     "JAVA", "WMF ", "HPGL", "IPE ", "XXXX"};
+                                     "JAVA", "WMF ", "EMF ", "HPGL", "IPE ", "XXXX"};
     callWith("metafl", {kFormats[pick(std::size(kFormats))]});
     for (int i = pick(4); i > 0; --i) randomCall();
     callNamed("zanini");

@@ -323,12 +323,11 @@ void RasterContext::readRow(uint8_t* out, int x, int y, int n, bool rgb) const {
   if (!rgb) {
     std::memcpy(out, p + x, std::size_t(n));
   } else if (trueColour_) {
+    // Four bytes at a time: each pixel's fourth byte is overwritten by
+    // the next pixel's red; the last pixel is copied by its three bytes.
     p += 4 * std::size_t(x);
-    for (int i = 0; i < n; ++i, p += 4, out += 3) {
-      out[0] = p[0];
-      out[1] = p[1];
-      out[2] = p[2];
-    }
+    for (int i = 0; i + 1 < n; ++i, p += 4, out += 3) std::memcpy(out, p, 4);
+    if (n > 0) std::memcpy(out, p, 3);
   } else {
     p += x;
     for (int i = 0; i < n; ++i, out += 3) {
