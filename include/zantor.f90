@@ -751,6 +751,9 @@ module zantor
       integer, intent(in) :: ictop
       integer, intent(in) :: icbot
     end subroutine surclr
+    subroutine surmsh(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine surmsh
     subroutine suropt(copt)
       character(len=*), intent(in) :: copt
     end subroutine suropt
@@ -1762,6 +1765,18 @@ module zantor
     end subroutine surmat
     module procedure surmat_r8, surmat_m4, surmat_m8
   end interface surmat
+  interface surshc
+    subroutine surshc(xray, n, yray, m, zmat, zlvray, nlev)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+      real, intent(in) :: zlvray(*)
+      integer, intent(in) :: nlev
+    end subroutine surshc
+    module procedure surshc_r8, surshc_m4, surshc_m8
+  end interface surshc
   interface surshd
     subroutine surshd(xray, n, yray, m, zmat)
       real, intent(in) :: xray(*)
@@ -1781,6 +1796,19 @@ module zantor
     end subroutine sursze
     module procedure sursze_r8
   end interface sursze
+  interface surtri
+    subroutine surtri(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: i1ray(*)
+      integer, intent(in) :: i2ray(*)
+      integer, intent(in) :: i3ray(*)
+      integer, intent(in) :: ntri
+    end subroutine surtri
+    module procedure surtri_r8
+  end interface surtri
   interface symrot
     subroutine symrot(xang)
       real, intent(in) :: xang
@@ -2945,6 +2973,41 @@ contains
     t_zmat = reshape(real(zmat), [size(zmat)])
     call surmat(t_zmat, ixdim, iydim, ixpts, iypts)
   end subroutine surmat_m8
+  subroutine surshc_r8(xray, n, yray, m, zmat, zlvray, nlev)
+    real(8), intent(in) :: xray(:)
+    integer, intent(in) :: n
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: m
+    real(8), intent(in) :: zmat(:)
+    real(8), intent(in) :: zlvray(:)
+    integer, intent(in) :: nlev
+    call surshc(real(xray), n, real(yray), m, real(zmat), real(zlvray), nlev)
+  end subroutine surshc_r8
+  subroutine surshc_m4(xray, n, yray, m, zmat, zlvray, nlev)
+    real, intent(in) :: xray(:)
+    integer, intent(in) :: n
+    real, intent(in) :: yray(:)
+    integer, intent(in) :: m
+    real, intent(in), target, contiguous :: zmat(:,:)
+    real, intent(in) :: zlvray(:)
+    integer, intent(in) :: nlev
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call surshc(xray, n, yray, m, v_zmat, zlvray, nlev)
+  end subroutine surshc_m4
+  subroutine surshc_m8(xray, n, yray, m, zmat, zlvray, nlev)
+    real(8), intent(in) :: xray(:)
+    integer, intent(in) :: n
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: m
+    real(8), intent(in) :: zmat(:,:)
+    real(8), intent(in) :: zlvray(:)
+    integer, intent(in) :: nlev
+    real, allocatable :: t_zmat(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call surshc(real(xray), n, real(yray), m, t_zmat, real(zlvray), nlev)
+  end subroutine surshc_m8
   subroutine surshd_r8(xray, n, yray, m, zmat)
     real(8), intent(in) :: xray(:)
     integer, intent(in) :: n
@@ -2981,6 +3044,17 @@ contains
     real(8), intent(in) :: ye
     call sursze(real(xa), real(xe), real(ya), real(ye))
   end subroutine sursze_r8
+  subroutine surtri_r8(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    real(8), intent(in) :: zray(:)
+    integer, intent(in) :: n
+    integer, intent(in) :: i1ray(*)
+    integer, intent(in) :: i2ray(*)
+    integer, intent(in) :: i3ray(*)
+    integer, intent(in) :: ntri
+    call surtri(real(xray), real(yray), real(zray), n, i1ray, i2ray, i3ray, ntri)
+  end subroutine surtri_r8
   subroutine symrot_r8(xang)
     real(8), intent(in) :: xang
     call symrot(real(xang))

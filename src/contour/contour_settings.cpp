@@ -8,6 +8,7 @@
 #include "core/levels.h"
 #include "core/state.h"
 #include "core/warnings.h"
+#include "shading/shaded_mesh.h"
 
 namespace zantor {
 
@@ -96,8 +97,10 @@ ZANTOR_API void shdmod_(const char* copt, const char* ckey, size_t lopt, size_t 
     if ((i = jqqind("BOTH+UPPE+LOWE+NONE", 4, opt)) != 0) g.icellm = i - 1;
   } else if (key == "COLO") {
     if ((i = jqqind("LOWE+MIDD+UPPE", 3, opt)) != 0) g.ishclr = i - 1;
+  } else if (key == "SURF") {
+    setSurfaceShading(copt, lopt);
   } else {
-    // The surface and curve keys belong to their own areas.
+    // The curve keys belong to their own area.
     warnc1(2, trimmedArg(ckey, lkey));
   }
 } ZANTOR_CATCH

@@ -23,9 +23,9 @@ struct LevelIntervals {
 };
 
 // The colour of value z on a linear colour scale from zmin to zmax over
-// the colour range nca..nce (ncmin below, ncmax above).  This is the
-// value-to-colour rule of colour axis systems; it stands here until the
-// shared routine of colour axis systems serves the shaded plots.
+// the colour range nca..nce (ncmin below, ncmax above): the value-to-colour
+// rule of colour axis systems over the range of the levels.  Inside a
+// colour axis system the levels take the colours of its own Z axis.
 int32_t scaleColour(double z, double zmin, double zmax);
 
 // Sorted levels and interval colours from the user's levels and the

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "colourplot/colour_plot.h"
 #include "contour/shade.h"
 #include "core/state.h"
 #include "core/warnings.h"
@@ -79,6 +80,11 @@ LevelIntervals makeIntervals(const float* zlvray, int nlev) {
   iv.level.resize(L);
   for (int k = 0; k < L; ++k) iv.level[k] = sorted[k].first;
   const double zmin = iv.level[0], zmax = iv.level[L - 1];
+  // Inside a colour axis system the levels take the colours of its Z axis,
+  // so that the bar beside the plot explains them.
+  auto scaleColour = [&](double z, double lo, double hi) {
+    return g.igraf3 == 1 ? nzposn(z) : zantor::scaleColour(z, lo, hi);
+  };
   iv.colour.resize(L + 1);
   // Interval 0 takes ncmin; with "UPPE" colouring the colour of the lowest
   // level, and interval L its own level for "MIDD" and ncmax for "UPPE"

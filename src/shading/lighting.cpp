@@ -51,6 +51,8 @@ void resetShadingDefaults() {
   g.izbfmd = 1;
   g.xzbfsc = 1.5f;
   g.izbfon = 0;
+  g.ishsrf = 0;
+  g.isrmsh = 0;
   g.ilitop = 0;
   for (int i = 0; i < 8; ++i) {
     g.ilitmd[i] = i == 0 ? 1 : 0;

@@ -9,6 +9,8 @@ struct ShadingFields {
   int32_t izbfmd = 1;       // shading routines use the depth buffer
   float xzbfsc = 1.5f;      // scale factor of the depth buffer
   int32_t izbfon = 0;       // 1 while zbfini's depth buffer exists
+  int32_t ishsrf = 0;       // shaded surfaces: 0 smooth, 1 flat (one colour a face)
+  int32_t isrmsh = 0;       // mesh lines of shaded surfaces: 0 off, 1 on, 2 only
   int32_t ilitop = 0;       // lighting on
   int32_t ilitmd[8] = {1, 0, 0, 0, 0, 0, 0, 0};  // light source switched on
   // Light positions as set: the form (0 absolute, 1 user, 2 angles) and
