@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/state.h"
+#include "devices/dispatch.h"
 #include "draw/fill.h"
+#include "draw/page.h"
 #include "draw/pipeline.h"
 
 namespace zantor {
@@ -86,6 +88,56 @@ class SolidPen {
   float xmrlen_, xoff_;
 };
 
+// Hands the symbol to a device that draws one stored copy of it at every
+// place (thousands of markers then cost one line each).  Only when the
+// device would receive exactly what the pipeline sends: the whole symbol
+// inside the clipping window and no stage changing the strokes.  (u, v)
+// of point i is its offset from the centre in plot units.
+bool deviceSymbol(int n, const SymbolPoint* p, int count, double x, double y, double c,
+                  double s, double f) {
+  Device* d = currentDevice();
+  if (d == nullptr || !strokesReachDevice()) return false;
+  Zanglb& g = zanglb;
+  const double ax = g.nx0 + static_cast<double>(x), ay = g.ny0 + static_cast<double>(y);
+  static SymbolShape shape;  // kept: no allocation per marker
+  shape.x.clear();
+  shape.y.clear();
+  shape.filled = symbolFilled(n);
+  double ox = 0, oy = 0;
+  deviceTransform(0, 0, ox, oy);
+  double lastU = 0, lastV = 0;
+  int segments = 0;
+  bool first = true;
+  for (int i = 0; i < count; ++i) {
+    if (p[i].x == kBreak) {
+      shape.x.push_back(NAN);
+      shape.y.push_back(NAN);
+      first = true;
+      continue;
+    }
+    const double u = p[i].x * f, v = p[i].y * f;
+    lastU = u * c - v * s;
+    lastV = u * s + v * c;
+    // The clipping window is convex: all points inside, all lines inside.
+    if (jqqclp(static_cast<float>(ax + lastU), static_cast<float>(ay + lastV)) != 0) return false;
+    double dx = 0, dy = 0;
+    deviceTransform(lastU, lastV, dx, dy);
+    shape.x.push_back(dx - ox);
+    shape.y.push_back(dy - oy);
+    if (!first) ++segments;
+    first = false;
+  }
+  double cx = 0, cy = 0;
+  deviceTransform(ax, ay, cx, cy);
+  if (!d->symbol(cx, cy, shape)) return false;
+  // As after the drawn polylines: the line continues from the symbol's end.
+  g.nplvec += segments;
+  g.xlstpl = static_cast<float>(ax + lastU);
+  g.ylstpl = static_cast<float>(ay + lastV);
+  g.ilstpl = 1;
+  return true;
+}
+
 }  // namespace
 
 int symbolOutline(int n, const SymbolPoint** points) {
@@ -104,6 +156,8 @@ void drawSymbol(int n, float x, float y, float size, float angle) {
   // negative angle in plot coordinates.
   const double a = -static_cast<double>(angle) * 3.14159265358979323846 / 180.0;
   const double c = std::cos(a), s = std::sin(a), f = size / 100.0;
+  qqstrk();
+  if (deviceSymbol(n, p, count, x, y, c, s, f)) return;
   SolidPen pen;
   std::vector<float> px, py;
   px.reserve(count);

@@ -29,6 +29,15 @@ struct ImageCorners {
   double ulx, uly, urx, ury, llx, lly;
 };
 
+// A marker symbol as a device may keep it once and place it many times:
+// its polylines relative to the symbol's centre in device units, a NaN
+// point separating one polyline from the next.  A filled symbol (one
+// polyline) is stroked first and then filled by the even-odd rule.
+struct SymbolShape {
+  std::vector<double> x, y;
+  bool filled = false;
+};
+
 // One character of a standard font (hardware text): the start of its
 // baseline in device units, the angle in degrees counter-clockwise on the
 // page, the character height in device units, the horizontal scaling
@@ -101,6 +110,12 @@ class Device {
                      int /*ph*/) {
     return false;
   }
+  // The symbol `shape` centred at (x, y), stroked in the current colour
+  // and width (and filled in it).  Called only when the whole symbol lies
+  // inside the clipping window and its strokes would reach the device
+  // unchanged.  A device that reuses one drawing of the shape (PDF form
+  // objects) returns true; false makes the caller draw the polylines.
+  virtual bool symbol(double /*x*/, double /*y*/, const SymbolShape& /*shape*/) { return false; }
   // One hardware character (caps().hwText); ignored by the others.
   virtual void character(const DeviceChar& /*c*/) {}
 

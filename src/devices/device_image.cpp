@@ -41,6 +41,31 @@ void deviceImage(double x, double y, double w, double h, const uint8_t* rgb, int
   }
 }
 
+bool pixelsAsImage(int ix, int iy, const uint8_t* rgb, int n) {
+  const Zanglb& g = zanglb;
+  // The writers that hold images as objects; the others would paint
+  // every pixel as a rectangle.
+  if (g.nlev < 1 || !(g.ndev == 511 || g.ndev == 801 || g.ndev == 802)) return false;
+  if (currentDevice() == nullptr || rgb == nullptr || n < 1) return false;
+  const double s = deviceScaleOf(604);  // pixels per plot unit
+  if (!(s > 0) || !std::isfinite(s)) return false;
+  // Pixel k covers k to k + 1 pixel widths, as the pixels of a picture
+  // rendered from the page.
+  const double u = 1.0 / s;
+  if (g.ipgmod != 1) {
+    if (ix < 0 || iy < 0 || ix + static_cast<double>(n) > g.nxres * s + 1 || iy > g.nyres * s + 1)
+      return false;
+    deviceImage(ix * u, iy * u, n * u, u, rgb, n, 1);
+    return true;
+  }
+  // A portrait page turned on the screen: pixel rows run down the page's
+  // plot y axis, pixel columns leftwards from its right side.
+  if (ix < 0 || iy < 0 || ix + static_cast<double>(n) > g.nyres * s + 1 || iy > g.nxres * s + 1)
+    return false;
+  deviceImage(g.nxres - (iy + 1) * u, ix * u, u, n * u, rgb, 1, n);
+  return true;
+}
+
 // Cells become RGB pixels for the devices that embed pictures; one
 // allocation per image, not per cell.
 bool Device::cellImage(const ImagePlacement& at, const int32_t* cells, int w, int h) {

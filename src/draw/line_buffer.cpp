@@ -106,6 +106,12 @@ void SegmentEmitter::segment(double x1, double y1, double x2, double y2) {
 void setHiddenLineRoutine(SegmentRoutine r) { hiddenLineRoutine = r; }
 void setBlankingRoutine(SegmentRoutine r) { blankingRoutine = r; }
 
+bool strokesReachDevice() {
+  const Zanglb& g = zanglb;
+  if ((g.ihlopt == 1 && hiddenLineRoutine) || (g.nblind > 0 && blankingRoutine)) return false;
+  return !(g.nlinwd >= 2 && static_cast<int>(g.nlinwd * g.xfcuni + 0.5f) >= 2);
+}
+
 void qqmove(float x, float y) {
   Zanglb& g = zanglb;
   qqstrk();

@@ -70,9 +70,10 @@ void defvar() {
   g.npagnr = 1;
 }
 
-float deviceScale() {
+float deviceScale() { return deviceScaleOf(zanglb.ndev); }
+
+float deviceScaleOf(int dev) {
   const Zanglb& g = zanglb;
-  const int dev = g.ndev;
   const double f = static_cast<double>(g.xsclfc) * g.xfcuni;
   const double W = g.nxres, H = g.nyres;
   const bool portraitSwap =

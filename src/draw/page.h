@@ -12,6 +12,9 @@ void defvar();
 
 // The device scale factor xscf for the current device and page.
 float deviceScale();
+// The same for device code `dev` on the current page (the pixel grid a
+// raster device would give this page, for pixels sent to other devices).
+float deviceScaleOf(int dev);
 
 // Plot coordinates to device coordinates of the current device (rounded
 // for the integer devices).

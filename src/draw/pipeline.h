@@ -58,6 +58,9 @@ void resetLineDefaults();
 // gets one segment in plot coordinates.
 using SegmentRoutine = void (*)(float x1, float y1, float x2, float y2);
 void setHiddenLineRoutine(SegmentRoutine r);
+// True when stroked lines reach the device as they are: no hidden-line or
+// blanking routine takes the segments and no software width adds strokes.
+bool strokesReachDevice();
 void setBlankingRoutine(SegmentRoutine r);
 
 }  // namespace zantor

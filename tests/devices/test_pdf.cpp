@@ -264,6 +264,70 @@ TEST_F(Pdf, LooksLikeThePostScriptVersion) {
   EXPECT_LT(differingShare(fromPdf, fromPs), 0.01);
 }
 
+// Marker symbols are drawn once as form objects and placed by one line
+// each.  Every symbol (outlined, filled, rotated, thick) must look as in
+// PostScript, a symbol crossing the page border is clipped as before,
+// each shape is one form, and a later page that uses a form lists it.
+TEST_F(Pdf, MarkersAsFormsLookLikeThePostScriptVersion) {
+  if (!haveGhostscript()) GTEST_SKIP() << "no Ghostscript";
+  auto symbols = [] {
+    int32_t h = 80;
+    hsymbl_(&h);
+    for (int32_t n = 0; n < 24; ++n) {
+      int32_t x = 150 + (n % 6) * 300, y = 300 + (n / 6) * 300;
+      call(color_, n % 2 ? "RED" : "BLUE");
+      symbol_(&n, &x, &y);
+      y += 120;
+      symbol_(&n, &x, &y);  // the same shape again: the same form
+    }
+    float angle = 30;
+    symrot_(&angle);
+    int32_t w = 9, n = 2, x = 600, y = 1600, edge = 10;
+    linwid_(&w);
+    symbol_(&n, &x, &y);
+    n = 15;
+    symbol_(&n, &edge, &y);  // half outside the page
+  };
+  auto setup = [] {
+    call(setpag_, "DA4P");
+    const int32_t zero = 0;
+    hworig_(&zero, &zero);
+  };
+  const std::string ps = plot("PS", symbols, setup);
+  const std::string file = pdf(
+      [&] {
+        symbols();
+        newpag_();
+        float upright = 0;
+        symrot_(&upright);
+        int32_t n = 15, x = 500, y = 500;
+        symbol_(&n, &x, &y);
+      },
+      [] { call(setpag_, "DA4P"); });
+  EXPECT_TRUE(qpdfAccepts(file));
+  const std::string doc = readFile(file);
+  auto count = [&](const std::string& what) {
+    std::size_t k = 0;
+    for (std::size_t p = doc.find(what); p != std::string::npos; p = doc.find(what, p + 1)) ++k;
+    return k;
+  };
+  // 24 symbols of distinct drawings (outlined and filled differ) and the
+  // rotated triangle.
+  EXPECT_EQ(count("/Subtype /Form"), 25u);
+  const Image fromPdf = renderPdf(file, 72);
+  ASSERT_GT(fromPdf.w, 0);
+  const std::string sheet = "-dDEVICEWIDTHPOINTS=" + std::to_string(fromPdf.w) +
+                            " -dDEVICEHEIGHTPOINTS=" + std::to_string(fromPdf.h) + " -dFIXEDMEDIA";
+  const Image fromPs = renderPage(ps, 72, Pixels::Colour, sheet.c_str());
+  EXPECT_GT(inkShare(fromPdf), 0.01);
+  EXPECT_LT(differingShare(fromPdf, fromPs), 0.01);
+  // The second page draws its circle from the form of the first page.
+  std::string out;
+  EXPECT_EQ(runTool("pdftoppm -r 36 -f 2 -singlefile " + file + " second", out), 0);
+  EXPECT_EQ(out, "");
+  EXPECT_GT(inkShare(readPpm("second.ppm")), 0.0005);
+}
+
 TEST_F(Pdf, MemoryDocumentAndPdfbuf) {
   int32_t n = 7, zero = 0;
   char none[1];

@@ -3,10 +3,14 @@
 // when one is installed), compared with the PNG picture of the same plot.
 #include <zantor.h>
 
+#include <cmath>
+#include <regex>
+
 #include "core/clock.h"
 #include "devices/device_image.h"
 #include "devices/ps_support.h"
 #include "devices/vector_support.h"
+#include "draw/page.h"
 
 namespace zantor::test {
 namespace {
@@ -196,6 +200,138 @@ TEST_F(Svg, IpeDrawing) {
                       "</ipe>"};
   EXPECT_EQ(body, want);
   EXPECT_TRUE(xmllintAccepts(file));
+}
+
+// A clipping window cuts filled areas, which the line clipper does not
+// reach, and written pixels land where the raster devices put them: the
+// SVG (same pixel grid) must look like the PNG of the same program.
+void clippedAreasAndPixels() {
+  call(setvlt_, "SMALL");  // 2 red, 3 green, 4 blue
+  uint8_t row[40];
+  for (int i = 0; i < 40; ++i) row[i] = i < 20 ? 2 : 3;  // red, then green
+  int32_t px = 600, n = 40;
+  for (int32_t py = 100; py < 110; ++py) wpxrow_(row, &px, &py, &n);
+  const int32_t qx = 700, qy = 120, blue = 4;
+  wpixel_(&qx, &qy, &blue);
+  int32_t x = 400, y = 300, w = 1200, h = 900;
+  clpwin_(&x, &y, &w, &h);
+  int32_t pat = 16;
+  shdpat_(&pat);
+  call(color_, "BLUE");
+  int32_t cx = 500, cy = 400, r = 300;
+  circle_(&cx, &cy, &r);  // cut on its left and upper side
+  int32_t rx = 1400, ry = 1000, rw = 600, rh = 400;
+  rectan_(&rx, &ry, &rw, &rh);  // cut on its right and lower side
+}
+
+TEST_F(Svg, ClippingAndPixelsLookLikeThePng) {
+  const std::string svg = plot("SVG", clippedAreasAndPixels);
+  EXPECT_TRUE(xmllintAccepts(svg));
+  const std::string text = readFile(svg);
+  EXPECT_NE(text.find("<clipPath id=\"clip1\">"), std::string::npos);
+  EXPECT_NE(text.find("<g clip-path=\"url(#clip1)\">"), std::string::npos);
+  const Image fromSvg = renderSvg(svg);
+  const Image fromPng = pngToImage(plot("PNG", clippedAreasAndPixels, [] {
+    call(imgfmt_, "RGB");
+    call(scrmod_, "REVERS");
+  }));
+  ASSERT_GT(fromSvg.w, 0);
+  EXPECT_GT(inkShare(fromSvg), 0.02);
+  EXPECT_LT(differingShare(fromSvg, fromPng), 0.01);
+  EXPECT_TRUE(nearColour(fromSvg.at(610, 105), 255, 0, 0));
+  EXPECT_TRUE(nearColour(fromSvg.at(630, 105), 0, 255, 0));
+  EXPECT_TRUE(nearColour(fromSvg.at(700, 120), 0, 0, 255));
+  EXPECT_TRUE(nearColour(fromSvg.at(700, 130), 255, 255, 255));
+}
+
+// PDF gets the pixels as images at the place of the raster's pixels; the
+// routines that read pixels still have nothing to read there.
+TEST_F(Svg, PixelsOnPdfAndWhereNoPixelsExist) {
+  double rasterScale = 0, pdfScale = 0;
+  const std::string pdf = plot("PDF", [&] {
+    rasterScale = deviceScaleOf(604);
+    pdfScale = zanglb.xscf;
+    clippedAreasAndPixels();
+    int32_t x = 1, y = 1, v = 7;
+    const auto out = printed([&] { rpixel_(&x, &y, &v); });
+    ASSERT_FALSE(out.empty());
+    EXPECT_NE(out[0].find("  40: "), std::string::npos);
+    EXPECT_EQ(v, -1);
+  });
+  EXPECT_TRUE(qpdfAccepts(pdf));
+  EXPECT_NE(readFile(pdf).find("/Subtype /Image"), std::string::npos);
+  const Image im = renderPdf(pdf, 144);
+  ASSERT_GT(im.w, 0);
+  // Pixel (ix, iy) starts at plot (ix, iy) / rasterScale, a plot unit is
+  // pdfScale points, and a point 2 pixels at 144 dpi.
+  auto at = [&](double ix, double iy) {
+    const double f = 2 * pdfScale / rasterScale;
+    return im.at(int((ix + 0.5) * f), int((iy + 0.5) * f));
+  };
+  EXPECT_TRUE(nearColour(at(610, 105), 255, 0, 0));
+  EXPECT_TRUE(nearColour(at(630, 105), 0, 255, 0));
+  EXPECT_TRUE(nearColour(at(700, 120), 0, 0, 255));
+  EXPECT_TRUE(nearColour(at(700, 125), 255, 255, 255));
+  // Formats without images keep the warning.
+  plot("CGM", [&] {
+    const int32_t x = 1, y = 1, c = 2;
+    const auto out = printed([&] { wpixel_(&x, &y, &c); });
+    ASSERT_FALSE(out.empty());
+    EXPECT_NE(out[0].find("  40: "), std::string::npos);
+  });
+}
+
+// IPE: clipping groups around what is drawn inside a window, and images as
+// bitmaps written before the page that shows them.
+TEST_F(Svg, IpeClippingAndImages) {
+  const uint8_t rgb[12] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255};
+  const std::string file = plot("IPE", [&] {
+    clippedAreasAndPixels();
+    deviceImage(100, 100, 1000, 1000, rgb, 2, 2);
+  });
+  EXPECT_TRUE(xmllintAccepts(file));
+  const std::string text = readFile(file);
+  const double s = zanglb.xscf;  // points per plot unit
+  const double top = zanglb.nyres * s;  // y runs upwards from the bottom
+  auto numbers = [](const std::string& t) {
+    static const std::regex number("-?[0-9]+\\.[0-9]+");
+    std::vector<double> v;
+    for (std::sregex_iterator it(t.begin(), t.end(), number), e; it != e; ++it)
+      v.push_back(std::stod(it->str()));
+    return v;
+  };
+  auto near = [](const std::vector<double>& got, const std::vector<double>& want) {
+    if (got.size() != want.size()) return false;
+    for (std::size_t k = 0; k < got.size(); ++k)
+      if (std::fabs(got[k] - want[k]) > 0.6) return false;
+    return true;
+  };
+  // The window 400..1600 x 300..1200 is the group's clipping path, and the
+  // filled areas are inside the group.
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(text, m, std::regex("<group layer=\"alpha\" clip=\"([^\"]*) h\">")));
+  EXPECT_TRUE(near(numbers(m[1]), {400 * s, top - 300 * s, 1600 * s, top - 300 * s, 1600 * s,
+                                   top - 1200 * s, 400 * s, top - 1200 * s}))
+      << m[1];
+  const std::size_t group = static_cast<std::size_t>(m.position(0));
+  const std::size_t end = text.find("</group>", group);
+  ASSERT_NE(end, std::string::npos);
+  EXPECT_NE(text.substr(group, end - group).find("fill=\"0.000 0.000 1.000\""), std::string::npos);
+  // Twelve images (ten pixel rows, one pixel, the 2 x 2 picture) with
+  // their bitmaps before the page.
+  const std::size_t page = text.find("<page>");
+  EXPECT_NE(text.find("<bitmap id=\"1\" width=\"40\" height=\"1\" length=\"120\""),
+            std::string::npos);
+  const std::size_t last = text.find("<bitmap id=\"12\" width=\"2\" height=\"2\" length=\"12\"");
+  ASSERT_NE(last, std::string::npos);
+  EXPECT_LT(last, page);
+  EXPECT_NE(text.find("ff000000ff00\n0000ffffffff\n</bitmap>"), std::string::npos);
+  // The unit square maps onto the picture: 1000 units along each side,
+  // the lower left corner at (100, 1100).
+  ASSERT_TRUE(std::regex_search(text, m, std::regex("<image layer=\"alpha\" rect=\"0 0 1 1\" "
+                                                    "bitmap=\"12\" matrix=\"([^\"]*)\"/>")));
+  EXPECT_GT(static_cast<std::size_t>(m.position(0)), page);
+  EXPECT_TRUE(near(numbers(m[1]), {1000 * s, 0, 0, 1000 * s, 100 * s, top - 1100 * s})) << m[1];
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ std::string ipeColour(Rgb c) {
 
 DeviceCaps IpeDevice::caps() const {
   DeviceCaps c;
-  c.fillPolygon = c.fillRect = c.hwLineWidth = c.hwText = true;
+  c.fillPolygon = c.fillRect = c.hwLineWidth = c.hwText = c.hwClip = true;
   return c;
 }
 
@@ -46,14 +46,65 @@ int IpeDevice::start() {
   appendInt(size, std::lround(g.nyres * static_cast<double>(g.xscf)));
   writePlotLine("<layout paper=\"" + size + "\" frame=\"" + size + "\" origin=\"0 0\"/>");
   writePlotLine("</ipestyle>");
-  writePlotLine("<page>");
-  writePlotLine("<layer name=\"alpha\"/>");
-  writePlotLine("<view layers=\"alpha\" active=\"alpha\"/>");
+  // The page is kept until the end: the pictures it shows are written
+  // before it.
+  page_.clear();
+  bitmaps_.clear();
+  bitmapCount_ = 0;
+  emit("<page>");
+  emit("<layer name=\"alpha\"/>");
+  emit("<view layers=\"alpha\" active=\"alpha\"/>");
   thin_ = width_ = g.xscf * 2.5 / g.xfcuni;
   if (g.inoers != 2)
     fillRect(0, 0, g.nxres * static_cast<double>(g.xscf), g.nyres * static_cast<double>(g.xscf),
              colourRgb(0));
   return 0;
+}
+
+void IpeDevice::emit(std::string_view line) {
+  page_ += line;
+  page_ += '\n';
+}
+
+// The picture as a bitmap of hexadecimal RGB bytes (one line per row),
+// shown by an image of the unit square that the matrix maps onto the
+// corners: (0, 0) to the lower left, (1, 0) along the bottom row, (0, 1)
+// to the upper left.
+bool IpeDevice::image(const ImageCorners& at, const uint8_t* rgb, int pw, int ph) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  flush();
+  const int id = ++bitmapCount_;
+  std::string& b = bitmaps_;
+  b += "<bitmap id=\"";
+  appendInt(b, id);
+  b += "\" width=\"";
+  appendInt(b, pw);
+  b += "\" height=\"";
+  appendInt(b, ph);
+  b += "\" length=\"";
+  appendInt(b, static_cast<int64_t>(pw) * ph * 3);
+  b += "\" ColorSpace=\"DeviceRGB\" BitsPerComponent=\"8\">\n";
+  for (int row = 0; row < ph; ++row) {
+    const uint8_t* p = rgb + static_cast<std::size_t>(row) * pw * 3;
+    for (int i = 0; i < 3 * pw; ++i) {
+      b += kDigits[p[i] >> 4];
+      b += kDigits[p[i] & 15];
+    }
+    b += '\n';
+  }
+  b += "</bitmap>\n";
+  line_ = "<image layer=\"alpha\" rect=\"0 0 1 1\" bitmap=\"";
+  appendInt(line_, id);
+  line_ += "\" matrix=\"";
+  const double m[6] = {at.urx - at.ulx, at.ury - at.uly, at.ulx - at.llx,
+                       at.uly - at.lly, at.llx,          at.lly};
+  for (int i = 0; i < 6; ++i) {
+    if (i != 0) line_ += ' ';
+    appendFixed(line_, m[i], 3);
+  }
+  line_ += "\"/>";
+  emit(line_);
+  return true;
 }
 
 void IpeDevice::move(double x, double y) { batch_.move(x, y, writer()); }
@@ -66,14 +117,14 @@ void IpeDevice::pathPoint(double x, double y, const char* op) {
   line_ += ' ';
   appendFixed(line_, y, 1);
   line_ += op;
-  writePlotLine(line_);
+  emit(line_);
 }
 
 void IpeDevice::writePath(const double* px, const double* py, int n) {
   line_ = "<path layer=\"alpha\" stroke=\"" + ipeColour(colour_) + "\" pen=\"";
   appendFixed(line_, width_, 3);
   line_ += "\">";
-  writePlotLine(line_);
+  emit(line_);
   // A zero-length line is a short horizontal stroke of 0.4 points.
   if (n == 2 && px[0] == px[1] && py[0] == py[1]) {
     pathPoint(px[0] - 0.2, py[0], " m");
@@ -81,7 +132,7 @@ void IpeDevice::writePath(const double* px, const double* py, int n) {
   } else {
     for (int i = 0; i < n; ++i) pathPoint(px[i], py[i], i == 0 ? " m" : " l");
   }
-  writePlotLine("</path>");
+  emit("</path>");
 }
 
 void IpeDevice::colour(Rgb rgb, int32_t /*value*/) {
@@ -97,10 +148,10 @@ void IpeDevice::lineWidth(double w) {
 // A closed path filled by the even-odd rule, without outline.
 void IpeDevice::filledPath(const double* x, const double* y, int n, Rgb rgb) {
   flush();
-  writePlotLine("<path layer=\"alpha\" fill=\"" + ipeColour(rgb) + "\" fillrule=\"eofill\">");
+  emit("<path layer=\"alpha\" fill=\"" + ipeColour(rgb) + "\" fillrule=\"eofill\">");
   for (int i = 0; i < n; ++i) pathPoint(x[i], y[i], i == 0 ? " m" : " l");
-  writePlotLine("h");
-  writePlotLine("</path>");
+  emit("h");
+  emit("</path>");
 }
 
 void IpeDevice::fillPolygon(const double* x, const double* y, int n) {
@@ -159,12 +210,43 @@ void IpeDevice::character(const DeviceChar& c) {
       break;
   }
   line_ += "</text>";
-  writePlotLine(line_);
+  emit(line_);
+}
+
+// Everything drawn within a clipping rectangle stands in a group whose
+// clipping path is that rectangle.
+void IpeDevice::clipRect(double x1, double y1, double x2, double y2) {
+  clipReset();
+  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+  line_ = "<group layer=\"alpha\" clip=\"";
+  const double x[4] = {x1, x2, x2, x1}, y[4] = {y1, y1, y2, y2};
+  for (int i = 0; i < 4; ++i) {
+    appendFixed(line_, x[i], 1);
+    line_ += ' ';
+    appendFixed(line_, y[i], 1);
+    line_ += i == 0 ? " m " : " l ";
+  }
+  line_ += "h\">";
+  emit(line_);
+  clip_ = true;
+}
+
+void IpeDevice::clipReset() {
+  flush();
+  if (clip_) emit("</group>");
+  clip_ = false;
 }
 
 int IpeDevice::finish() {
-  flush();
-  writePlotLine("</page>");
+  clipReset();
+  emit("</page>");
+  for (const std::string* part : {&bitmaps_, &page_}) {
+    std::string_view rest = *part;
+    for (std::size_t eol; (eol = rest.find('\n')) != std::string_view::npos;) {
+      writePlotLine(rest.substr(0, eol));
+      rest.remove_prefix(eol + 1);
+    }
+  }
   writePlotLine("</ipe>");
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "core/format.h"
 #include "core/state.h"
@@ -380,6 +381,95 @@ bool PdfDevice::image(const ImageCorners& at, const uint8_t* rgb, int pw, int ph
   scratch_ += " Do";
   line();
   scratch_ = "Q";
+  line();
+  return true;
+}
+
+namespace {
+
+bool sameValues(const std::vector<double>& a, const std::vector<double>& b) {
+  return a.size() == b.size() &&
+         (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0);
+}
+
+}  // namespace
+
+// The form drawing `shape` around the origin, written on first use; 0 when
+// a polyline of it shrinks to one point on the file's grid (the pipeline
+// then draws the dot that shows it).
+int PdfDevice::symbolForm(const SymbolShape& shape) {
+  if (lastForm_ > 0 && shape.filled == lastShape_.filled && sameValues(shape.x, lastShape_.x) &&
+      sameValues(shape.y, lastShape_.y))
+    return lastForm_;
+  std::string body, fill;
+  GridPoint prev;
+  int inPolyline = 0;  // points written of the current polyline
+  int polyline = 0;    // its index; a filled symbol fills the first
+  double box[4] = {HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
+  auto add = [&](const GridPoint& p, const char* op) {
+    for (std::string* to : {&body, &fill}) {
+      if (to == &fill && !(shape.filled && polyline == 0)) break;
+      appendGrid(*to, p.x);
+      *to += ' ';
+      appendGrid(*to, p.y);
+      *to += op;
+      *to += '\n';
+    }
+  };
+  const std::size_t n = shape.x.size();
+  for (std::size_t i = 0; i <= n; ++i) {
+    if (i == n || std::isnan(shape.x[i]) || std::isnan(shape.y[i])) {
+      if (inPolyline == 1) return 0;
+      if (inPolyline > 0) ++polyline;
+      inPolyline = 0;
+      continue;
+    }
+    const GridPoint p{grid(shape.x[i]), grid(shape.y[i])};
+    if (inPolyline > 0 && p.x == prev.x && p.y == prev.y) continue;
+    box[0] = std::min(box[0], p.x / 100.0);
+    box[1] = std::min(box[1], p.y / 100.0);
+    box[2] = std::max(box[2], p.x / 100.0);
+    box[3] = std::max(box[3], p.y / 100.0);
+    add(p, inPolyline == 0 ? " m" : " l");
+    prev = p;
+    ++inPolyline;
+  }
+  if (body.empty() || box[0] > box[2]) return 0;
+  body += "S\n";
+  if (shape.filled) body += fill + "h\nf*\n";
+  // The strokes reach beyond the outline by half the line width in force
+  // where the form is drawn; the box leaves room for any width.
+  const double margin = std::max(pageW_, pageH_);
+  box[0] -= margin;
+  box[1] -= margin;
+  box[2] += margin;
+  box[3] += margin;
+  auto it = forms_.find(body);
+  const int form = it != forms_.end() ? it->second : doc().addForm(body, box);
+  if (it == forms_.end()) forms_.emplace(std::move(body), form);
+  lastShape_ = shape;
+  lastForm_ = form;
+  return form;
+}
+
+// One line per symbol: the form moved to the symbol's centre, in the
+// current stroke (and fill) colour and line attributes.
+bool PdfDevice::symbol(double x, double y, const SymbolShape& shape) {
+  if (!std::isfinite(x) || !std::isfinite(y)) return false;
+  flush();
+  endText();
+  const int form = symbolForm(shape);
+  if (form == 0) return false;
+  setStroke();
+  if (shape.filled) setFill(colour_);
+  doc().useForm(form);
+  scratch_ = "q 1 0 0 1 ";
+  appendGrid(scratch_, grid(x));
+  scratch_ += ' ';
+  appendGrid(scratch_, grid(y));
+  scratch_ += " cm /Form";
+  appendInt(scratch_, form);
+  scratch_ += " Do Q";
   line();
   return true;
 }

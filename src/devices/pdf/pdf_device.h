@@ -4,6 +4,7 @@
 // that the viewer turns by 90 degrees.
 #pragma once
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -32,6 +33,7 @@ class PdfDevice : public Device {
   void fillPolygon(const double* x, const double* y, int n) override;
   void fillRect(double x1, double y1, double x2, double y2, Rgb rgb) override;
   bool image(const ImageCorners& at, const uint8_t* rgb, int pw, int ph) override;
+  bool symbol(double x, double y, const SymbolShape& shape) override;
   void character(const DeviceChar& c) override;
   void newPage() override;
   int finish() override;
@@ -46,6 +48,7 @@ class PdfDevice : public Device {
   void applyClip();
   void restoreAfterClip();
   void background();
+  int symbolForm(const SymbolShape& shape);
 
   std::unique_ptr<Sink> sink_;
   std::string scratch_;
@@ -73,6 +76,12 @@ class PdfDevice : public Device {
   bool clip_ = false;
   double clip_x1_ = 0, clip_y1_ = 0, clip_x2_ = 0, clip_y2_ = 0;
   double pageW_ = 0, pageH_ = 0;
+
+  // Marker symbols as form objects: the form of each drawing, and the
+  // shape last placed with its form (markers of a curve repeat one shape).
+  std::map<std::string, int> forms_;
+  SymbolShape lastShape_;
+  int lastForm_ = 0;
 };
 
 }  // namespace zantor

@@ -277,13 +277,20 @@ void Document::endPage() {
     }
     s += ">>\n";
   }
-  if (images) {
+  if (images || !pageForms_.empty()) {
     s += "/XObject <<\n";
     for (auto [i, o] : images_) {
       s += "/Image";
       appendInt(s, i);
       s += ' ';
       s += objRef(o);
+      s += '\n';
+    }
+    for (int j : pageForms_) {
+      s += "/Form";
+      appendInt(s, j);
+      s += ' ';
+      s += objRef(formObj_[static_cast<std::size_t>(j - 1)]);
       s += '\n';
     }
     s += ">>\n";
@@ -300,6 +307,7 @@ void Document::endPage() {
   put(s);
   streams_.clear();
   images_.clear();
+  pageForms_.clear();
   pageFonts_.fill(false);
 }
 
@@ -325,6 +333,32 @@ int Document::addImage(const uint8_t* rgb, int w, int h, bool whiteTransparent) 
   writeStreamBody(rgb, n, dict, "   ");
   beginStream();
   return number;
+}
+
+int Document::addForm(std::string_view content, const double bbox[4]) {
+  endStream();
+  const int obj = allocObject();
+  formObj_.push_back(obj);
+  formListed_.push_back(-1);
+  const int number = static_cast<int>(formObj_.size());
+  startObject(obj);
+  std::string dict = "<< /Type /XObject /Subtype /Form\n   /BBox [";
+  for (int k = 0; k < 4; ++k) {
+    if (k > 0) dict += ' ';
+    appendFixed(dict, bbox[k], 2);
+  }
+  dict += "]\n   /Matrix [1 0 0 1 0 0]\n   /Resources << /ProcSet [/PDF] >>\n";
+  writeStreamBody(reinterpret_cast<const uint8_t*>(content.data()), content.size(), dict, "   ");
+  beginStream();
+  return number;
+}
+
+void Document::useForm(int j) {
+  if (j < 1 || j > static_cast<int>(formObj_.size())) return;
+  int& listed = formListed_[static_cast<std::size_t>(j - 1)];
+  if (listed == pageCount_) return;
+  listed = pageCount_;
+  pageForms_.push_back(j);
 }
 
 bool Document::addBookmark(int level, std::string_view title) {

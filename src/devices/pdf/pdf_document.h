@@ -49,6 +49,12 @@ class Document {
   // An RGB image of w x h pixels as an XObject of the current page;
   // returns its number i (resource /Image<i>).
   int addImage(const uint8_t* rgb, int w, int h, bool whiteTransparent);
+  // A form XObject drawing `content` (lines of content operators) inside
+  // `bbox` (x0, y0, x1, y1); returns its number j (resource /Form<j>).
+  // It is written at once and may be used on any later page.
+  int addForm(std::string_view content, const double bbox[4]);
+  // Form j is drawn on the current page (listed in its resources).
+  void useForm(int j);
   // A bookmark on the current page; false when its level descends more
   // than one step.
   bool addBookmark(int level, std::string_view title);
@@ -92,6 +98,12 @@ class Document {
   std::vector<std::pair<int, int>> images_;  // (image number, object)
   std::array<bool, kFontCount> pageFonts_{};
   int imageCount_ = 0;
+  std::vector<int> pageForms_;  // form numbers used on the current page
+
+  // Forms of the document: object number and the page count when the form
+  // was last listed (so that each page lists it once).
+  std::vector<int> formObj_;
+  std::vector<int> formListed_;
 
   // Fonts of the document: 0 unused, 1 used (object pending), 2 written.
   std::array<int, kFontCount> fontState_{};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "core/api.h"
 #include "core/args.h"
@@ -10,9 +11,11 @@
 #include "core/levels.h"
 #include "core/state.h"
 #include "core/warnings.h"
+#include "devices/device_image.h"
 #include "devices/raster/image_files.h"
 #include "devices/raster/raster.h"
 #include "devices/raster/raster_device.h"
+#include "draw/colour.h"
 #include "draw/pipeline.h"
 
 using namespace zantor;
@@ -22,11 +25,26 @@ namespace {
 // The raster of the pixel routines, after the pending lines were drawn;
 // null (after warning 40) when the output is no raster.  The pixel
 // routines also work after zanfin on the raster VIRT keeps.
-RasterContext* pixelRaster() {
+RasterContext* pixelRaster(bool warn = true) {
   if (zanglb.nlev > 0) qqstrk();
   RasterContext* r = activeRaster();
-  if (r == nullptr) warnin(40);
+  if (r == nullptr && warn) warnin(40);
   return r;
+}
+
+// Written pixels on a document format that holds images (PDF, SVG, IPE):
+// colour values resolved through the colour table, drawn as an image on
+// the grid of the raster picture of this page.  Warning 40 elsewhere.
+template <class Colour>
+void pixelsToDocument(int ix, int iy, int n, Colour colourAt) {
+  std::vector<uint8_t> rgb(static_cast<std::size_t>(n) * 3);
+  for (int i = 0; i < n; ++i) {
+    const Rgb c = colourRgb(colourAt(i));
+    rgb[3 * std::size_t(i)] = c.r;
+    rgb[3 * std::size_t(i) + 1] = c.g;
+    rgb[3 * std::size_t(i) + 2] = c.b;
+  }
+  if (!pixelsAsImage(ix, iy, rgb.data(), n)) warnin(40);
 }
 
 }  // namespace
@@ -89,7 +107,8 @@ ZANTOR_API void rbfpng_(char* cbuf, const int32_t* nmax, int32_t* n, size_t cbuf
 // ignored and reads give -1.
 ZANTOR_API void wpixel_(const int32_t* ix, const int32_t* iy, const int32_t* iclr) try {
   if (jqqlev(0, 3, "WPIXEL") != 0) return;
-  if (RasterContext* r = pixelRaster()) r->qqvwpx(*ix, *iy, *iclr);
+  if (RasterContext* r = pixelRaster(false)) r->qqvwpx(*ix, *iy, *iclr);
+  else pixelsToDocument(*ix, *iy, 1, [&](int) { return *iclr; });
 } ZANTOR_CATCH
 
 ZANTOR_API void rpixel_(const int32_t* ix, const int32_t* iy, int32_t* iclr) try {
@@ -105,8 +124,9 @@ ZANTOR_API void wpxrow_(void* iray, const int32_t* ix, const int32_t* iy,
                         const int32_t* n) try {
   if (jqqlev(0, 3, "WPXROW") != 0) return;
   if (*n < 1) return;
-  if (RasterContext* r = pixelRaster())
-    r->qqvrow(static_cast<const uint8_t*>(iray), *ix, *iy, *n);
+  const uint8_t* row = static_cast<const uint8_t*>(iray);
+  if (RasterContext* r = pixelRaster(false)) r->qqvrow(row, *ix, *iy, *n);
+  else pixelsToDocument(*ix, *iy, *n, [&](int i) { return int32_t(row[i]); });
 } ZANTOR_CATCH
 
 ZANTOR_API void rpxrow_(void* iray, const int32_t* ix, const int32_t* iy, const int32_t* n) try {

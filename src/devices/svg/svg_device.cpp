@@ -49,7 +49,7 @@ std::string svgColour(Rgb c) {
 
 DeviceCaps SvgDevice::caps() const {
   DeviceCaps c;
-  c.fillPolygon = c.fillRect = c.hwLineWidth = c.hwText = true;
+  c.fillPolygon = c.fillRect = c.hwLineWidth = c.hwText = c.hwClip = true;
   return c;
 }
 
@@ -231,9 +231,37 @@ void SvgDevice::character(const DeviceChar& c) {
   writePlotLine(line_);
 }
 
-int SvgDevice::finish() {
+// The clipping rectangle is a clipPath; everything drawn until the next
+// change stands in a group that refers to it.
+void SvgDevice::clipRect(double x1, double y1, double x2, double y2) {
+  clipReset();
+  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+  const std::string id = "clip" + std::to_string(++clipCount_);
+  writePlotLine("<clipPath id=\"" + id + "\">");
+  line_ = "<rect x=\"";
+  appendFixed(line_, std::min(x1, x2), 2);
+  line_ += "\" y=\"";
+  appendFixed(line_, std::min(y1, y2), 2);
+  line_ += "\" width=\"";
+  appendFixed(line_, std::fabs(x2 - x1), 2);
+  line_ += "\" height=\"";
+  appendFixed(line_, std::fabs(y2 - y1), 2);
+  line_ += "\"/>";
+  writePlotLine(line_);
+  writePlotLine("</clipPath>");
+  writePlotLine("<g clip-path=\"url(#" + id + ")\">");
+  clip_ = true;
+}
+
+void SvgDevice::clipReset() {
   flush();
   closeGroup();
+  if (clip_) writePlotLine("</g>");
+  clip_ = false;
+}
+
+int SvgDevice::finish() {
+  clipReset();
   writePlotLine("</svg>");
   return 0;
 }

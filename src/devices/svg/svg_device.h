@@ -20,6 +20,8 @@ class SvgDevice : public Device {
   void flush() override;
   void colour(Rgb rgb, int32_t value) override;
   void lineWidth(double w) override;
+  void clipRect(double x1, double y1, double x2, double y2) override;
+  void clipReset() override;
   void fillPolygon(const double* x, const double* y, int n) override;
   void fillRect(double x1, double y1, double x2, double y2, Rgb rgb) override;
   bool image(const ImageCorners& at, const uint8_t* rgb, int pw, int ph) override;
@@ -38,6 +40,10 @@ class SvgDevice : public Device {
 
   // Group state: 0 none, 1 a line group, 2 a text group (font textFont_).
   int group_ = 0;
+  // A clipping group (around the drawing groups) is open; clipping paths
+  // are numbered through the file.
+  bool clip_ = false;
+  int clipCount_ = 0;
   int textFont_ = -1;
   int textSize_ = -1;
   double width_ = 1.0;  // device units
