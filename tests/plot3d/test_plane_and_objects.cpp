@@ -1,0 +1,229 @@
+// Planes in 3D space (grfini/grffin) and the transformation of objects
+// placed in absolute space (tr3*).  Expected positions are worked out by hand below.
+//
+// Most cases look at the unit box (user = absolute coordinates) from
+// V = (0, -10, 0) in parallel projection: d = V - F = (0, -10, 0), so
+// sa = -1, ca = 0, sb = 1, cb = 0; right u = (1, 0, 0), up = -v = (0, 0, 1)
+// and w' = 2.  A point (X, Y, Z) lands at
+//   (xcen3 + xlmin3 * X / 2, ycen3 - xlmin3 * Z / 2).
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "plot3d/object_transform.h"
+#include "plot3d_support.h"
+
+namespace zantor::test {
+namespace {
+
+struct P2 {
+  double x, y;
+};
+
+class PlaneTest : public Plot3dTest {
+ protected:
+  // The unit box seen from the front in parallel projection.
+  void frontView() {
+    proj3d_("ORTH", 4);
+    view(0, -10, 0);
+    unitBox();
+  }
+  static P2 front(double X, double Z) {
+    const Zanglb& g = zanglb;
+    return {g.xcen3 + g.xlmin3 * X / 2, g.ycen3 - g.xlmin3 * Z / 2};
+  }
+  // The front face of the box as the page's plane: page point (x, y) is
+  // X = -1 + 2x/W, Z = -1 + 2(H - y)/H (page y grows downwards).
+  static void frontFacePlane() {
+    float x1 = -1, y1 = 0, z1 = -1, x2 = 1, y2 = 0, z2 = -1, x3 = 1, y3 = 0, z3 = 1;
+    grfini_(&x1, &y1, &z1, &x2, &y2, &z2, &x3, &y3, &z3);
+  }
+  static P2 onFrontFace(double x, double y) {
+    const Zanglb& g = zanglb;
+    return front(-1 + 2 * x / g.nxres, -1 + 2 * (g.nyres - y) / g.nyres);
+  }
+
+  // Moves and draws traced after `mark`, in plot coordinates.
+  static std::vector<Op> opsSince(size_t mark) {
+    std::vector<Op> all = ops();
+    const auto& t = traceLines();
+    size_t skipped = 0;  // ops among the first `mark` trace lines
+    for (size_t i = 0; i < mark && i < t.size(); ++i)
+      skipped += t[i].rfind("move", 0) == 0 || t[i].rfind("draw", 0) == 0;
+    return {all.begin() + static_cast<long>(skipped), all.end()};
+  }
+  static void expectAt(const Op& o, P2 p, const char* what) {
+    EXPECT_NEAR(o.x, p.x, 0.6) << what;
+    EXPECT_NEAR(o.y, p.y, 0.6) << what;
+  }
+  static void tr3(void (*f)(const float*, const float*, const float*), float a, float b,
+                  float c) {
+    f(&a, &b, &c);
+  }
+  static void expectMoved(Abs3 in, Abs3 out, const char* what) {
+    const Abs3 r = transformObject(in);
+    EXPECT_NEAR(r.x, out.x, 1e-5) << what;
+    EXPECT_NEAR(r.y, out.y, 1e-5) << what;
+    EXPECT_NEAR(r.z, out.z, 1e-5) << what;
+  }
+};
+
+TEST_F(PlaneTest, PageLinesLandOnThePlane) {
+  frontView();
+  frontFacePlane();
+  ASSERT_EQ(level(), 1);
+  const Zanglb& g = zanglb;
+  const int w = g.nxres, h = g.nyres;
+  size_t mark = traceLines().size();
+  drawLine(w / 4, h / 2, 3 * w / 4, h / 4);
+  flushLine();
+  std::vector<Op> o = opsSince(mark);
+  ASSERT_EQ(o.size(), 2u);
+  EXPECT_EQ(o[0].kind, 'm');
+  expectAt(o[0], onFrontFace(w / 4, h / 2), "start");
+  expectAt(o[1], onFrontFace(3 * w / 4, h / 4), "end");
+  // With h even, the start lies on Z = 0 and the end on Z = 0.5.
+  if (h % 4 == 0 && w % 4 == 0) {
+    expectAt(o[0], front(-0.5, 0), "start by hand");
+    expectAt(o[1], front(0.5, 0.5), "end by hand");
+  }
+
+  // The plane shifted up by 0.5 with tr3shf: the same page line moves up
+  // by xlmin3 / 4 in the picture.
+  grffin_();
+  tr3(tr3shf_, 0, 0, 0.5f);
+  frontFacePlane();
+  mark = traceLines().size();
+  drawLine(w / 4, h / 2, 3 * w / 4, h / 4);
+  flushLine();
+  o = opsSince(mark);
+  ASSERT_EQ(o.size(), 2u);
+  const P2 s = onFrontFace(w / 4, h / 2);
+  expectAt(o[0], {s.x, s.y - g.xlmin3 / 4}, "shifted start");
+}
+
+TEST_F(PlaneTest, ClippingBelongsToThePlaneAndTheBoxWindow) {
+  frontView();
+  const Zanglb& g = zanglb;
+  const int w = g.nxres, h = g.nyres;
+  // A window over the left half of the page clips in the plane: the line
+  // across the page stops at the middle of the face, X = 0.
+  frontFacePlane();
+  int32_t x = 0, y = 0, cw = w / 2, ch = h;
+  clpwin_(&x, &y, &cw, &ch);
+  size_t mark = traceLines().size();
+  drawLine(0, h / 2, w, h / 2);
+  flushLine();
+  std::vector<Op> o = opsSince(mark);
+  ASSERT_EQ(o.size(), 2u);
+  expectAt(o[0], onFrontFace(0, h / 2), "left edge of the face");
+  expectAt(o[1], onFrontFace(cw, h / 2), "end of the window");
+  grffin_();
+
+  // A plane four times wider than the box: the line leaves the axis
+  // rectangle of the 3D system and is cut at its sides.
+  float x1 = -4, y1 = 0, z1 = -1, x2 = 4, y2 = 0, z2 = -1, x3 = 4, y3 = 0, z3 = 1;
+  grfini_(&x1, &y1, &z1, &x2, &y2, &z2, &x3, &y3, &z3);
+  mark = traceLines().size();
+  drawLine(0, h / 2, w, h / 2);
+  flushLine();
+  o = opsSince(mark);
+  ASSERT_EQ(o.size(), 2u);
+  const double left = std::max<double>(g.nxa, front(-4, 0).x);
+  const double right = std::min<double>(g.nxa + g.nxl - 1, front(4, 0).x);
+  ASSERT_LT(right - left, 8 * g.xlmin3 / 2 - 1) << "the line must reach beyond the rectangle";
+  EXPECT_NEAR(std::min(o[0].x, o[1].x), left, 0.6);
+  EXPECT_NEAR(std::max(o[0].x, o[1].x), right, 0.6);
+}
+
+TEST_F(PlaneTest, LevelsAndTheAxisSystemAroundThePlane) {
+  frontView();
+  const Zanglb& g = zanglb;
+  const int32_t nxa = g.nxa, nya = g.nya, nxl = g.nxl, nyl = g.nyl, clip = g.nxclip;
+  frontFacePlane();
+  EXPECT_EQ(level(), 1);
+  EXPECT_EQ(g.igrfit, 1);
+  // A 2D axis system in the plane at its own place.
+  int32_t px = 300, py = 1500, lx = 1000, ly = 800;
+  axspos_(&px, &py);
+  axslen_(&lx, &ly);
+  float a = 0, e = 10, o = 0, s = 2;
+  graf_(&a, &e, &o, &s, &a, &e, &o, &s);
+  EXPECT_EQ(level(), 2);
+  const size_t mark = traceLines().size();
+  // grffin ends the open 2D system and gives the 3D one back.
+  grffin_();
+  EXPECT_EQ(level(), 3);
+  EXPECT_EQ(g.igrfit, 0);
+  EXPECT_EQ(g.nxa, nxa);
+  EXPECT_EQ(g.nya, nya);
+  EXPECT_EQ(g.nxl, nxl);
+  EXPECT_EQ(g.nyl, nyl);
+  EXPECT_EQ(g.nxclip, clip);
+  // 3D drawing goes on: a curve through the box centre is drawn directly.
+  float cx[2] = {-1, 1}, cy[2] = {0, 0}, cz[2] = {0, 0};
+  int32_t n = 2;
+  curv3d_(cx, cy, cz, &n);
+  const std::vector<Op> after = opsSince(mark);
+  ASSERT_EQ(after.size(), 2u);
+  expectAt(after[0], front(-1, 0), "curve start");
+
+  // grffin without a plane: warning 34, nothing changes.
+  EXPECT_EQ(printed([] { grffin_(); }).size(), 1u);
+  EXPECT_EQ(level(), 3);
+  // Corners on one line, or not finite: warning, no plane.
+  float z = 0, one = 1, two = 2, nan = NAN;
+  EXPECT_EQ(printed([&] { grfini_(&z, &z, &z, &one, &one, &one, &two, &two, &two); }).size(), 1u);
+  EXPECT_EQ(printed([&] { grfini_(&z, &z, &z, &one, &z, &z, &one, &nan, &one); }).size(), 1u);
+  EXPECT_EQ(level(), 3);
+  EXPECT_EQ(g.igrfit, 0);
+  // Outside a 3D axis system the plane and the tr3 steps are refused.
+  endgrf_();
+  EXPECT_EQ(printed([] { frontFacePlane(); }).size(), 1u);
+  EXPECT_EQ(printed([] { tr3res_(); }).size(), 1u);
+  EXPECT_EQ(printed([] { grffin_(); }).size(), 1u);
+  EXPECT_EQ(level(), 1);
+}
+
+TEST_F(PlaneTest, TransformationsComposeInCallOrder) {
+  unitBox();
+  // Rotate, then shift: (1, 0, 0) -> (0, 1, 0) -> (0.5, 1, 0).
+  tr3(tr3rot_, 0, 0, 90);
+  tr3(tr3shf_, 0.5f, 0, 0);
+  expectMoved({1, 0, 0}, {0.5, 1, 0}, "rotate then shift");
+  // Shift, then rotate: (1, 0, 0) -> (1.5, 0, 0) -> (0, 1.5, 0).
+  tr3res_();
+  tr3(tr3shf_, 0.5f, 0, 0);
+  tr3(tr3rot_, 0, 0, 90);
+  expectMoved({1, 0, 0}, {0, 1.5, 0}, "shift then rotate");
+  // tr3rot turns about x first, then y: (0, 1, 0) -> (0, 0, 1) -> (1, 0, 0).
+  tr3res_();
+  tr3(tr3rot_, 90, 90, 0);
+  expectMoved({0, 1, 0}, {1, 0, 0}, "x then y");
+  // Scaling about the box centre.
+  tr3res_();
+  tr3(tr3scl_, 2, 3, 4);
+  expectMoved({1, 1, -1}, {2, 3, -4}, "scale");
+  // A third of a turn about the diagonal cycles the axes: x -> y -> z -> x.
+  tr3res_();
+  float d = 1, third = 120;
+  tr3axs_(&d, &d, &d, &third);
+  expectMoved({1, 0, 0}, {0, 1, 0}, "diagonal x");
+  expectMoved({0, 0, 1}, {1, 0, 0}, "diagonal z");
+
+  // No axis, or a value that is not finite: warning 2, no change.
+  float z = 0, inf = INFINITY;
+  EXPECT_EQ(printed([&] { tr3axs_(&z, &z, &z, &third); }).size(), 1u);
+  EXPECT_EQ(printed([&] { tr3(tr3shf_, 0, inf, 0); }).size(), 1u);
+  EXPECT_EQ(printed([&] { tr3(tr3scl_, NAN, 1, 1); }).size(), 1u);
+  expectMoved({1, 0, 0}, {0, 1, 0}, "unchanged after refusals");
+
+  // The next axis system starts without a transformation.
+  endgrf_();
+  unitBox();
+  expectMoved({1, 2, 3}, {1, 2, 3}, "new axis system");
+}
+
+}  // namespace
+}  // namespace zantor::test
