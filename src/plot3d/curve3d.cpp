@@ -1,9 +1,16 @@
-// curv3d: a curve through points in user 3D coordinates.
+// curv3d: a curve through points in user 3D coordinates, with the marker
+// symbols of curves (incmrk, marker) at the projected points.
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "axes/curve_internal.h"
 #include "core/api.h"
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/pipeline.h"
 #include "plot3d/plot3d.h"
+#include "plot3d/projection.h"
 #include "plot3d/surface_mesh.h"
 
 using namespace zantor;
@@ -15,6 +22,20 @@ ZANTOR_API void curv3d_(const float* xray, const float* yray, const float* zray,
     warni1(2, *n);
     return;
   }
+  const Zanglb& g = zanglb;
+  if (g.incm != 0) {
+    // Symbols stay upright and of one size on the page; a point behind the
+    // eye or with a NaN gets none.
+    std::vector<double> px(*n), py(*n);
+    for (int i = 0; i < *n; ++i) {
+      const Plot3 p = userToPlot3d(xray[i], yray[i], zray[i]);
+      px[i] = p.visible ? p.x - g.nx0 : NAN;
+      py[i] = p.visible ? p.y - g.ny0 : NAN;
+    }
+    qqstrk();
+    drawCurveMarkers(px, py, std::abs(g.incm));
+  }
+  if (g.incm < 0) return;  // symbols only
   qqstrk();
   moveTo3d(xray[0], yray[0], zray[0]);
   for (int i = 1; i < *n; ++i) drawTo3d(xray[i], yray[i], zray[i]);

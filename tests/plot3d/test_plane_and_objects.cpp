@@ -1,5 +1,5 @@
-// Planes in 3D space (grfini/grffin) and the transformation of objects
-// placed in absolute space (tr3*).  Expected positions are worked out by hand below.
+// Planes in 3D space (grfini/grffin), the transformation of objects placed
+// in absolute space (tr3*) and marker symbols on 3D curves.  Expected positions are worked out by hand below.
 //
 // Most cases look at the unit box (user = absolute coordinates) from
 // V = (0, -10, 0) in parallel projection: d = V - F = (0, -10, 0), so
@@ -223,6 +223,51 @@ TEST_F(PlaneTest, TransformationsComposeInCallOrder) {
   endgrf_();
   unitBox();
   expectMoved({1, 2, 3}, {1, 2, 3}, "new axis system");
+}
+
+TEST_F(PlaneTest, MarkersOnThreeDimensionalCurves) {
+  int32_t size = 40, symbol = 0;
+  hsymbl_(&size);
+  marker_(&symbol);
+  frontView();
+  float x[3] = {-0.5f, 0, 0.5f}, y[3] = {0, 0, 0}, z[3] = {0, 0.5f, 0};
+  const P2 at[3] = {front(-0.5, 0), front(0, 0.5), front(0.5, 0)};
+  int32_t n = 3;
+  // Moves and draws in the ring around point i where a symbol's outline
+  // lies and a line through the point has no vertex.
+  auto ring = [&](const std::vector<Op>& o, int i) {
+    int k = 0;
+    for (const Op& p : o) {
+      const double r = std::hypot(p.x - at[i].x, p.y - at[i].y);
+      k += r > 1 && r <= size;
+    }
+    return k;
+  };
+  auto draw = [&](int32_t every) {
+    incmrk_(&every);
+    const size_t mark = traceLines().size();
+    curv3d_(x, y, z, &n);
+    return opsSince(mark);
+  };
+
+  std::vector<Op> o = draw(0);  // line only
+  EXPECT_EQ(o.size(), 3u);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(ring(o, i), 0) << i;
+
+  o = draw(2);  // line and symbols at points 1 and 3
+  for (int i : {0, 2}) EXPECT_GT(ring(o, i), 0) << i;
+  EXPECT_EQ(ring(o, 1), 0);
+  EXPECT_TRUE(std::any_of(o.begin(), o.end(), [&](const Op& p) {
+    return std::hypot(p.x - at[1].x, p.y - at[1].y) < 0.6;  // the line's corner
+  }));
+
+  o = draw(-1);  // symbols only, at every point: nothing far from the points
+  for (int i = 0; i < 3; ++i) EXPECT_GT(ring(o, i), 0) << i;
+  for (const Op& p : o) {
+    double nearest = 1e9;
+    for (const P2& q : at) nearest = std::min(nearest, std::hypot(p.x - q.x, p.y - q.y));
+    EXPECT_LE(nearest, size) << p.x << " " << p.y;
+  }
 }
 
 }  // namespace
