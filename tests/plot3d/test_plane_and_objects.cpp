@@ -1,5 +1,6 @@
 // Planes in 3D space (grfini/grffin), the transformation of objects placed
-// in absolute space (tr3*) and marker symbols on 3D curves.  Expected positions are worked out by hand below.
+// in absolute space (tr3*), marker symbols on 3D curves and the title of a
+// 3D axis system.  Expected positions are worked out by hand below.
 //
 // Most cases look at the unit box (user = absolute coordinates) from
 // V = (0, -10, 0) in parallel projection: d = V - F = (0, -10, 0), so
@@ -268,6 +269,25 @@ TEST_F(PlaneTest, MarkersOnThreeDimensionalCurves) {
     for (const P2& q : at) nearest = std::min(nearest, std::hypot(p.x - q.x, p.y - q.y));
     EXPECT_LE(nearest, size) << p.x << " " << p.y;
   }
+}
+
+// A title above a 3D axis system lies outside the axis rectangle, where
+// graf3d closed the clipping window.
+TEST_F(PlaneTest, TitleOfA3dAxisSystemIsNotClipped) {
+  unitBox();
+  const Zanglb& g = zanglb;
+  int32_t line1 = 1;
+  titlin_("Surface", &line1, 7);
+  const size_t mark = traceLines().size();
+  title_();
+  const std::vector<Op> o = opsSince(mark);
+  ASSERT_FALSE(o.empty());
+  const double top = g.nya - g.nyl;
+  EXPECT_TRUE(std::any_of(o.begin(), o.end(), [&](const Op& p) { return p.y < top - 1; }));
+  // The 3D drawing after it is clipped to the rectangle again.
+  EXPECT_EQ(g.iclipp, 2);
+  EXPECT_EQ(g.nxclip, g.nxa);
+  EXPECT_EQ(g.nvclip, g.nya);
 }
 
 }  // namespace
