@@ -40,6 +40,9 @@ void strokeBuffer(bool continues) {
   const int n = g.nplray;
   if (n == 0) return;
   g.nplray = 0;
+  // Each stroke starts with its own move in the plane's picture as well:
+  // fills and text between strokes may have taken the device's pen.
+  if (g.igrfit == 1) endClip2dRun();
   const bool joinLead = carryValid;
   const line::Pt lead = carryLead;
   carryValid = false;
