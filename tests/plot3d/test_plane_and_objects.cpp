@@ -9,6 +9,7 @@
 //   (xcen3 + xlmin3 * X / 2, ycen3 - xlmin3 * Z / 2).
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -136,6 +137,40 @@ TEST_F(PlaneTest, ClippingBelongsToThePlaneAndTheBoxWindow) {
   ASSERT_LT(right - left, 8 * g.xlmin3 / 2 - 1) << "the line must reach beyond the rectangle";
   EXPECT_NEAR(std::min(o[0].x, o[1].x), left, 0.6);
   EXPECT_NEAR(std::max(o[0].x, o[1].x), right, 0.6);
+}
+
+// A device that fills polygons itself gets the corners of an area mapped
+// into the plane: the triangle over the lower left quarter of the page
+// covers the lower left quarter of the front face.
+TEST_F(PlaneTest, FilledAreasAreMappedIntoThePlane) {
+  zanfin_();
+  DeviceCaps caps;
+  caps.fillPolygon = true;
+  startPlot(caps);
+  frontView();
+  frontFacePlane();
+  const Zanglb& g = zanglb;
+  const int w = g.nxres, h = g.nyres;
+  int32_t solid = 16, n = 3;
+  shdpat_(&solid);
+  int32_t xs[3] = {0, w / 2, w / 2}, ys[3] = {h, h, h / 2};
+  areaf_(xs, ys, &n);
+  const std::vector<std::string> fills = linesStartingWith("polygon");
+  ASSERT_EQ(fills.size(), 1u);
+  std::vector<P2> corners;
+  std::string rest = fills[0].substr(7);
+  double dx = 0, dy = 0;
+  int used = 0;
+  while (std::sscanf(rest.c_str(), " %lf,%lf%n", &dx, &dy, &used) == 2) {
+    corners.push_back({dx / g.xscf, g.nyres - dy / g.xscf});  // device = scale, y up
+    rest = rest.substr(static_cast<size_t>(used));
+  }
+  ASSERT_GE(corners.size(), 3u);
+  const P2 want[3] = {onFrontFace(0, h), onFrontFace(w / 2, h), onFrontFace(w / 2, h / 2)};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(corners[static_cast<size_t>(i)].x, want[i].x, 0.6) << i;
+    EXPECT_NEAR(corners[static_cast<size_t>(i)].y, want[i].y, 0.6) << i;
+  }
 }
 
 TEST_F(PlaneTest, LevelsAndTheAxisSystemAroundThePlane) {
