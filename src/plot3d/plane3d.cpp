@@ -50,16 +50,34 @@ Abs3 pagePointInPlane(double x, double y) {
           plane.corner.z + u * plane.right.z + v * plane.up.z};
 }
 
+Plot3 projectPagePoint(double x, double y) { return absToPlot3d(pagePointInPlane(x, y)); }
+
+// The part of the page segment from the visible end (x1, y1) towards the
+// hidden one that lies in front of the eye: its last projected point.
+Plot3 lastVisible(double x1, double y1, double x2, double y2) {
+  double in = 0, out = 1;
+  Plot3 best = projectPagePoint(x1, y1);
+  for (int i = 0; i < 40; ++i) {
+    const double t = 0.5 * (in + out);
+    const Plot3 p = projectPagePoint(x1 + t * (x2 - x1), y1 + t * (y2 - y1));
+    if (p.visible) in = t, best = p;
+    else out = t;
+  }
+  return best;
+}
+
 // A segment already clipped in the plane: projected, clipped to the
 // window of the 3D axis system and handed on (to the horizon when hidden
 // lines are on).  Straight lines stay straight under the projection, so
-// the end points are enough; a segment reaching behind the eye is left
-// out.
+// the end points are enough; a segment reaching behind the eye is cut
+// where it passes the eye.
 void planeSegment(float x1, float y1, float x2, float y2) {
   Zanglb& g = zanglb;
-  const Plot3 a = absToPlot3d(pagePointInPlane(x1, y1));
-  const Plot3 b = absToPlot3d(pagePointInPlane(x2, y2));
-  if (!a.visible || !b.visible) return;
+  Plot3 a = projectPagePoint(x1, y1);
+  Plot3 b = projectPagePoint(x2, y2);
+  if (!a.visible && !b.visible) return;
+  if (!b.visible) b = lastVisible(x1, y1, x2, y2);
+  if (!a.visible) a = lastVisible(x2, y2, x1, y1);
   const ClipWindow inPlane = ClipWindow::current();
   struct Restore {
     ClipWindow w;
@@ -75,7 +93,7 @@ void planeSegment(float x1, float y1, float x2, float y2) {
 
 // A page point of a filled area into the picture of the plane.
 bool planePoint(double& x, double& y) {
-  const Plot3 p = absToPlot3d(pagePointInPlane(x, y));
+  const Plot3 p = projectPagePoint(x, y);
   x = p.x, y = p.y;
   return p.visible;
 }

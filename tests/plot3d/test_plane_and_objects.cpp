@@ -139,6 +139,27 @@ TEST_F(PlaneTest, ClippingBelongsToThePlaneAndTheBoxWindow) {
   EXPECT_NEAR(std::max(o[0].x, o[1].x), right, 0.6);
 }
 
+// Central projection from V = (0, -10, 0): with t = 0.25 a point (X, Y, Z)
+// lands at (xcen3 + xlmin3 X / (t (Y + 10)), ycen3 - xlmin3 Z / (t (Y + 10))).
+// A floor Z = -1 from Y = -20 (behind the eye) to Y = 1: the page's middle
+// line runs from the far edge, (xcen3, ycen3 + xlmin3 / 2.75), towards the
+// viewer and leaves the picture at its bottom instead of vanishing.
+TEST_F(PlaneTest, APlaneReachingBehindTheEyeIsCutThere) {
+  view(0, -10, 0);
+  unitBox();
+  const Zanglb& g = zanglb;
+  float x1 = -1, y1 = -20, z1 = -1, x2 = 1, y2 = -20, z2 = -1, x3 = 1, y3 = 1, z3 = -1;
+  grfini_(&x1, &y1, &z1, &x2, &y2, &z2, &x3, &y3, &z3);
+  const size_t mark = traceLines().size();
+  drawLine(g.nxres / 2, 0, g.nxres / 2, g.nyres);
+  flushLine();
+  const std::vector<Op> o = opsSince(mark);
+  ASSERT_EQ(o.size(), 2u);
+  const double x = g.xcen3 + g.xlmin3 * (2.0 * (g.nxres / 2) / g.nxres - 1) / (0.25 * 11);
+  expectAt(o[0], {x, g.ycen3 + g.xlmin3 / 2.75}, "far edge");
+  EXPECT_NEAR(o[1].y, g.nya, 0.6) << "cut at the bottom of the window";
+}
+
 // A device that fills polygons itself gets the corners of an area mapped
 // into the plane: the triangle over the lower left quarter of the page
 // covers the lower left quarter of the front face.
