@@ -23,6 +23,15 @@ ZANTOR_API void curv3d_(const float* xray, const float* yray, const float* zray,
     return;
   }
   const Zanglb& g = zanglb;
+  // The line comes first: in hidden-line mode the symbols drawn after it
+  // lose only the pixels on the line, whereas symbols drawn first would
+  // hide the line across their whole height.
+  if (g.incm >= 0) {
+    qqstrk();
+    moveTo3d(xray[0], yray[0], zray[0]);
+    for (int i = 1; i < *n; ++i) drawTo3d(xray[i], yray[i], zray[i]);
+    qqstrk();
+  }
   if (g.incm != 0) {
     // Symbols stay upright and of one size on the page; a point behind the
     // eye or with a NaN gets none.
@@ -32,12 +41,7 @@ ZANTOR_API void curv3d_(const float* xray, const float* yray, const float* zray,
       px[i] = p.visible ? p.x - g.nx0 : NAN;
       py[i] = p.visible ? p.y - g.ny0 : NAN;
     }
-    qqstrk();
     drawCurveMarkers(px, py, std::abs(g.incm));
+    qqstrk();
   }
-  if (g.incm < 0) return;  // symbols only
-  qqstrk();
-  moveTo3d(xray[0], yray[0], zray[0]);
-  for (int i = 1; i < *n; ++i) drawTo3d(xray[i], yray[i], zray[i]);
-  qqstrk();
 } ZANTOR_CATCH

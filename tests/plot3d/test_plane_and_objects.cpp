@@ -11,8 +11,10 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "plot3d/horizon.h"
 #include "plot3d/object_transform.h"
 #include "plot3d_support.h"
 
@@ -325,6 +327,33 @@ TEST_F(PlaneTest, MarkersOnThreeDimensionalCurves) {
     for (const P2& q : at) nearest = std::min(nearest, std::hypot(p.x - q.x, p.y - q.y));
     EXPECT_LE(nearest, size) << p.x << " " << p.y;
   }
+
+  // In hidden-line mode the line stays whole through its symbols: every
+  // column between the first and the last point is covered by a drawn
+  // piece lying on the line.
+  resetHorizon();
+  hidlin_("ON", 2);
+  o = draw(1);
+  hidlin_("OFF", 3);
+  auto offLine = [&](double x, double y) {
+    double d = 1e9;
+    for (int i = 0; i < 2; ++i) {
+      const double ax = at[i].x, ay = at[i].y, bx = at[i + 1].x, by = at[i + 1].y;
+      const double t = std::clamp(((x - ax) * (bx - ax) + (y - ay) * (by - ay)) /
+                                      ((bx - ax) * (bx - ax) + (by - ay) * (by - ay)),
+                                  0.0, 1.0);
+      d = std::min(d, std::hypot(x - ax - t * (bx - ax), y - ay - t * (by - ay)));
+    }
+    return d;
+  };
+  std::vector<std::pair<double, double>> pieces;  // x extents of drawn pieces on the line
+  for (size_t i = 1; i < o.size(); ++i)
+    if (o[i].kind == 'd' && offLine(o[i - 1].x, o[i - 1].y) < 1.5 && offLine(o[i].x, o[i].y) < 1.5)
+      pieces.push_back(std::minmax(o[i - 1].x, o[i].x));
+  for (int c = static_cast<int>(at[0].x) + 2; c < at[2].x - 2; ++c)
+    ASSERT_TRUE(std::any_of(pieces.begin(), pieces.end(),
+                            [&](auto p) { return p.first <= c + 0.5 && c - 0.5 <= p.second; }))
+        << "gap at column " << c;
 }
 
 // A title above a 3D axis system lies outside the axis rectangle, where
