@@ -124,8 +124,9 @@ contains
       cz(i) = -0.8 + 2.6 * (i - 1) / (nc - 1)
     end do
     call color('RED')
-    call hsymbl(20)
-    call marker(21)
+    ! Outlined symbols: the surface hides them where it hides the curve.
+    call hsymbl(24)
+    call marker(1)
     call incmrk(20)
     call curv3d(cx, cy, cz, nc)
     call incmrk(0)
