@@ -245,6 +245,8 @@ module zantor
       integer, intent(in) :: ixgrd
       integer, intent(in) :: iygrd
     end subroutine grdpol
+    subroutine grffin()
+    end subroutine grffin
     subroutine grid(ix, iy)
       integer, intent(in) :: ix
       integer, intent(in) :: iy
@@ -810,6 +812,8 @@ module zantor
     subroutine titpos(copt)
       character(len=*), intent(in) :: copt
     end subroutine titpos
+    subroutine tr3res()
+    end subroutine tr3res
     subroutine triplx()
     end subroutine triplx
     subroutine ttfont(cfile)
@@ -1307,6 +1311,20 @@ module zantor
     end subroutine grafp
     module procedure grafp_r8
   end interface grafp
+  interface grfini
+    subroutine grfini(x1, y1, z1, x2, y2, z2, x3, y3, z3)
+      real, intent(in) :: x1
+      real, intent(in) :: y1
+      real, intent(in) :: z1
+      real, intent(in) :: x2
+      real, intent(in) :: y2
+      real, intent(in) :: z2
+      real, intent(in) :: x3
+      real, intent(in) :: y3
+      real, intent(in) :: z3
+    end subroutine grfini
+    module procedure grfini_r8
+  end interface grfini
   interface hsvrgb
     subroutine hsvrgb(xh, xs, xv, xr, xg, xb)
       real, intent(in) :: xh
@@ -1815,6 +1833,39 @@ module zantor
     end subroutine symrot
     module procedure symrot_r8
   end interface symrot
+  interface tr3axs
+    subroutine tr3axs(x, y, z, a)
+      real, intent(in) :: x
+      real, intent(in) :: y
+      real, intent(in) :: z
+      real, intent(in) :: a
+    end subroutine tr3axs
+    module procedure tr3axs_r8
+  end interface tr3axs
+  interface tr3rot
+    subroutine tr3rot(xa, ya, za)
+      real, intent(in) :: xa
+      real, intent(in) :: ya
+      real, intent(in) :: za
+    end subroutine tr3rot
+    module procedure tr3rot_r8
+  end interface tr3rot
+  interface tr3scl
+    subroutine tr3scl(xscl, yscl, zscl)
+      real, intent(in) :: xscl
+      real, intent(in) :: yscl
+      real, intent(in) :: zscl
+    end subroutine tr3scl
+    module procedure tr3scl_r8
+  end interface tr3scl
+  interface tr3shf
+    subroutine tr3shf(xshf, yshf, zshf)
+      real, intent(in) :: xshf
+      real, intent(in) :: yshf
+      real, intent(in) :: zshf
+    end subroutine tr3shf
+    module procedure tr3shf_r8
+  end interface tr3shf
   interface usrpie
     subroutine usrpie(iseg, xdat, xper, nclr, npat, noff, iann)
       integer, intent(in) :: iseg
@@ -2499,6 +2550,19 @@ contains
     real(8), intent(in) :: ystp
     call grafp(real(xe), real(xorg), real(xstp), real(yorg), real(ystp))
   end subroutine grafp_r8
+  subroutine grfini_r8(x1, y1, z1, x2, y2, z2, x3, y3, z3)
+    real(8), intent(in) :: x1
+    real(8), intent(in) :: y1
+    real(8), intent(in) :: z1
+    real(8), intent(in) :: x2
+    real(8), intent(in) :: y2
+    real(8), intent(in) :: z2
+    real(8), intent(in) :: x3
+    real(8), intent(in) :: y3
+    real(8), intent(in) :: z3
+    call grfini(real(x1), real(y1), real(z1), real(x2), real(y2), real(z2), real(x3), real(y3), &
+        real(z3))
+  end subroutine grfini_r8
   subroutine hsvrgb_r8(xh, xs, xv, xr, xg, xb)
     real(8), intent(in) :: xh
     real(8), intent(in) :: xs
@@ -3059,6 +3123,31 @@ contains
     real(8), intent(in) :: xang
     call symrot(real(xang))
   end subroutine symrot_r8
+  subroutine tr3axs_r8(x, y, z, a)
+    real(8), intent(in) :: x
+    real(8), intent(in) :: y
+    real(8), intent(in) :: z
+    real(8), intent(in) :: a
+    call tr3axs(real(x), real(y), real(z), real(a))
+  end subroutine tr3axs_r8
+  subroutine tr3rot_r8(xa, ya, za)
+    real(8), intent(in) :: xa
+    real(8), intent(in) :: ya
+    real(8), intent(in) :: za
+    call tr3rot(real(xa), real(ya), real(za))
+  end subroutine tr3rot_r8
+  subroutine tr3scl_r8(xscl, yscl, zscl)
+    real(8), intent(in) :: xscl
+    real(8), intent(in) :: yscl
+    real(8), intent(in) :: zscl
+    call tr3scl(real(xscl), real(yscl), real(zscl))
+  end subroutine tr3scl_r8
+  subroutine tr3shf_r8(xshf, yshf, zshf)
+    real(8), intent(in) :: xshf
+    real(8), intent(in) :: yshf
+    real(8), intent(in) :: zshf
+    call tr3shf(real(xshf), real(yshf), real(zshf))
+  end subroutine tr3shf_r8
   subroutine usrpie_r8(iseg, xdat, xper, nclr, npat, noff, iann)
     integer, intent(in) :: iseg
     real(8), intent(in) :: xdat

@@ -1,6 +1,7 @@
 ! Gallery: surfaces with hidden lines in 3D axis systems - central and
-! parallel projection, upper and lower side colours seen from below, a
-! surface of a function with a 3D curve above it - as PostScript and PNG.
+! parallel projection with a 2D graph on a back wall, upper and lower side
+! colours seen from below, a surface of a function with a 3D curve and its
+! markers above it - as PostScript and PNG.
 program surfaces
   use zantor
   implicit none
@@ -39,9 +40,14 @@ contains
   end subroutine panel
 
   subroutine draw_page
-    integer, parameter :: n = 40, nc = 200
-    real :: x(n), y(n), z(n, n), r, cx(nc), cy(nc), cz(nc), t
+    integer, parameter :: n = 40, nc = 200, nw = 100
+    real :: x(n), y(n), z(n, n), r, cx(nc), cy(nc), cz(nc), t, wx(nw), wy(nw)
     integer :: i, j
+
+    do i = 1, nw
+      wx(i) = 6.3 * (i - 1) / (nw - 1)
+      wy(i) = sin(wx(i))
+    end do
 
     do i = 1, n
       x(i) = -3.0 + 6.0 * (i - 1) / (n - 1)
@@ -74,9 +80,24 @@ contains
     call view3d(-5., -4., 3., 'ABS ')
     call graf3d(-3., 3., -3., 1., -3., 3., -3., 1., -1., 1., -1., 0.5)
     call box3d
+    call shlsur
     call color('GREE')
     call surfce(x, n, y, n, z)
     call color('FORE')
+    ! A 2D graph on the back wall, hidden where the surface is in front.
+    call grfini(-1., 1., -1., 1., 1., -1., 1., 1., 1.)
+    call axspos(500, 1800)
+    call axslen(2400, 1500)
+    call height(70)
+    call name('t', 'X')
+    call name('sin t', 'Y')
+    call graf(0., 6.3, 0., 1., -1., 1., -1., 0.5)
+    call color('RED')
+    call curve(wx, wy, nw)
+    call color('FORE')
+    call endgrf
+    call grffin
+    call hidlin('OFF')
     call endgrf
     call proj3d('PERS')
 
@@ -103,7 +124,12 @@ contains
       cz(i) = -0.8 + 2.6 * (i - 1) / (nc - 1)
     end do
     call color('RED')
+    ! Outlined symbols: the surface hides them where it hides the curve.
+    call hsymbl(24)
+    call marker(1)
+    call incmrk(20)
     call curv3d(cx, cy, cz, nc)
+    call incmrk(0)
     call color('FORE')
     call hidlin('OFF')
     call endgrf

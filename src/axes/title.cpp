@@ -2,6 +2,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <zantor.h>
+
 #include "axes/decorations.h"
 #include "core/api.h"
 #include "core/args.h"
@@ -43,6 +45,11 @@ ZANTOR_API void titlin_(const char* cstr, const int32_t* n, size_t len) try {
 ZANTOR_API void title_() try {
   if (jqqlev(2, 3, "TITLE") != 0) return;
   Zanglb& g = zanglb;
+  // The title lies outside the axis rectangle: a clipping window an axis
+  // system closed on its rectangle (graf3d, clpbor("AXIS")) is lifted for
+  // it and closed again afterwards.
+  const bool axisClip = g.iclipp == 2 && g.iazclp == 0;
+  if (axisClip) restorePageClipping();
   const int32_t height = g.nhchar;
   if (g.ititle > 0) g.nhchar = g.ititle;
   const double h = g.nhchar, lsp = g.xlinsp;
@@ -70,6 +77,7 @@ ZANTOR_API void title_() try {
     }
   }
   g.nhchar = height;
+  if (axisClip) clpbor_("AXIS", 4);
 } ZANTOR_CATCH
 
 ZANTOR_API void titjus_(const char* copt, size_t len) try {

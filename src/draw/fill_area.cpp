@@ -15,6 +15,7 @@
 #include "draw/fill_hatch.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
+#include "draw/plane_hooks.h"
 
 namespace zantor {
 namespace {
@@ -90,7 +91,11 @@ void fillAbsolute(const double* x, const double* y, int n, const FillPattern& p)
   if (deviceFills(p)) {
     devX.resize(n);
     devY.resize(n);
-    for (int i = 0; i < n; ++i) deviceTransform(x[i], y[i], devX[i], devY[i]);
+    for (int i = 0; i < n; ++i) {
+      double px = x[i], py = y[i];
+      if (!mapIntoPlane(px, py)) return;  // reaches behind the eye: not drawn
+      deviceTransform(px, py, devX[i], devY[i]);
+    }
     currentDevice()->fillPolygon(devX.data(), devY.data(), n);
     trim(devX);
     trim(devY);
@@ -130,7 +135,11 @@ void fillAbsoluteRings(const double* x, const double* y, const int* counts, int 
   }
   devX.resize(total);
   devY.resize(total);
-  for (size_t i = 0; i < total; ++i) deviceTransform(x[i], y[i], devX[i], devY[i]);
+  for (size_t i = 0; i < total; ++i) {
+    double px = x[i], py = y[i];
+    if (!mapIntoPlane(px, py)) return;  // reaches behind the eye: not drawn
+    deviceTransform(px, py, devX[i], devY[i]);
+  }
   currentDevice()->fillRings(devX.data(), devY.data(), counts, nrings);
   trim(devX);
   trim(devY);

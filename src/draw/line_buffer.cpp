@@ -6,12 +6,15 @@
 #include "devices/dispatch.h"
 #include "draw/line_internal.h"
 #include "draw/pipeline.h"
+#include "draw/plane_hooks.h"
 
 namespace zantor {
 namespace {
 
 SegmentRoutine hiddenLineRoutine = nullptr;
 SegmentRoutine blankingRoutine = nullptr;
+SegmentRoutine planeRoutine = nullptr;
+PlanePointRoutine planePointRoutine = nullptr;
 
 // A buffer stroked because it was full continues in the next buffer: the
 // point before its end is kept so that the next piece is joined to it
@@ -21,8 +24,10 @@ line::Pt carryLead;
 
 void storePoint(int i, float x, float y) {
   Zanglb& g = zanglb;
-  // Projection into a plane of 3D space (igrfit) and the base
-  // transformation (ibtrf) are applied here by those areas once present.
+  // The base transformation (ibtrf) is applied here once present.  The
+  // projection into a plane of 3D space (igrfit) waits until the segments
+  // are clipped in the plane: clipping windows of a picture drawn in the
+  // plane belong to the plane, not to the page.
   g.xplray[i] = x;
   g.yplray[i] = y;
   g.xlstpl = x;
@@ -35,6 +40,9 @@ void strokeBuffer(bool continues) {
   const int n = g.nplray;
   if (n == 0) return;
   g.nplray = 0;
+  // Each stroke starts with its own move in the plane's picture as well:
+  // fills and text between strokes may have taken the device's pen.
+  if (g.igrfit == 1) endClip2dRun();
   const bool joinLead = carryValid;
   const line::Pt lead = carryLead;
   carryValid = false;
@@ -74,6 +82,7 @@ namespace line {
 
 void SegmentEmitter::moveTo(double x, double y) {
   const Zanglb& g = zanglb;
+  if (g.igrfit == 1 && planeRoutine) return;
   if ((g.ihlopt == 1 && hiddenLineRoutine) || (g.nblind > 0 && blankingRoutine)) return;
   xjdraw(static_cast<float>(x), static_cast<float>(y), 3);
   penValid_ = true;
@@ -85,6 +94,10 @@ void SegmentEmitter::segment(double x1, double y1, double x2, double y2) {
   const Zanglb& g = zanglb;
   const float ax = static_cast<float>(x1), ay = static_cast<float>(y1);
   const float bx = static_cast<float>(x2), by = static_cast<float>(y2);
+  if (g.igrfit == 1 && planeRoutine) {
+    planeRoutine(ax, ay, bx, by);
+    return;
+  }
   if (g.ihlopt == 1 && hiddenLineRoutine) {
     hiddenLineRoutine(ax, ay, bx, by);
     return;
@@ -105,6 +118,13 @@ void SegmentEmitter::segment(double x1, double y1, double x2, double y2) {
 
 void setHiddenLineRoutine(SegmentRoutine r) { hiddenLineRoutine = r; }
 void setBlankingRoutine(SegmentRoutine r) { blankingRoutine = r; }
+void setPlaneRoutine(SegmentRoutine r) { planeRoutine = r; }
+void setPlanePointRoutine(PlanePointRoutine r) { planePointRoutine = r; }
+
+bool mapIntoPlane(double& x, double& y) {
+  if (zanglb.igrfit != 1 || !planePointRoutine) return true;
+  return planePointRoutine(x, y);
+}
 
 bool strokesReachDevice() {
   const Zanglb& g = zanglb;

@@ -14,6 +14,7 @@
 #include "draw/line_internal.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
+#include "draw/plane_hooks.h"
 
 namespace zantor {
 namespace {
@@ -26,6 +27,9 @@ void sendClipWindow(bool reset) {
   Device* d = currentDevice();
   if (d == nullptr || !d->caps().hwClip) return;
   const Zanglb& g = zanglb;
+  // In a plane of 3D space the window belongs to the plane; the device
+  // keeps the window of the 3D axis system.
+  if (g.igrfit == 1) return;
   if (reset) {
     xjdraw(0, 0, 18);
     return;
@@ -131,6 +135,16 @@ void clip2d(float x1, float y1, float x2, float y2) {
   line::SegmentEmitter out;
   line::clipSegment(x1, y1, x2, y2, out);
 }
+
+namespace {
+line::SegmentEmitter runEmitter;
+}
+
+void clip2dRun(double x1, double y1, double x2, double y2) {
+  line::clipSegment(x1, y1, x2, y2, runEmitter);
+}
+
+void endClip2dRun() { runEmitter = line::SegmentEmitter{}; }
 
 void resetClipWindow() {
   Zanglb& g = zanglb;

@@ -9,6 +9,7 @@
 #include <zantor.h>
 #include "core/state.h"
 #include "core/warnings.h"
+#include "plot3d/object_transform.h"
 #include "plot3d/plot3d.h"
 #include "plot3d/projection.h"
 
@@ -46,6 +47,7 @@ ZANTOR_API void graf3d_(const float* xa, const float* xe, const float* xor_, con
   }
   g.nlev = 3;
   g.igraf = kAxisSystem3d;
+  resetObjectTransform();  // tr3 steps belong to one axis system
   g.xcen3 = static_cast<float>(g.nxa + 0.5 * g.nxl);
   g.ycen3 = static_cast<float>(g.nya - 0.5 * g.nyl);
   g.xlmin3 = static_cast<float>(0.5 * std::min(g.nxl, g.nyl));

@@ -8,6 +8,7 @@
 #include "core/levels.h"
 #include "core/state.h"
 #include "core/warnings.h"
+#include "plot3d/object_transform.h"
 #include "plot3d/plot3d.h"
 
 namespace zantor {
@@ -32,6 +33,7 @@ void resetPlot3dDefaults() {
   g.iprj3d = 0, g.xscl3d = 1.0f;
   g.imkopt = 0, g.inohid = 0, g.isurvs = 0, g.isurop = 0;
   g.isfclr = 0, g.ictp = -1, g.icbt = -1, g.iblsur = 0, g.isursz = 0;
+  resetObjectTransform();
 }
 
 }  // namespace zantor
