@@ -110,8 +110,11 @@ int textDialog(const std::string& label, std::string& text) {
   const int status = runDialog(d, [&](Widget shell) {
     XmText lab(label), value(text);
     Widget box = XmCreateSelectionBox(shell, const_cast<char*>("text"), nullptr, 0);
-    XtVaSetValues(box, XmNdialogType, XmDIALOG_PROMPT, XmNselectionLabelString,
+    XtVaSetValues(box, XmNselectionLabelString,
                   static_cast<XmString>(lab), XmNtextString, static_cast<XmString>(value), nullptr);
+    // Only the text is asked for: the list of the box is not shown.
+    XtUnmanageChild(XtParent(XmSelectionBoxGetChild(box, XmDIALOG_LIST)));
+    XtUnmanageChild(XmSelectionBoxGetChild(box, XmDIALOG_LIST_LABEL));
     return box;
   });
   if (status == kAnswerOk) text = d.value;
@@ -143,8 +146,10 @@ int listDialog(const std::string& label, const std::vector<std::string>& entries
   Dialog d;
   const int status = runDialog(d, [&](Widget shell) {
     XmText lab(label);
-    Widget box = XmCreateSelectionBox(shell, const_cast<char*>("list"), nullptr, 0);
-    XtVaSetValues(box, XmNdialogType, XmDIALOG_SELECTION, XmNlistLabelString,
+    Arg a[1];
+    XtSetArg(a[0], XmNdialogType, XmDIALOG_SELECTION);
+    Widget box = XmCreateSelectionBox(shell, const_cast<char*>("list"), a, 1);
+    XtVaSetValues(box, XmNlistLabelString,
                   static_cast<XmString>(lab), nullptr);
     // Only the entries can be chosen: the text field is not shown.
     XtUnmanageChild(XmSelectionBoxGetChild(box, XmDIALOG_TEXT));
