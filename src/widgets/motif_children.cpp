@@ -31,9 +31,14 @@ Widget& handle(int32_t id) { return layer().handles[std::size_t(id) - 1]; }
 
 // Arguments of the size and place every child gets from the settings.
 struct Placement {
-  Arg args[8];
+  Arg args[10];
   int n = 0;
-  void add(String name, XtArgVal v) { XtSetArg(args[n], name, v); ++n; }
+  void add(String name, XtArgVal v) {
+    if (n < 10) {
+      XtSetArg(args[n], name, v);
+      ++n;
+    }
+  }
 };
 
 Placement placementIn(const WidgetRecord& parent) {
@@ -198,6 +203,7 @@ bool createChildWidget(int32_t id) {
       } else {
         p.add(XmNorientation, r.layout == kVertical ? XmVERTICAL : XmHORIZONTAL);
         p.add(XmNspacing, spacingPixels(r.layout));
+        p.add(XmNentryAlignment, XmALIGNMENT_BEGINNING);
         w = XmCreateRowColumn(parent, const_cast<char*>("base"), p.args, p.n);
       }
       break;

@@ -140,6 +140,7 @@ bool createMainWidget(int32_t id) {
   } else {
     XtSetArg(a[n], XmNorientation, r.layout == kVertical ? XmVERTICAL : XmHORIZONTAL); ++n;
     XtSetArg(a[n], XmNspacing, spacingPixels(r.layout)); ++n;
+    XtSetArg(a[n], XmNentryAlignment, XmALIGNMENT_BEGINNING); ++n;  // labels start at the left
     box = XmCreateRowColumn(form, const_cast<char*>("box"), a, n);
   }
   XtManageChild(box);
