@@ -37,8 +37,12 @@ void WidgetTest::TearDownTestSuite() {
 }
 
 void WidgetTest::pointerInto(Window w) {
-  XWindowAttributes a;
-  XGetWindowAttributes(dpy(), w, &a);
+  // Keys and buttons reach only a window on the screen: wait until it is.
+  XWindowAttributes a{};
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (XGetWindowAttributes(dpy(), w, &a) != 0 && a.map_state != IsViewable &&
+         std::chrono::steady_clock::now() < end)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
   int rx = 0, ry = 0;
   Window child = 0;
   XTranslateCoordinates(dpy(), w, DefaultRootWindow(dpy()), a.width / 2, a.height / 2, &rx, &ry,
