@@ -176,12 +176,38 @@ module zantor
       integer, intent(in) :: n
       character(len=*), intent(in) :: cax
     end subroutine digits
+    subroutine doevnt()
+    end subroutine doevnt
     subroutine dot()
     end subroutine dot
     subroutine dotl()
     end subroutine dotl
     subroutine duplx()
     end subroutine duplx
+    subroutine dwgbut(cstr, ival)
+      character(len=*), intent(in) :: cstr
+      integer, intent(inout) :: ival
+    end subroutine dwgbut
+    subroutine dwgerr(ival)
+      integer, intent(inout) :: ival
+    end subroutine dwgerr
+    subroutine dwgfil(clab, cfil, cmask)
+      character(len=*), intent(in) :: clab
+      character(len=*), intent(inout) :: cfil
+      character(len=*), intent(in) :: cmask
+    end subroutine dwgfil
+    subroutine dwglis(clab, clis, isel)
+      character(len=*), intent(in) :: clab
+      character(len=*), intent(in) :: clis
+      integer, intent(inout) :: isel
+    end subroutine dwglis
+    subroutine dwgmsg(cstr)
+      character(len=*), intent(in) :: cstr
+    end subroutine dwgmsg
+    subroutine dwgtxt(clab, cstr)
+      character(len=*), intent(in) :: clab
+      character(len=*), intent(inout) :: cstr
+    end subroutine dwgtxt
     subroutine ellips(nx, ny, na, nb)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -260,6 +286,39 @@ module zantor
       integer, intent(in) :: i
       integer, intent(in) :: j
     end subroutine gridmp
+    subroutine gwgbox(id, isel)
+      integer, intent(in) :: id
+      integer, intent(inout) :: isel
+    end subroutine gwgbox
+    subroutine gwgbut(id, ival)
+      integer, intent(in) :: id
+      integer, intent(inout) :: ival
+    end subroutine gwgbut
+    subroutine gwgfil(id, cfil)
+      integer, intent(in) :: id
+      character(len=*), intent(inout) :: cfil
+    end subroutine gwgfil
+    subroutine gwgint(id, ival)
+      integer, intent(in) :: id
+      integer, intent(inout) :: ival
+    end subroutine gwgint
+    subroutine gwglis(id, isel)
+      integer, intent(in) :: id
+      integer, intent(inout) :: isel
+    end subroutine gwglis
+    subroutine gwgsiz(id, nw, nh)
+      integer, intent(in) :: id
+      integer, intent(inout) :: nw
+      integer, intent(inout) :: nh
+    end subroutine gwgsiz
+    subroutine gwgtxt(id, cstr)
+      integer, intent(in) :: id
+      character(len=*), intent(inout) :: cstr
+    end subroutine gwgtxt
+    function gwgxid(id) result(res)
+      integer :: res
+      integer, intent(in) :: id
+    end function gwgxid
     subroutine height(n)
       integer, intent(in) :: n
     end subroutine height
@@ -462,6 +521,9 @@ module zantor
     subroutine mrkclr(n)
       integer, intent(in) :: n
     end subroutine mrkclr
+    subroutine msgbox(cstr)
+      character(len=*), intent(in) :: cstr
+    end subroutine msgbox
     subroutine mylab(cstr, itick, cax)
       character(len=*), intent(in) :: cstr
       integer, intent(in) :: itick
@@ -643,6 +705,8 @@ module zantor
       integer, intent(in) :: nbyt
       integer, intent(inout) :: istat
     end subroutine readfl
+    subroutine reawgt()
+    end subroutine reawgt
     subroutine rectan(nx, ny, nw, nh)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -678,6 +742,12 @@ module zantor
     end subroutine selwin
     subroutine sendbf()
     end subroutine sendbf
+    subroutine sendmb(id, nb)
+      integer, intent(in) :: id
+      integer, intent(in) :: nb
+    end subroutine sendmb
+    subroutine sendok()
+    end subroutine sendok
     subroutine serif()
     end subroutine serif
     subroutine setcbk(routine, copt)
@@ -762,6 +832,69 @@ module zantor
     subroutine survis(copt)
       character(len=*), intent(in) :: copt
     end subroutine survis
+    subroutine swgbox(id, isel)
+      integer, intent(in) :: id
+      integer, intent(in) :: isel
+    end subroutine swgbox
+    subroutine swgbut(id, ival)
+      integer, intent(in) :: id
+      integer, intent(in) :: ival
+    end subroutine swgbut
+    subroutine swgcb(id, routine, iray)
+      integer, intent(in) :: id
+      external :: routine
+      integer, intent(in) :: iray(*)
+    end subroutine swgcb
+    subroutine swgcbk(id, routine)
+      integer, intent(in) :: id
+      external :: routine
+    end subroutine swgcbk
+    subroutine swgfil(id, cfil)
+      integer, intent(in) :: id
+      character(len=*), intent(in) :: cfil
+    end subroutine swgfil
+    subroutine swgfoc(id)
+      integer, intent(in) :: id
+    end subroutine swgfoc
+    subroutine swghlp(cstr)
+      character(len=*), intent(in) :: cstr
+    end subroutine swghlp
+    subroutine swgint(id, ival)
+      integer, intent(in) :: id
+      integer, intent(in) :: ival
+    end subroutine swgint
+    subroutine swglis(id, isel)
+      integer, intent(in) :: id
+      integer, intent(in) :: isel
+    end subroutine swglis
+    subroutine swgopt(copt, ckey)
+      character(len=*), intent(in) :: copt
+      character(len=*), intent(in) :: ckey
+    end subroutine swgopt
+    subroutine swgpos(nx, ny)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine swgpos
+    subroutine swgsiz(nw, nh)
+      integer, intent(in) :: nw
+      integer, intent(in) :: nh
+    end subroutine swgsiz
+    subroutine swgtit(ctitle)
+      character(len=*), intent(in) :: ctitle
+    end subroutine swgtit
+    subroutine swgtxt(id, cstr)
+      integer, intent(in) :: id
+      character(len=*), intent(in) :: cstr
+    end subroutine swgtxt
+    subroutine swgwin(nx, ny, nw, nh)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+      integer, intent(in) :: nw
+      integer, intent(in) :: nh
+    end subroutine swgwin
+    subroutine swgwth(nw)
+      integer, intent(in) :: nw
+    end subroutine swgwth
     subroutine symbol(nsym, nx, ny)
       integer, intent(in) :: nsym
       integer, intent(in) :: nx
@@ -844,6 +977,102 @@ module zantor
       character(len=*), intent(in) :: cfil
       character(len=*), intent(in) :: cmode
     end subroutine vltfil
+    subroutine wgapp(ip, clab, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clab
+      integer, intent(inout) :: id
+    end subroutine wgapp
+    subroutine wgbas(ip, copt, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: copt
+      integer, intent(inout) :: id
+    end subroutine wgbas
+    subroutine wgbox(ip, clis, isel, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clis
+      integer, intent(in) :: isel
+      integer, intent(inout) :: id
+    end subroutine wgbox
+    subroutine wgbut(ip, cstr, ival, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: cstr
+      integer, intent(in) :: ival
+      integer, intent(inout) :: id
+    end subroutine wgbut
+    subroutine wgcmd(ip, clab, ccmd, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clab
+      character(len=*), intent(in) :: ccmd
+      integer, intent(inout) :: id
+    end subroutine wgcmd
+    subroutine wgdlis(ip, clis, isel, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clis
+      integer, intent(in) :: isel
+      integer, intent(inout) :: id
+    end subroutine wgdlis
+    subroutine wgdraw(ip, id)
+      integer, intent(in) :: ip
+      integer, intent(inout) :: id
+    end subroutine wgdraw
+    subroutine wgfil(ip, clab, cfil, cmask, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clab
+      character(len=*), intent(in) :: cfil
+      character(len=*), intent(in) :: cmask
+      integer, intent(inout) :: id
+    end subroutine wgfil
+    subroutine wgfin()
+    end subroutine wgfin
+    subroutine wgini(copt, id)
+      character(len=*), intent(in) :: copt
+      integer, intent(inout) :: id
+    end subroutine wgini
+    subroutine wglab(ip, cstr, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: cstr
+      integer, intent(inout) :: id
+    end subroutine wglab
+    subroutine wglis(ip, clis, isel, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clis
+      integer, intent(in) :: isel
+      integer, intent(inout) :: id
+    end subroutine wglis
+    subroutine wgltxt(ip, clab, cstr, nwth, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clab
+      character(len=*), intent(in) :: cstr
+      integer, intent(in) :: nwth
+      integer, intent(inout) :: id
+    end subroutine wgltxt
+    subroutine wgok(ip, id)
+      integer, intent(in) :: ip
+      integer, intent(inout) :: id
+    end subroutine wgok
+    subroutine wgpbut(ip, cstr, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: cstr
+      integer, intent(inout) :: id
+    end subroutine wgpbut
+    subroutine wgpop(ip, clab, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clab
+      integer, intent(inout) :: id
+    end subroutine wgpop
+    subroutine wgquit(ip, id)
+      integer, intent(in) :: ip
+      integer, intent(inout) :: id
+    end subroutine wgquit
+    subroutine wgsep(ip, id)
+      integer, intent(in) :: ip
+      integer, intent(inout) :: id
+    end subroutine wgsep
+    subroutine wgtxt(ip, cstr, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: cstr
+      integer, intent(inout) :: id
+    end subroutine wgtxt
     subroutine widbar(n)
       integer, intent(in) :: n
     end subroutine widbar
@@ -1325,6 +1554,20 @@ module zantor
     end subroutine grfini
     module procedure grfini_r8
   end interface grfini
+  interface gwgflt
+    subroutine gwgflt(id, xval)
+      integer, intent(in) :: id
+      real, intent(inout) :: xval
+    end subroutine gwgflt
+    module procedure gwgflt_r8
+  end interface gwgflt
+  interface gwgscl
+    subroutine gwgscl(id, xval)
+      integer, intent(in) :: id
+      real, intent(inout) :: xval
+    end subroutine gwgscl
+    module procedure gwgscl_r8
+  end interface gwgscl
   interface hsvrgb
     subroutine hsvrgb(xh, xs, xv, xr, xg, xb)
       real, intent(in) :: xh
@@ -1827,6 +2070,28 @@ module zantor
     end subroutine surtri
     module procedure surtri_r8
   end interface surtri
+  interface swgflt
+    subroutine swgflt(id, xval, ndig)
+      integer, intent(in) :: id
+      real, intent(in) :: xval
+      integer, intent(in) :: ndig
+    end subroutine swgflt
+    module procedure swgflt_r8
+  end interface swgflt
+  interface swgscl
+    subroutine swgscl(id, xval)
+      integer, intent(in) :: id
+      real, intent(in) :: xval
+    end subroutine swgscl
+    module procedure swgscl_r8
+  end interface swgscl
+  interface swgspc
+    subroutine swgspc(xspc, yspc)
+      real, intent(in) :: xspc
+      real, intent(in) :: yspc
+    end subroutine swgspc
+    module procedure swgspc_r8
+  end interface swgspc
   interface symrot
     subroutine symrot(xang)
       real, intent(in) :: xang
@@ -1921,6 +2186,18 @@ module zantor
     end subroutine vup3d
     module procedure vup3d_r8
   end interface vup3d
+  interface wgscl
+    subroutine wgscl(ip, cstr, xmin, xmax, xval, ndez, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: cstr
+      real, intent(in) :: xmin
+      real, intent(in) :: xmax
+      real, intent(in) :: xval
+      integer, intent(in) :: ndez
+      integer, intent(inout) :: id
+    end subroutine wgscl
+    module procedure wgscl_r8
+  end interface wgscl
   interface x3dabs
     function x3dabs(x, y, z) result(res)
       real :: res
@@ -2563,6 +2840,22 @@ contains
     call grfini(real(x1), real(y1), real(z1), real(x2), real(y2), real(z2), real(x3), real(y3), &
         real(z3))
   end subroutine grfini_r8
+  subroutine gwgflt_r8(id, xval)
+    integer, intent(in) :: id
+    real(8), intent(inout) :: xval
+    real :: t_xval
+    t_xval = real(xval)
+    call gwgflt(id, t_xval)
+    xval = t_xval
+  end subroutine gwgflt_r8
+  subroutine gwgscl_r8(id, xval)
+    integer, intent(in) :: id
+    real(8), intent(inout) :: xval
+    real :: t_xval
+    t_xval = real(xval)
+    call gwgscl(id, t_xval)
+    xval = t_xval
+  end subroutine gwgscl_r8
   subroutine hsvrgb_r8(xh, xs, xv, xr, xg, xb)
     real(8), intent(in) :: xh
     real(8), intent(in) :: xs
@@ -3119,6 +3412,22 @@ contains
     integer, intent(in) :: ntri
     call surtri(real(xray), real(yray), real(zray), n, i1ray, i2ray, i3ray, ntri)
   end subroutine surtri_r8
+  subroutine swgflt_r8(id, xval, ndig)
+    integer, intent(in) :: id
+    real(8), intent(in) :: xval
+    integer, intent(in) :: ndig
+    call swgflt(id, real(xval), ndig)
+  end subroutine swgflt_r8
+  subroutine swgscl_r8(id, xval)
+    integer, intent(in) :: id
+    real(8), intent(in) :: xval
+    call swgscl(id, real(xval))
+  end subroutine swgscl_r8
+  subroutine swgspc_r8(xspc, yspc)
+    real(8), intent(in) :: xspc
+    real(8), intent(in) :: yspc
+    call swgspc(real(xspc), real(yspc))
+  end subroutine swgspc_r8
   subroutine symrot_r8(xang)
     real(8), intent(in) :: xang
     call symrot(real(xang))
@@ -3189,6 +3498,16 @@ contains
     real(8), intent(in) :: ang
     call vup3d(real(ang))
   end subroutine vup3d_r8
+  subroutine wgscl_r8(ip, cstr, xmin, xmax, xval, ndez, id)
+    integer, intent(in) :: ip
+    character(len=*), intent(in) :: cstr
+    real(8), intent(in) :: xmin
+    real(8), intent(in) :: xmax
+    real(8), intent(in) :: xval
+    integer, intent(in) :: ndez
+    integer, intent(inout) :: id
+    call wgscl(ip, cstr, real(xmin), real(xmax), real(xval), ndez, id)
+  end subroutine wgscl_r8
   function x3dabs_r8(x, y, z) result(res)
     real(8) :: res
     real(8), intent(in) :: x
