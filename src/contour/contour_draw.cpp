@@ -115,6 +115,13 @@ void inPasses(const std::vector<double>& px, const std::vector<double>& py, doub
 
 }  // namespace
 
+void countNans(const float* v, size_t count) {
+  int64_t nans = 0;
+  for (size_t k = 0; k < count; ++k) nans += std::isnan(v[k]) ? 1 : 0;
+  Zanglb& g = zanglb;
+  g.nnans = static_cast<int32_t>(std::min<int64_t>(int64_t{g.nnans} + nans, INT32_MAX));
+}
+
 bool checkContourGrid(const float* xray, int32_t n, const float* yray, int32_t m, bool axes) {
   if (n < 2 || m < 2) {
     warni1(2, n < 2 ? n : m);
