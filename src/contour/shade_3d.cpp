@@ -1,9 +1,9 @@
 // Shaded contours in a 3D axis system: the level intervals coloured on the
-// surface z = f(x, y) itself.  Every cell is cut at its centre into four
-// triangles (as the contour tracer cuts it), each triangle into the parts
-// of its intervals; the parts are lifted onto the surface, projected, and
-// filled farthest first, so that nearer parts of the surface cover
-// farther ones.
+// surface z = f(x, y) itself.  A cell within one interval is one part;
+// other cells are cut at their centres into four triangles (as the contour
+// tracer cuts them), each triangle into the parts of its intervals.  The
+// parts are lifted onto the surface, projected, and filled farthest first,
+// so that nearer parts of the surface cover farther ones.
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -56,6 +56,15 @@ void shadeSurfaceBands(const ContourGrid& grid, const LevelIntervals& iv) {
         ok = ok && std::isfinite(z[c]);
       }
       if (!ok) continue;  // no value, no surface
+      const int k0 = iv.interval(z[0]);
+      if (k0 == iv.interval(z[1]) && k0 == iv.interval(z[2]) && k0 == iv.interval(z[3])) {
+        // One interval: the cell as one part, with fewer seams and bytes.
+        if (!iv.filled[k0]) continue;
+        BandPolygon cell;
+        for (int c = 0; c < 4; ++c) cell.add(x[c], y[c], z[c]);
+        add(cell, k0);
+        continue;
+      }
       const double cx = 0.5 * (x[0] + x[1]), cy = 0.5 * (y[0] + y[2]);
       const double cz = 0.25 * (z[0] + z[1] + z[2] + z[3]);
       for (int c = 0; c < 4; ++c) {
