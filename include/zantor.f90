@@ -1264,6 +1264,21 @@ module zantor
     end subroutine concrv
     module procedure concrv_r8
   end interface concrv
+  interface confll
+    subroutine confll(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri, zlvray, nlev)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: i1ray(*)
+      integer, intent(in) :: i2ray(*)
+      integer, intent(in) :: i3ray(*)
+      integer, intent(in) :: ntri
+      real, intent(in) :: zlvray(*)
+      integer, intent(in) :: nlev
+    end subroutine confll
+    module procedure confll_r8
+  end interface confll
   interface congap
     subroutine congap(xfac)
       real, intent(in) :: xfac
@@ -1322,6 +1337,30 @@ module zantor
     end subroutine conshd
     module procedure conshd_r8, conshd_m4, conshd_m8
   end interface conshd
+  interface conshd2
+    subroutine conshd2(xmat, ymat, zmat, n, m, zlvray, nlev)
+      real, intent(in) :: xmat(*)
+      real, intent(in) :: ymat(*)
+      real, intent(in) :: zmat(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: m
+      real, intent(in) :: zlvray(*)
+      integer, intent(in) :: nlev
+    end subroutine conshd2
+    module procedure conshd2_r8, conshd2_m4, conshd2_m8
+  end interface conshd2
+  interface conshd3d
+    subroutine conshd3d(xray, n, yray, m, zmat, zlvray, nlev)
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: m
+      real, intent(in) :: zmat(*)
+      real, intent(in) :: zlvray(*)
+      integer, intent(in) :: nlev
+    end subroutine conshd3d
+    module procedure conshd3d_r8, conshd3d_m4, conshd3d_m8
+  end interface conshd3d
   interface contri
     subroutine contri(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri, zlev)
       real, intent(in) :: xray(*)
@@ -2131,6 +2170,40 @@ module zantor
     end subroutine tr3shf
     module procedure tr3shf_r8
   end interface tr3shf
+  interface triang
+    subroutine triang(xray, yray, n, i1ray, i2ray, i3ray, nmax, ntri)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      integer, intent(in) :: n
+      integer, intent(inout) :: i1ray(*)
+      integer, intent(inout) :: i2ray(*)
+      integer, intent(inout) :: i3ray(*)
+      integer, intent(in) :: nmax
+      integer, intent(inout) :: ntri
+    end subroutine triang
+    module procedure triang_r8
+  end interface triang
+  interface tripts
+    subroutine tripts(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri, zlev, xpts, ypts, maxpts, &
+        nray, maxcrv, ncurvs)
+      real, intent(in) :: xray(*)
+      real, intent(in) :: yray(*)
+      real, intent(in) :: zray(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: i1ray(*)
+      integer, intent(in) :: i2ray(*)
+      integer, intent(in) :: i3ray(*)
+      integer, intent(in) :: ntri
+      real, intent(in) :: zlev
+      real, intent(inout) :: xpts(*)
+      real, intent(inout) :: ypts(*)
+      integer, intent(in) :: maxpts
+      integer, intent(inout) :: nray(*)
+      integer, intent(in) :: maxcrv
+      integer, intent(inout) :: ncurvs
+    end subroutine tripts
+    module procedure tripts_r8
+  end interface tripts
   interface usrpie
     subroutine usrpie(iseg, xdat, xper, nclr, npat, noff, iann)
       integer, intent(in) :: iseg
@@ -2409,6 +2482,20 @@ contains
     real(8), intent(in) :: zlev
     call concrv(real(xray), real(yray), n, real(zlev))
   end subroutine concrv_r8
+  subroutine confll_r8(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri, zlvray, nlev)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    real(8), intent(in) :: zray(:)
+    integer, intent(in) :: n
+    integer, intent(in) :: i1ray(*)
+    integer, intent(in) :: i2ray(*)
+    integer, intent(in) :: i3ray(*)
+    integer, intent(in) :: ntri
+    real(8), intent(in) :: zlvray(:)
+    integer, intent(in) :: nlev
+    call confll(real(xray), real(yray), real(zray), n, i1ray, i2ray, i3ray, ntri, real(zlvray), &
+        nlev)
+  end subroutine confll_r8
   subroutine congap_r8(xfac)
     real(8), intent(in) :: xfac
     call congap(real(xfac))
@@ -2552,6 +2639,86 @@ contains
     t_zmat = reshape(real(zmat), [size(zmat)])
     call conshd(real(xray), n, real(yray), m, t_zmat, real(zlvray), nlev)
   end subroutine conshd_m8
+  subroutine conshd2_r8(xmat, ymat, zmat, n, m, zlvray, nlev)
+    real(8), intent(in) :: xmat(:)
+    real(8), intent(in) :: ymat(:)
+    real(8), intent(in) :: zmat(:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    real(8), intent(in) :: zlvray(:)
+    integer, intent(in) :: nlev
+    call conshd2(real(xmat), real(ymat), real(zmat), n, m, real(zlvray), nlev)
+  end subroutine conshd2_r8
+  subroutine conshd2_m4(xmat, ymat, zmat, n, m, zlvray, nlev)
+    real, intent(in), target, contiguous :: xmat(:,:)
+    real, intent(in), target, contiguous :: ymat(:,:)
+    real, intent(in), target, contiguous :: zmat(:,:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    real, intent(in) :: zlvray(:)
+    integer, intent(in) :: nlev
+    real, pointer, contiguous :: v_xmat(:)
+    real, pointer, contiguous :: v_ymat(:)
+    real, pointer, contiguous :: v_zmat(:)
+    v_xmat(1:size(xmat)) => xmat
+    v_ymat(1:size(ymat)) => ymat
+    v_zmat(1:size(zmat)) => zmat
+    call conshd2(v_xmat, v_ymat, v_zmat, n, m, zlvray, nlev)
+  end subroutine conshd2_m4
+  subroutine conshd2_m8(xmat, ymat, zmat, n, m, zlvray, nlev)
+    real(8), intent(in) :: xmat(:,:)
+    real(8), intent(in) :: ymat(:,:)
+    real(8), intent(in) :: zmat(:,:)
+    integer, intent(in) :: n
+    integer, intent(in) :: m
+    real(8), intent(in) :: zlvray(:)
+    integer, intent(in) :: nlev
+    real, allocatable :: t_xmat(:)
+    real, allocatable :: t_ymat(:)
+    real, allocatable :: t_zmat(:)
+    allocate(t_xmat(size(xmat)))
+    t_xmat = reshape(real(xmat), [size(xmat)])
+    allocate(t_ymat(size(ymat)))
+    t_ymat = reshape(real(ymat), [size(ymat)])
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call conshd2(t_xmat, t_ymat, t_zmat, n, m, real(zlvray), nlev)
+  end subroutine conshd2_m8
+  subroutine conshd3d_r8(xray, n, yray, m, zmat, zlvray, nlev)
+    real(8), intent(in) :: xray(:)
+    integer, intent(in) :: n
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: m
+    real(8), intent(in) :: zmat(:)
+    real(8), intent(in) :: zlvray(:)
+    integer, intent(in) :: nlev
+    call conshd3d(real(xray), n, real(yray), m, real(zmat), real(zlvray), nlev)
+  end subroutine conshd3d_r8
+  subroutine conshd3d_m4(xray, n, yray, m, zmat, zlvray, nlev)
+    real, intent(in) :: xray(:)
+    integer, intent(in) :: n
+    real, intent(in) :: yray(:)
+    integer, intent(in) :: m
+    real, intent(in), target, contiguous :: zmat(:,:)
+    real, intent(in) :: zlvray(:)
+    integer, intent(in) :: nlev
+    real, pointer, contiguous :: v_zmat(:)
+    v_zmat(1:size(zmat)) => zmat
+    call conshd3d(xray, n, yray, m, v_zmat, zlvray, nlev)
+  end subroutine conshd3d_m4
+  subroutine conshd3d_m8(xray, n, yray, m, zmat, zlvray, nlev)
+    real(8), intent(in) :: xray(:)
+    integer, intent(in) :: n
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: m
+    real(8), intent(in) :: zmat(:,:)
+    real(8), intent(in) :: zlvray(:)
+    integer, intent(in) :: nlev
+    real, allocatable :: t_zmat(:)
+    allocate(t_zmat(size(zmat)))
+    t_zmat = reshape(real(zmat), [size(zmat)])
+    call conshd3d(real(xray), n, real(yray), m, t_zmat, real(zlvray), nlev)
+  end subroutine conshd3d_m8
   subroutine contri_r8(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri, zlev)
     real(8), intent(in) :: xray(:)
     real(8), intent(in) :: yray(:)
@@ -3457,6 +3624,45 @@ contains
     real(8), intent(in) :: zshf
     call tr3shf(real(xshf), real(yshf), real(zshf))
   end subroutine tr3shf_r8
+  subroutine triang_r8(xray, yray, n, i1ray, i2ray, i3ray, nmax, ntri)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    integer, intent(in) :: n
+    integer, intent(inout) :: i1ray(*)
+    integer, intent(inout) :: i2ray(*)
+    integer, intent(inout) :: i3ray(*)
+    integer, intent(in) :: nmax
+    integer, intent(inout) :: ntri
+    call triang(real(xray), real(yray), n, i1ray, i2ray, i3ray, nmax, ntri)
+  end subroutine triang_r8
+  subroutine tripts_r8(xray, yray, zray, n, i1ray, i2ray, i3ray, ntri, zlev, xpts, ypts, maxpts, &
+      nray, maxcrv, ncurvs)
+    real(8), intent(in) :: xray(:)
+    real(8), intent(in) :: yray(:)
+    real(8), intent(in) :: zray(:)
+    integer, intent(in) :: n
+    integer, intent(in) :: i1ray(*)
+    integer, intent(in) :: i2ray(*)
+    integer, intent(in) :: i3ray(*)
+    integer, intent(in) :: ntri
+    real(8), intent(in) :: zlev
+    real(8), intent(inout) :: xpts(:)
+    real(8), intent(inout) :: ypts(:)
+    integer, intent(in) :: maxpts
+    integer, intent(inout) :: nray(*)
+    integer, intent(in) :: maxcrv
+    integer, intent(inout) :: ncurvs
+    real, allocatable :: t_xpts(:)
+    real, allocatable :: t_ypts(:)
+    allocate(t_xpts(size(xpts)))
+    t_xpts = real(xpts)
+    allocate(t_ypts(size(ypts)))
+    t_ypts = real(ypts)
+    call tripts(real(xray), real(yray), real(zray), n, i1ray, i2ray, i3ray, ntri, real(zlev), &
+        t_xpts, t_ypts, maxpts, nray, maxcrv, ncurvs)
+    xpts = t_xpts
+    ypts = t_ypts
+  end subroutine tripts_r8
   subroutine usrpie_r8(iseg, xdat, xper, nclr, npat, noff, iann)
     integer, intent(in) :: iseg
     real(8), intent(in) :: xdat

@@ -17,6 +17,7 @@
 #include "core/state.h"
 #include "core/warnings.h"
 #include "draw/pipeline.h"
+#include "draw/scoped_pen.h"
 
 namespace zantor {
 
@@ -67,55 +68,61 @@ class CollectSink : public ContourSink {
   std::vector<double>& y_;
 };
 
-// How far a parallel copy of the lines may lie from them and still show
-// in the clipping window: every point of a copy at offset d lies d from
-// a point of the lines, so beyond the diameter of the lines and the
-// window together nothing of it shows.
-double visibleReach(const std::vector<double>& px, const std::vector<double>& py) {
-  const Zanglb& g = zanglb;
-  double x0 = g.nxclip, x1 = g.nuclip, y0 = g.nyclip, y1 = g.nvclip;
+// More passes of a thick line than this are drawn as one wide line.
+constexpr int kMostPasses = 24;
+
+void drawRuns(const std::vector<double>& px, const std::vector<double>& py, const ContourLabel& label) {
+  PlotSink sink(label);
+  bool fresh = true;
   for (size_t k = 0; k < px.size(); ++k) {
-    if (!std::isfinite(px[k]) || !std::isfinite(py[k])) continue;
-    x0 = std::min(x0, px[k]), x1 = std::max(x1, px[k]);
-    y0 = std::min(y0, py[k]), y1 = std::max(y1, py[k]);
+    if (std::isnan(px[k])) {
+      fresh = true;
+      continue;
+    }
+    if (fresh) sink.startLine();
+    fresh = false;
+    sink.plotPoint(px[k], py[k]);
   }
-  return std::hypot(x1 - x0, y1 - y0) + 1;
+  sink.endLine();
+  qqstrk();
 }
 
 // Draws the polylines once per pass of a thick line, at offsets 0, +1,
-// -1, +2, -2, ... plot units (divided by the unit factor); copies too far
-// out to show are left out.
+// -1, +2, -2, ... plot units (divided by the unit factor).  Passes one
+// plot unit apart merge into a band: beyond a few of them the band is
+// drawn as one line of its width, which bounds the work and the output
+// whatever the thickness.  The label gaps are left in the band either way.
 void inPasses(const std::vector<double>& px, const std::vector<double>& py, double zlev) {
   Zanglb& g = zanglb;
   recordLegendSlot();
   AxisClip clip;
   const ScopedValue<float> xoff(g.xoff, 0.0f);  // 0 again after the passes
   const int passes = std::max(1, static_cast<int>(g.nthk * g.xfcuni + 0.5f));
-  const double reach = passes > 1 ? visibleReach(px, py) : 0;
-  const ContourLabel first = prepareContourLabel(zlev);
+  ContourLabel first = prepareContourLabel(zlev);
+  if (passes > kMostPasses) {
+    const double own = currentLineWidth();
+    first.textWidth = own;
+    const LineWidth band((passes - 1) / g.xfcuni + own);
+    drawRuns(px, py, first);
+    return;
+  }
   ContourLabel later = first;
   if (later.mode != 0) later.mode = 3;
   for (int i = 1; i <= passes; ++i) {
     const int sign = (i % 2 == 0) ? 1 : -1;
     g.xoff = static_cast<float>((sign * i / 2) / g.xfcuni);
-    if (i > 1 && std::fabs(g.xoff) > reach) break;  // the offsets only grow
-    PlotSink sink(i == 1 ? first : later);
-    bool fresh = true;
-    for (size_t k = 0; k < px.size(); ++k) {
-      if (std::isnan(px[k])) {
-        fresh = true;
-        continue;
-      }
-      if (fresh) sink.startLine();
-      fresh = false;
-      sink.plotPoint(px[k], py[k]);
-    }
-    sink.endLine();
-    qqstrk();
+    drawRuns(px, py, i == 1 ? first : later);
   }
 }
 
 }  // namespace
+
+void countNans(const float* v, size_t count) {
+  int64_t nans = 0;
+  for (size_t k = 0; k < count; ++k) nans += std::isnan(v[k]) ? 1 : 0;
+  Zanglb& g = zanglb;
+  g.nnans = static_cast<int32_t>(std::min<int64_t>(int64_t{g.nnans} + nans, INT32_MAX));
+}
 
 bool checkContourGrid(const float* xray, int32_t n, const float* yray, int32_t m, bool axes) {
   if (n < 2 || m < 2) {

@@ -1,6 +1,7 @@
 // Shared steps of the contour routines: argument checks and the drawing of
 // one level with passes for thick lines.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -12,6 +13,10 @@ namespace zantor {
 // points, increasing coordinates and positive values on logarithmic axes
 // (when `axes` is true).  Warns and returns false otherwise.
 bool checkContourGrid(const float* xray, int32_t n, const float* yray, int32_t m, bool axes);
+
+// Adds the NaN values among v[0..count) to the NaN count of the plot
+// (nnans, reported by the protocol).
+void countNans(const float* v, size_t count);
 
 // Draws level zlev of the grid into the current axis system: one legend
 // slot, axis clipping, nthk passes at parallel offsets, labels.

@@ -6,6 +6,7 @@
 
 #include "axes/axes.h"
 #include "contour/contour_draw.h"
+#include "contour/point_store.h"
 #include "contour/trace.h"
 #include "core/api.h"
 #include "core/levels.h"
@@ -14,42 +15,6 @@
 
 namespace zantor {
 namespace {
-
-// conpts: the crossings in user coordinates, curve by curve.
-class StoreSink : public ContourSink {
- public:
-  StoreSink(float* x, float* y, int maxpts, int32_t* counts, int maxcrv, int32_t& ncurvs)
-      : x_(x), y_(y), maxpts_(maxpts), counts_(counts), maxcrv_(maxcrv), ncurvs_(ncurvs) {}
-  void startLine() override {
-    if (ncurvs_ >= maxcrv_) {
-      qqerror(168, "Overflow - Too many contour lines");
-      return;  // the points go on into the last curve
-    }
-    counts_[ncurvs_++] = 0;
-  }
-  void point(double x, double y) override {
-    if (stored_ >= maxpts_) {
-      if (!pointsReported_) qqerror(169, "Overflow - Too many contour points");
-      pointsReported_ = true;
-      return;
-    }
-    x_[stored_] = static_cast<float>(x);
-    y_[stored_] = static_cast<float>(y);
-    ++stored_;
-    if (ncurvs_ > 0) ++counts_[ncurvs_ - 1];
-  }
-  void endLine() override {}
-
- private:
-  float* x_;
-  float* y_;
-  int maxpts_;
-  int32_t* counts_;
-  int maxcrv_;
-  int32_t& ncurvs_;
-  int stored_ = 0;
-  bool pointsReported_ = false;
-};
 
 // n values from the axis start to its end, equally spaced in axis units
 // (exponents on a logarithmic axis).
@@ -74,6 +39,7 @@ ZANTOR_API void contur_(const float* xray, const int32_t* n, const float* yray, 
                         const float* zmat, const float* zlev) try {
   if (jqqlev(2, 3, "CONTUR") != 0) return;
   if (!checkContourGrid(xray, *n, yray, *m, true)) return;
+  countNans(zmat, static_cast<size_t>(*n) * *m);
   ContourGrid grid{xray, yray, zmat, *n, *m, false};
   drawGridContour(grid, *zlev);
 } ZANTOR_CATCH
@@ -87,6 +53,7 @@ ZANTOR_API void contur2_(const float* xmat, const float* ymat, const float* zmat
   for (size_t k = 0; k < count; ++k) {
     if ((g.ixlg[0] == 1 && !(xmat[k] > 0)) || (g.ixlg[1] == 1 && !(ymat[k] > 0))) return warnin(27);
   }
+  countNans(zmat, count);
   ContourGrid grid{xmat, ymat, zmat, *n, *m, true};
   drawGridContour(grid, *zlev);
 } ZANTOR_CATCH
@@ -101,6 +68,7 @@ ZANTOR_API void conmat_(const float* zmat, const int32_t* n, const int32_t* m, c
   } catch (const std::bad_alloc&) {
     return warnin(53);
   }
+  countNans(zmat, static_cast<size_t>(*n) * *m);
   ContourGrid grid{x.data(), y.data(), zmat, *n, *m, false};
   drawGridContour(grid, *zlev);
 } ZANTOR_CATCH
@@ -114,6 +82,8 @@ ZANTOR_API void concrv_(const float* xray, const float* yray, const int32_t* n, 
     if ((g.ixlg[0] == 1 && !(xray[i] > 0)) || (g.ixlg[1] == 1 && !(yray[i] > 0))) return warnin(27);
     userToPlot(xray[i], yray[i], px[i], py[i]);
   }
+  countNans(xray, *n);
+  countNans(yray, *n);
   drawContourPolylines(px, py, *zlev);
 } ZANTOR_CATCH
 
@@ -126,7 +96,7 @@ ZANTOR_API void conpts_(const float* xray, const int32_t* n, const float* yray, 
   if (!checkContourGrid(xray, *n, yray, *m, false)) return;
   ContourGrid grid{xray, yray, zmat, *n, *m, false};
   std::vector<uint32_t> mask;
-  StoreSink sink(xpts, ypts, *maxpts, nray, *maxcrv, *ncurvs);
+  PointStore sink(xpts, ypts, *maxpts, nray, *maxcrv, *ncurvs);
   try {
     traceContour(grid, *zlev, mask, sink);
   } catch (const std::bad_alloc&) {

@@ -199,6 +199,8 @@ void PlotSink::drawText(double mx, double my, double dx, double dy) {
     else ang = static_cast<int>(std::lround(a >= 0 ? a - 90.0 : a + 90.0));
   }
   const KeepColour colour;
+  // The text keeps the pen's width when the line is drawn wide.
+  const LineWidth pen(label_.textWidth > 0 ? label_.textWidth : currentLineWidth());
   if (g.iccon != -1 && g.iccon != colour.colour()) qqsclr(g.iccon);
   const ScopedValue<float> xoff(g.xoff, 0.0f);
   const ScopedValue<int32_t> nangle(g.nangle, ang);

@@ -12,6 +12,7 @@ struct ContourLabel {
   int mode = 0;        // nlincr: 0 none, 1 number, 2 text, 3 gaps without text
   std::string text;    // the label text
   double gap = 0;      // zdis: length of the gap left for a label
+  double textWidth = 0;  // line width of the label text; 0: the line's own
 };
 
 // The label of level zlev with the current settings (mode nlincr, the

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "contour/trace.h"
+#include "contour/triangle_mesh.h"
 
 namespace zantor {
 
@@ -47,5 +48,15 @@ inline void fillClipped(const double* x, const double* y, int n, int32_t colour)
 void shadeCells(const ContourGrid& grid, const std::vector<double>& px,
                 const std::vector<double>& py, const LevelIntervals& iv);
 void shadePolygons(const ContourGrid& grid, const LevelIntervals& iv);
+
+// Functions linear over triangles: a triangulation, and a curvilinear
+// grid whose cells are cut at their centres (user coordinates; the
+// triangles' corner numbers checked).
+void shadeTriangles(const TriangleMesh& mesh, const LevelIntervals& iv);
+void shadeCurvilinearCells(const ContourGrid& grid, const LevelIntervals& iv);
+
+// The intervals on the surface z = f(x, y) of a rectangular grid in the
+// current 3D axis system, filled farthest first.
+void shadeSurfaceBands(const ContourGrid& grid, const LevelIntervals& iv);
 
 }  // namespace zantor

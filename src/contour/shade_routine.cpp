@@ -1,6 +1,9 @@
-// conshd: shaded contours of a grid function.
+// Shaded contours: conshd (grid), conshd2 (curvilinear grid) and confll
+// (triangulation) share the levels, colours, legend entries and clipping.
 #include <cmath>
+#include <functional>
 #include <new>
+#include <optional>
 #include <vector>
 
 #include "axes/axes.h"
@@ -14,21 +17,36 @@
 #include "core/warnings.h"
 #include "draw/colour.h"
 #include "draw/pipeline.h"
+#include "plot3d/projection.h"
 
-using namespace zantor;
+namespace zantor {
+namespace {
 
-ZANTOR_API void conshd_(const float* xray, const int32_t* n, const float* yray, const int32_t* m,
-                        const float* zmat, const float* zlvray, const int32_t* nlev) try {
-  if (jqqlev(2, 3, "CONSHD") != 0) return;
+// At least one level, all finite; the colour list is reported when it is
+// shorter than the levels.
+bool checkLevels(const float* zlvray, int32_t nlev) {
+  if (nlev < 1) {
+    warni1(2, nlev);
+    return false;
+  }
+  for (int k = 0; k < nlev; ++k)
+    if (!std::isfinite(zlvray[k])) {
+      warnc1(2, "ZLVRAY");
+      return false;
+    }
+  const Zanglb& g = zanglb;
+  if (g.iclrcr > 0 && g.iclrcr < nlev) qqerror(162, "More contour levels as defined colours");
+  return true;
+}
+
+// Runs `shade` with the level intervals (inside the clipping of a 2D axis
+// system when `clip`); the colour is set back afterwards.
+void shadeLevels(const float* zlvray, int32_t nlev,
+                 const std::function<void(const LevelIntervals&)>& shade, bool clip = true) {
   Zanglb& g = zanglb;
-  if (*nlev < 1) return warni1(2, *nlev);
-  for (int k = 0; k < *nlev; ++k)
-    if (!std::isfinite(zlvray[k])) return warnc1(2, "ZLVRAY");
-  if (g.iclrcr > 0 && g.iclrcr < *nlev) qqerror(162, "More contour levels as defined colours");
-  if (!checkContourGrid(xray, *n, yray, *m, true)) return;
   const int32_t colour = g.ncolr;
   try {
-    const LevelIntervals iv = makeIntervals(zlvray, *nlev);
+    const LevelIntervals iv = makeIntervals(zlvray, nlev);
     // One legend entry per level in its colour, a solid pattern sample.
     for (int k = 1; k <= iv.count(); ++k) {
       LegendAttributes a;
@@ -37,19 +55,85 @@ ZANTOR_API void conshd_(const float* xray, const int32_t* n, const float* yray, 
       a.pattern = 16;
       recordCurveForLegend(a);
     }
-    const ContourGrid grid{xray, yray, zmat, *n, *m, false};
-    AxisClip clip;
+    std::optional<AxisClip> axisClip;
+    if (clip) axisClip.emplace();
     qqstrk();
-    if (g.ishcon == 1) {
-      shadePolygons(grid, iv);
-    } else {
-      std::vector<double> px(*n), py(*m);
-      for (int i = 0; i < *n; ++i) px[i] = userToPlotX(xray[i]);
-      for (int j = 0; j < *m; ++j) py[j] = userToPlotY(yray[j]);
-      shadeCells(grid, px, py, iv);
-    }
+    shade(iv);
   } catch (const std::bad_alloc&) {
     warnin(53);
   }
   if (g.ncolr != colour) qqsclr(colour);
+}
+
+bool positiveOnLogAxes(const float* x, const float* y, size_t count) {
+  const Zanglb& g = zanglb;
+  for (size_t k = 0; k < count; ++k)
+    if ((g.ixlg[0] == 1 && !(x[k] > 0)) || (g.ixlg[1] == 1 && !(y[k] > 0))) {
+      warnin(27);
+      return false;
+    }
+  return true;
+}
+
+}  // namespace
+}  // namespace zantor
+
+using namespace zantor;
+
+ZANTOR_API void conshd_(const float* xray, const int32_t* n, const float* yray, const int32_t* m,
+                        const float* zmat, const float* zlvray, const int32_t* nlev) try {
+  if (jqqlev(2, 3, "CONSHD") != 0) return;
+  if (!checkLevels(zlvray, *nlev)) return;
+  if (!checkContourGrid(xray, *n, yray, *m, true)) return;
+  countNans(zmat, static_cast<size_t>(*n) * *m);
+  shadeLevels(zlvray, *nlev, [&](const LevelIntervals& iv) {
+    const ContourGrid grid{xray, yray, zmat, *n, *m, false};
+    if (zanglb.ishcon == 1) return shadePolygons(grid, iv);
+    std::vector<double> px(*n), py(*m);
+    for (int i = 0; i < *n; ++i) px[i] = userToPlotX(xray[i]);
+    for (int j = 0; j < *m; ++j) py[j] = userToPlotY(yray[j]);
+    shadeCells(grid, px, py, iv);
+  });
+} ZANTOR_CATCH
+
+ZANTOR_API void conshd2_(const float* xmat, const float* ymat, const float* zmat, const int32_t* n,
+                         const int32_t* m, const float* zlvray, const int32_t* nlev) try {
+  if (jqqlev(2, 3, "CONSHD2") != 0) return;
+  if (!checkLevels(zlvray, *nlev)) return;
+  if (*n < 2 || *m < 2) return warni1(2, *n < 2 ? *n : *m);
+  const size_t count = static_cast<size_t>(*n) * *m;
+  if (!positiveOnLogAxes(xmat, ymat, count)) return;
+  countNans(zmat, count);
+  shadeLevels(zlvray, *nlev, [&](const LevelIntervals& iv) {
+    const ContourGrid grid{xmat, ymat, zmat, *n, *m, true};
+    if (zanglb.ishcon == 1) shadePolygons(grid, iv);
+    else shadeCurvilinearCells(grid, iv);
+  });
+} ZANTOR_CATCH
+
+ZANTOR_API void confll_(const float* xray, const float* yray, const float* zray, const int32_t* n,
+                        const int32_t* i1ray, const int32_t* i2ray, const int32_t* i3ray,
+                        const int32_t* ntri, const float* zlvray, const int32_t* nlev) try {
+  if (jqqlev(2, 3, "CONFLL") != 0) return;
+  if (!checkLevels(zlvray, *nlev)) return;
+  const TriangleMesh mesh{xray, yray, zray, *n, i1ray, i2ray, i3ray, *ntri};
+  if (!checkMesh(mesh)) return;
+  if (!positiveOnLogAxes(xray, yray, static_cast<size_t>(*n))) return;
+  countNans(zray, static_cast<size_t>(*n));
+  shadeLevels(zlvray, *nlev, [&](const LevelIntervals& iv) { shadeTriangles(mesh, iv); });
+} ZANTOR_CATCH
+
+ZANTOR_API void conshd3d_(const float* xray, const int32_t* n, const float* yray, const int32_t* m,
+                          const float* zmat, const float* zlvray, const int32_t* nlev) try {
+  if (jqqlev(3, 3, "CONSHD3D") != 0) return;
+  if (!in3dAxisSystem()) return warnin(35);
+  if (!checkLevels(zlvray, *nlev)) return;
+  if (!checkContourGrid(xray, *n, yray, *m, false)) return;
+  countNans(zmat, static_cast<size_t>(*n) * *m);
+  shadeLevels(
+      zlvray, *nlev,
+      [&](const LevelIntervals& iv) {
+        shadeSurfaceBands(ContourGrid{xray, yray, zmat, *n, *m, false}, iv);
+      },
+      false);
 } ZANTOR_CATCH

@@ -39,6 +39,28 @@ class ThinPen {
   int32_t width_;
 };
 
+// LineWidth: the line width for the scope of a drawing (the lines before
+// it keep theirs), the previous width again at its end.
+class LineWidth {
+ public:
+  explicit LineWidth(double width) : width_(currentLineWidth()) {
+    if (width != width_) setLineWidth(width);
+  }
+  ~LineWidth() {
+    if (currentLineWidth() == width_) return;
+    try {
+      setLineWidth(width_);  // strokes what was drawn with the other width
+    } catch (...) {  // no exception may leave a destructor
+    }
+  }
+  LineWidth(const LineWidth&) = delete;
+  LineWidth& operator=(const LineWidth&) = delete;
+  double previous() const { return width_; }
+
+ private:
+  double width_;
+};
+
 // KeepColour: the colour at the start of the scope is set again at its
 // end (the device is told only when it changed).
 class KeepColour {

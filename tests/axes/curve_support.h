@@ -30,9 +30,7 @@ class CurveTest : public LibraryTest {
  protected:
   void SetUp() override {
     LibraryTest::SetUp();
-    DeviceCaps caps;
-    caps.fillPolygon = true;  // fills arrive as polygons, not hatching
-    installTraceDevice(caps);
+    installTraceDevice(traceCaps());
     call(metafl_, "PS");
     call(pagmod_, "NONE");
     zanini_();
@@ -40,6 +38,13 @@ class CurveTest : public LibraryTest {
     int32_t x = 500, y = 1500, l = 1001;
     axspos_(&x, &y);
     axslen_(&l, &l);
+  }
+  // What the trace device draws itself: fills arrive as polygons, not
+  // hatching.
+  virtual DeviceCaps traceCaps() const {
+    DeviceCaps caps;
+    caps.fillPolygon = true;
+    return caps;
   }
   void TearDown() override {
     if (zanglb.nlev != 0) zanfin_();

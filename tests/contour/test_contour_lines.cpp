@@ -3,6 +3,7 @@
 // and bad input.
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <sstream>
 
 #include "axes/curve_support.h"
@@ -255,6 +256,77 @@ TEST_F(ContourLines, CellCrossedByThreeLevelsBecomesAMosaic) {
     const double h = *std::max_element(ys_.begin(), ys_.end()) - *std::min_element(ys_.begin(), ys_.end());
     EXPECT_NEAR(h, 5.0, 0.01);  // 0.2f is not exactly 0.2
   }
+}
+
+TEST_F(ContourLines, TriangulatedBandsCoverTheirHandWorkedAreas) {
+  // The unit square with its centre, 1 at the centre and 0 at the
+  // corners; levels -1 and 0.5.  Above 0.5 lies the square of the points
+  // half-way to the centre (area 1/4, 2500 plot units squared), the rest
+  // of the square (7500) lies in the band from -1 to 0.5.
+  const float x[5] = {0, 1, 1, 0, 0.5f}, y[5] = {0, 0, 1, 1, 0.5f}, z[5] = {0, 0, 0, 0, 1};
+  const int32_t i1[4] = {1, 2, 3, 4}, i2[4] = {2, 3, 4, 1}, i3[4] = {5, 5, 5, 5};
+  const int32_t n = 5, nt = 4, two = 2, lc[2] = {0x010000FF, 0x01FF0000};
+  const float lv[2] = {-1, 0.5f};
+  conclr_(lc, &two);
+  graf();
+  confll_(x, y, z, &n, i1, i2, i3, &nt, lv, &two);
+  qqstrk();
+  // Shoelace areas of the polygons by the colour in force.
+  std::map<std::string, double> area;
+  std::string colour;
+  const double s = zanglb.xscf;
+  const auto& t = traceLines();
+  for (size_t i = mark; i < t.size(); ++i) {
+    if (t[i].rfind("colour", 0) == 0) colour = t[i];
+    if (t[i].rfind("polygon", 0) != 0) continue;
+    std::istringstream in(t[i].substr(8));
+    std::vector<double> px, py;
+    for (std::string pt; in >> pt;) {
+      px.push_back(std::stod(pt.substr(0, pt.find(','))) / s);
+      py.push_back(std::stod(pt.substr(pt.find(',') + 1)) / s);
+    }
+    double a = 0;
+    for (size_t k = 0; k < px.size(); ++k) {
+      const size_t l = (k + 1) % px.size();
+      a += px[k] * py[l] - px[l] * py[k];
+    }
+    area[colour] += std::fabs(a) / 2;
+  }
+  ASSERT_EQ(area.size(), 2u);
+  std::vector<double> got;
+  for (const auto& [c, a] : area) got.push_back(a);
+  std::sort(got.begin(), got.end());
+  EXPECT_NEAR(got[0], 2500, 1);
+  EXPECT_NEAR(got[1], 7500, 1);
+  // A corner outside 1..n: a warning, nothing filled.
+  mark = traceLines().size();
+  const int32_t bad[4] = {1, 2, 3, 6};
+  const auto out = printed([&] { confll_(x, y, z, &n, i1, i2, bad, &nt, lv, &two); });
+  EXPECT_EQ(out.size(), 1u);
+  EXPECT_TRUE(polygons().empty());
+}
+
+TEST_F(ContourLines, NanValuesOfTheDataAreCountedForTheProtocol) {
+  const float nan = std::nanf("");
+  std::vector<float> x{0, 1, 2}, z{0, nan, 0, 0, 1, 0, nan, 0, 0};
+  const int32_t three = 3, one = 1;
+  const float lev = 0.5f;
+  graf();
+  EXPECT_EQ(zanglb.nnans, 0);
+  contur_(x.data(), &three, x.data(), &three, z.data(), &lev);
+  EXPECT_EQ(zanglb.nnans, 2);
+  conshd_(x.data(), &three, x.data(), &three, z.data(), &lev, &one);
+  EXPECT_EQ(zanglb.nnans, 4);
+  const float tx[3] = {0, 1, 0}, ty[3] = {0, 0, 1}, tz[3] = {nan, 1, 0};
+  const int32_t i1[1] = {1}, i2[1] = {2}, i3[1] = {3};
+  contri_(tx, ty, tz, &three, i1, i2, i3, &one, &lev);
+  EXPECT_EQ(zanglb.nnans, 5);
+  // The closing protocol reports them.
+  zanglb.iproto = 1;
+  const auto out = printed([] { zanfin_(); });
+  bool reported = false;
+  for (const auto& l : out) reported = reported || (l.find("NaN:") != std::string::npos && l.find(" 5 ") != std::string::npos);
+  EXPECT_TRUE(reported);
 }
 
 }  // namespace

@@ -1,10 +1,15 @@
-// Contours given hostile input: corner numbers at the integer limits, and
+// Contours given hostile input: corner numbers at the integer limits,
 // shaded cells that reach far beyond the page (their mosaic is made for
-// the visible part only).
+// the visible part only), and lines thousands of plot units thick (one
+// wide line, not thousands of passes).
 #include <climits>
+#include <filesystem>
+#include <sstream>
 #include <vector>
 
 #include "axes/curve_support.h"
+#include "devices/ps_support.h"
+#include "support/ghostscript.h"
 
 namespace zantor::test {
 namespace {
@@ -64,6 +69,125 @@ TEST_F(HostileContours, MosaicOfAHugeCellInsideTheAxisKeepsItsSquares) {
   const auto p = polygons();
   EXPECT_GE(p.size(), 200u);
   EXPECT_LE(p.size(), 4u * 200);
+}
+
+// A device that draws wide lines itself: a thick contour reaches it as
+// one line of the band's width.
+class WideContours : public CurveTest {
+ protected:
+  DeviceCaps traceCaps() const override {
+    DeviceCaps caps = CurveTest::traceCaps();
+    caps.hwLineWidth = true;
+    return caps;
+  }
+  struct Stroke {
+    Pt a, b;
+    double width;
+  };
+  // The segments drawn since graf with the device width of each, and the
+  // width in force at graf.
+  std::vector<Stroke> strokes(double& atStart) const {
+    const double s = zanglb.xscf, h = zanglb.nyres;
+    std::vector<Stroke> out;
+    double width = 0;
+    Pt at{0, 0};
+    const auto& t = traceLines();
+    for (size_t i = 0; i < t.size(); ++i) {
+      if (i == mark) atStart = width;
+      std::istringstream in(t[i]);
+      std::string op;
+      double a = 0, b = 0;
+      in >> op >> a >> b;
+      const Pt p{a / s, h - b / s};
+      if (op == "width") width = a;
+      if (op == "move") at = p;
+      if (op == "draw") {
+        if (i >= mark) out.push_back({at, p, width});
+        at = p;
+      }
+    }
+    return out;
+  }
+};
+
+TEST_F(WideContours, ThickLineIsOneWideLineWithItsLabelGapsAndThinText) {
+  // z = x on 11 x 11 over 0..10: level 4.5 is the line x = 4.5, 1000 plot
+  // units long, with labels after 100 units and then every 300.
+  std::vector<float> xs, zs;
+  for (int i = 0; i <= 10; ++i) xs.push_back(static_cast<float>(i));
+  for (int j = 0; j <= 10; ++j) zs.insert(zs.end(), xs.begin(), xs.end());
+  call(labels_, "FLOA", "CONT");
+  const int32_t one = 1, dist = 300, thick = 40, n = 11;
+  labdig_(&one, "CON", 3);
+  labdis_(&dist, "CONT", 4);
+  thkcrv_(&thick);
+  graf();
+  const double h = zanglb.nhchar;
+  const double zdis = nlmess_("4.5", 3) + 2 * 0.5 * h;
+  const float lev = 4.5f;
+  contur_(xs.data(), &n, xs.data(), &n, zs.data(), &lev);
+  qqstrk();
+  double thin = 0;
+  const auto all = strokes(thin);
+  ASSERT_GT(thin, 0);
+  std::vector<std::pair<double, double>> line;  // covered y intervals
+  int text = 0;
+  for (const Stroke& k : all) {
+    if (k.width > 2 * thin) {
+      // The band: one line of 40 units on the level, no passes beside it.
+      EXPECT_NEAR(k.width / thin, 40.0, 0.01);
+      EXPECT_NEAR(k.a.x, px(4.5), 0.01);
+      EXPECT_NEAR(k.b.x, px(4.5), 0.01);
+      line.push_back({std::min(k.a.y, k.b.y), std::max(k.a.y, k.b.y)});
+    } else {
+      EXPECT_NEAR(k.width, thin, 1e-9);
+      EXPECT_LT(std::fabs(k.a.x - px(4.5)), h);  // text strokes in a gap
+      ++text;
+    }
+  }
+  EXPECT_GT(text, 0);
+  std::sort(line.begin(), line.end());
+  ASSERT_FALSE(line.empty());
+  EXPECT_NEAR(line.front().first, py(10), 0.01);
+  EXPECT_NEAR(line.back().second, py(0), 0.01);
+  std::vector<double> gap;
+  double reach = line[0].second;
+  for (size_t k = 1; k < line.size(); ++k) {
+    if (line[k].first > reach + 1e-3) gap.push_back(line[k].first - reach);
+    reach = std::max(reach, line[k].second);
+  }
+  ASSERT_EQ(gap.size(), 2u);
+  EXPECT_NEAR(gap[0], zdis, 1e-3);
+  EXPECT_NEAR(gap[1], zdis, 1e-3);
+  // The pen has its own width again.
+  EXPECT_NEAR(currentLineWidth(), 1.0, 1e-9);
+}
+
+class ThickContourFile : public PostScriptTest {};
+
+TEST_F(ThickContourFile, TenThousandUnitsThickWritesASmallFileThatRenders) {
+  // A random 64 x 64 grid, three levels with labels, thkcrv(10000): the
+  // passes of one plot unit made hundreds of megabytes of PostScript.
+  const int32_t n = 64, thick = 10000;
+  std::vector<float> x(n), z(static_cast<size_t>(n) * n);
+  for (int i = 0; i < n; ++i) x[i] = 10.0f * i / (n - 1);
+  uint32_t r = 1;
+  for (float& v : z) {
+    r = r * 1664525u + 1013904223u;
+    v = static_cast<float>(r >> 8) / (1 << 24) * 20.0f - 5.0f;
+  }
+  const std::string file = plot("PS", [&] {
+    float a = 0, e = 10, o = 0, s = 2;
+    graf_(&a, &e, &o, &s, &a, &e, &o, &s);
+    call(labels_, "FLOA", "CONT");
+    thkcrv_(&thick);
+    for (float lev : {0.0f, 5.0f, 10.0f}) contur_(x.data(), &n, x.data(), &n, z.data(), &lev);
+    concrv_(x.data(), x.data(), &n, &z[0]);  // a given line, as thick
+  });
+  EXPECT_LT(std::filesystem::file_size(file), 400u * 1024);
+  if (haveGhostscript()) {
+    EXPECT_GT(renderPage(file, 20, Pixels::Grey).w, 0);
+  }
 }
 
 }  // namespace
