@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/state.h"
+
 namespace zantor {
 namespace {
 
@@ -62,6 +64,21 @@ void WideLines::flush(const Fill& fill) {
     FillSink sink(fill);
     strokeOutline(x.data(), y.data(), static_cast<int>(x.size()), style_, sink);
   }
+}
+
+void OutlinedLineDevice::lineWidth(double w) {
+  writePath();
+  // Plot units from the pipeline; the thin line (one unit) stays a line.
+  wide_.setWidth(w > 1.5 ? w * zanglb.xscf : 0);
+}
+
+void OutlinedLineDevice::writePath() {
+  wide_.flush(fillWide());
+  writeThinPath();
+}
+
+WideLines::Fill OutlinedLineDevice::fillWide() {
+  return [this](const double* x, const double* y, int n) { fillPolygon(x, y, n); };
 }
 
 }  // namespace zantor

@@ -1,5 +1,5 @@
 // Thick lines of vector writers that fill polygons but have no line width
-// of their own (CGM, WMF): the polyline is collected in device units and
+// of their own (CGM, WMF, EMF): the polyline is collected in device units and
 // handed out as the filled pieces of its outline.  The output grows with
 // the number of points, not with the width, where stroking the width in
 // software writes one line per plot unit of width.
@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "devices/device.h"
 #include "devices/stroke_outline.h"
 
 namespace zantor {
@@ -33,6 +34,24 @@ class WideLines {
  private:
   StrokeStyle style_;
   std::vector<double> x_, y_;
+};
+
+// A writer of such a format: thin lines go to its polyline, thick ones
+// to filled pieces of its polygon.
+class OutlinedLineDevice : public Device {
+ public:
+  void lineWidth(double w) override;
+  void lineJoin(int j) override { wide_.setJoin(j); }
+  void lineCap(int c) override { wide_.setCap(c); }
+  void miterLimit(double m) override { wide_.setMiterLimit(m); }
+
+ protected:
+  // Writes the thin polyline collected so far.
+  virtual void writeThinPath() = 0;
+  // Ends the line in progress, thick or thin.
+  void writePath();
+  WideLines::Fill fillWide();
+  WideLines wide_;
 };
 
 }  // namespace zantor

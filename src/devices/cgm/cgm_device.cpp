@@ -137,18 +137,7 @@ void CgmDevice::beginPicture() {
   colourWritten_ = false;  // a picture starts with the default colours
 }
 
-WideLines::Fill CgmDevice::fillWide() {
-  return [this](const double* x, const double* y, int n) { fillPolygon(x, y, n); };
-}
-
-void CgmDevice::lineWidth(double w) {
-  writePath();
-  // Plot units from the pipeline; the thin line (one unit) stays a line.
-  wide_.setWidth(w > 1.5 ? w * zanglb.xscf : 0);
-}
-
-void CgmDevice::writePath() {
-  wide_.flush(fillWide());
+void CgmDevice::writeThinPath() {
   path_.flush([this](const int16_t* x, const int16_t* y, int n) { writePolyline(x, y, n); });
 }
 

@@ -11,17 +11,13 @@
 
 namespace zantor {
 
-class CgmDevice : public Device {
+class CgmDevice : public OutlinedLineDevice {
  public:
   DeviceCaps caps() const override;
   int start() override;  // inicgm(1)
   void move(double x, double y) override;
   void draw(double x, double y) override;
   void flush() override;  // drwcgm 999
-  void lineWidth(double w) override;
-  void lineJoin(int j) override { wide_.setJoin(j); }
-  void lineCap(int c) override { wide_.setCap(c); }
-  void miterLimit(double m) override { wide_.setMiterLimit(m); }
   void colour(Rgb rgb, int32_t value) override;
   void fillPolygon(const double* x, const double* y, int n) override;
   void newPage() override;  // inicgm(2)
@@ -30,13 +26,11 @@ class CgmDevice : public Device {
  private:
   void inicgm(int mode);
   void beginPicture();
-  void writePath();
+  void writeThinPath() override;
   void writePolyline(const int16_t* x, const int16_t* y, int n);
   void writeColour();
   PathBuffer path_;
   // Thick lines: filled outlines.
-  WideLines wide_;
-  WideLines::Fill fillWide();
   bool interiorSet_ = false;  // INTERIOR STYLE solid written in this picture
   Rgb colour_;                // the current colour and whether the file has it
   bool colourWritten_ = true;

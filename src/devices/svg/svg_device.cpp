@@ -155,9 +155,9 @@ void SvgDevice::lineWidth(double w) {
   width_ = std::max(1.0, d);
 }
 
-void SvgDevice::fillRect(double x1, double y1, double x2, double y2, Rgb rgb) {
-  flush();
-  openLineGroup();
+// A rectangle element with its position and size, left open for more
+// attributes.
+void SvgDevice::startRect(double x1, double y1, double x2, double y2) {
   line_ = "<rect x=\"";
   appendFixed(line_, std::min(x1, x2), 2);
   line_ += "\" y=\"";
@@ -167,6 +167,12 @@ void SvgDevice::fillRect(double x1, double y1, double x2, double y2, Rgb rgb) {
   line_ += "\" height=\"";
   appendFixed(line_, std::fabs(y2 - y1), 2);
   line_ += '"';
+}
+
+void SvgDevice::fillRect(double x1, double y1, double x2, double y2, Rgb rgb) {
+  flush();
+  openLineGroup();
+  startRect(x1, y1, x2, y2);
   writePlotLine(line_);
   writePlotLine("fill=\"" + svgColour(rgb) + "\" stroke=\"none\"/>");
 }
@@ -238,15 +244,8 @@ void SvgDevice::clipRect(double x1, double y1, double x2, double y2) {
   if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
   const std::string id = "clip" + std::to_string(++clipCount_);
   writePlotLine("<clipPath id=\"" + id + "\">");
-  line_ = "<rect x=\"";
-  appendFixed(line_, std::min(x1, x2), 2);
-  line_ += "\" y=\"";
-  appendFixed(line_, std::min(y1, y2), 2);
-  line_ += "\" width=\"";
-  appendFixed(line_, std::fabs(x2 - x1), 2);
-  line_ += "\" height=\"";
-  appendFixed(line_, std::fabs(y2 - y1), 2);
-  line_ += "\"/>";
+  startRect(x1, y1, x2, y2);
+  line_ += "/>";
   writePlotLine(line_);
   writePlotLine("</clipPath>");
   writePlotLine("<g clip-path=\"url(#" + id + ")\">");

@@ -29,6 +29,7 @@ class SvgDevice : public Device {
   int finish() override;
 
  private:
+  void startRect(double x1, double y1, double x2, double y2);
   void writePath(const double* x, const double* y, int n);
   auto writer() {
     return [this](const double* x, const double* y, int n) { writePath(x, y, n); };

@@ -124,18 +124,7 @@ void EmfDevice::selectNew(int kind, Rgb rgb) {
   if (kind == 0) penOn_ = true;
 }
 
-WideLines::Fill EmfDevice::fillWide() {
-  return [this](const double* x, const double* y, int n) { fillPolygon(x, y, n); };
-}
-
-void EmfDevice::lineWidth(double w) {
-  writePath();
-  // Plot units from the pipeline; the thin line (one unit) stays a line.
-  wide_.setWidth(w > 1.5 ? w * zanglb.xscf : 0);
-}
-
-void EmfDevice::writePath() {
-  wide_.flush(fillWide());
+void EmfDevice::writeThinPath() {
   path_.flush(polyline());
 }
 

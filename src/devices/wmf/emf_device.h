@@ -15,17 +15,13 @@
 
 namespace zantor {
 
-class EmfDevice : public Device {
+class EmfDevice : public OutlinedLineDevice {
  public:
   DeviceCaps caps() const override;
   int start() override;
   void move(double x, double y) override;
   void draw(double x, double y) override;
   void flush() override;
-  void lineWidth(double w) override;
-  void lineJoin(int j) override { wide_.setJoin(j); }
-  void lineCap(int c) override { wide_.setCap(c); }
-  void miterLimit(double m) override { wide_.setMiterLimit(m); }
   void colour(Rgb rgb, int32_t value) override;
   void fillPolygon(const double* x, const double* y, int n) override;
   void fillRings(const double* x, const double* y, const int* counts, int nrings) override;
@@ -38,7 +34,7 @@ class EmfDevice : public Device {
   void record(uint32_t type, const std::vector<uint32_t>& params);
   void points(uint32_t type, const int32_t* x, const int32_t* y, int n);
   void selectNew(int kind, Rgb rgb);  // kind 0 pen, 1 brush
-  void writePath();
+  void writeThinPath() override;
   void penOff();
   void penOn();
   std::unique_ptr<Sink> out_;
@@ -52,8 +48,6 @@ class EmfDevice : public Device {
     return [this](const int32_t* x, const int32_t* y, int n) { points(4 /* polyline */, x, y, n); };
   }
   BasicPathBuffer<int32_t> path_;
-  WideLines wide_;  // thick lines: filled outlines
-  WideLines::Fill fillWide();
   int32_t width_ = 0, height_ = 0;
   bool wrote_ = false;
 };

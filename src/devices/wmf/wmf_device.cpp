@@ -98,18 +98,7 @@ void WmfDevice::selectNew(int kind, Rgb rgb) {
   slot_[kind] = slot;
 }
 
-WideLines::Fill WmfDevice::fillWide() {
-  return [this](const double* x, const double* y, int n) { fillPolygon(x, y, n); };
-}
-
-void WmfDevice::lineWidth(double w) {
-  writePath();
-  // Plot units from the pipeline; the thin line (one unit) stays a line.
-  wide_.setWidth(w > 1.5 ? w * zanglb.xscf : 0);
-}
-
-void WmfDevice::writePath() {
-  wide_.flush(fillWide());
+void WmfDevice::writeThinPath() {
   path_.flush(polyline());
 }
 

@@ -14,17 +14,13 @@
 
 namespace zantor {
 
-class WmfDevice : public Device {
+class WmfDevice : public OutlinedLineDevice {
  public:
   DeviceCaps caps() const override;
   int start() override;  // qqwmf1
   void move(double x, double y) override;
   void draw(double x, double y) override;
   void flush() override;
-  void lineWidth(double w) override;
-  void lineJoin(int j) override { wide_.setJoin(j); }
-  void lineCap(int c) override { wide_.setCap(c); }
-  void miterLimit(double m) override { wide_.setMiterLimit(m); }
   void colour(Rgb rgb, int32_t value) override;  // qqwmf3
   void fillPolygon(const double* x, const double* y, int n) override;
   void fillRect(double x1, double y1, double x2, double y2, Rgb rgb) override;
@@ -35,7 +31,7 @@ class WmfDevice : public Device {
   void record(uint16_t function, const std::vector<int>& params);
   void points(uint16_t function, const int16_t* x, const int16_t* y, int n);
   void selectNew(int kind, Rgb rgb);  // kind 0 pen, 1 brush
-  void writePath();
+  void writeThinPath() override;
   std::unique_ptr<Sink> out_;
   std::vector<uint8_t> records_;
   uint32_t maxRecord_ = 0;  // words of the longest record
@@ -47,8 +43,6 @@ class WmfDevice : public Device {
   }
   PathBuffer path_;
   // Thick lines: filled outlines.
-  WideLines wide_;
-  WideLines::Fill fillWide();
   int width_ = 0, height_ = 0;
   bool wrote_ = false;
 };
