@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "axes/axes.h"
 #include "axes/label_text.h"
@@ -75,15 +76,30 @@ std::string labelOf(int axis, double v) {
   return labelText(g.numx[axis], v, g.ndezx[axis], axis, false);
 }
 
-// Text with its box placed relative to (x, y): hx -1 right end at x, 0
-// centred, 1 left end at x; vy -1 bottom at y, 0 centred, 1 top at y.
-void labelAt(const std::string& s, double x, double y, int hx, int vy) {
-  const Zanglb& g = zanglb;
-  const double w = textLength(s), h = g.nhchar;
-  const double left = hx < 0 ? x - w : hx == 0 ? x - w / 2 : x;
-  const double top = vy > 0 ? y : vy == 0 ? y - h / 2 : y - h;
-  qqmess(s, static_cast<float>(left - g.nx0), static_cast<float>(top - g.ny0));
-}
+// The boxes of the labels written so far: meridians that meet (at a pole,
+// or where the first and the last meet on a frame) and labels at the
+// corners would otherwise write over each other; the first one stays.
+class LabelBoxes {
+ public:
+  // Text with its box placed relative to (x, y): hx -1 right end at x, 0
+  // centred, 1 left end at x; vy -1 bottom at y, 0 centred, 1 top at y.
+  void labelAt(const std::string& s, double x, double y, int hx, int vy) {
+    const Zanglb& g = zanglb;
+    const double w = textLength(s), h = g.nhchar;
+    const double left = hx < 0 ? x - w : hx == 0 ? x - w / 2 : x;
+    const double top = vy > 0 ? y : vy == 0 ? y - h / 2 : y - h;
+    for (const Box& b : boxes_)
+      if (left < b.right && b.left < left + w && top < b.bottom && b.top < top + h) return;
+    boxes_.push_back({left, top, left + w, top + h});
+    qqmess(s, static_cast<float>(left - g.nx0), static_cast<float>(top - g.ny0));
+  }
+
+ private:
+  struct Box {
+    double left, top, right, bottom;
+  };
+  std::vector<Box> boxes_;
+};
 
 void drawFrameAndLabels() {
   Zanglb& g = zanglb;
@@ -113,7 +129,8 @@ void drawFrameAndLabels() {
     qqstrk();
   }
   if (code == 100) return;
-  // Longitude labels.
+  // Longitude labels, then latitude labels where they find room.
+  LabelBoxes placed;
   if (g.numx[0] != kLabNone) {
     const bool fullTurn = std::fabs(std::fabs(g.xe - g.xa) - 360.0) < 1e-3;
     for (double v : labelValues(g.xa, g.xe, g.xorig, g.xstep, g.ixend[0])) {
@@ -121,25 +138,34 @@ void drawFrameAndLabels() {
       if (g.imapcr == 1) {
         // One label where the first and the last meridian coincide.
         if (fullTurn && std::fabs(v - g.xe) < 1e-3) continue;
-        // The farthest visible point of the meridian, labelled outside.
-        double best = -1, bx = 0, by = 0;
+        // The farthest visible point of the meridian, labelled outside; a
+        // meridian that runs along the circle is labelled nearest the
+        // middle latitude, not at a pole where the others meet.
+        const double mid = std::clamp((g.ya + g.ye) / 2.0, -90.0, 90.0);
+        double best = -1, bestOff = 1e9, bx = 0, by = 0;
         for (int k = 0; k <= 180; ++k) {
           const double lat = g.ya + (g.ye - g.ya) * k / 180.0;
           if (!mapToPlot(v - gLon0, std::clamp(lat, -90.0, 90.0), x, y)) continue;
-          const double r = std::hypot(x - g.xmit, y - g.ymit);
-          if (r <= g.rad + 0.5 && r > best) { best = r; bx = x; by = y; }
+          const double r = std::hypot(x - g.xmit, y - g.ymit), off = std::fabs(lat - mid);
+          if (r > g.rad + 0.5) continue;
+          if (r > best + 0.5 || (r > best - 0.5 && off < bestOff)) {
+            best = std::max(best, r);
+            bestOff = off;
+            bx = x;
+            by = y;
+          }
         }
         if (best < 0.9 * g.rad) continue;
         const double ux = (bx - g.xmit) / best, uy = (by - g.ymit) / best;
         const double cx = g.xmit + ux * (g.rad + dist + g.nhchar / 2.0);
         const double cy = g.ymit + uy * (g.rad + dist + g.nhchar / 2.0);
-        labelAt(labelOf(0, v), cx + ux * textLength(labelOf(0, v)) / 2, cy, 0, 0);
+        placed.labelAt(labelOf(0, v), cx + ux * textLength(labelOf(0, v)) / 2, cy, 0, 0);
         continue;
       }
       const double lat = isWorldProjection(code) ? std::clamp(0.0, (double)std::max(g.ya, -90.f), (double)std::min(g.ye, 90.f))
                                                    : std::max<double>(g.ya, -90);
       if (!mapToPlot(v - gLon0, lat, x, y)) continue;
-      labelAt(labelOf(0, v), x, y + dist, 0, 1);
+      placed.labelAt(labelOf(0, v), x, y + dist, 0, 1);
     }
   }
   // Latitude labels.
@@ -149,8 +175,8 @@ void drawFrameAndLabels() {
       // The poles of world projections are points on the frame.
       if (isWorldProjection(code) && std::fabs(v) > 89.999) continue;
       double x, y;
-      if ((g.imaplb & 1) && mapToPlot(g.xa - gLon0, v, x, y)) labelAt(labelOf(1, v), x - dist, y, -1, 0);
-      if ((g.imaplb & 2) && mapToPlot(g.xe - gLon0, v, x, y)) labelAt(labelOf(1, v), x + dist, y, 1, 0);
+      if ((g.imaplb & 1) && mapToPlot(g.xa - gLon0, v, x, y)) placed.labelAt(labelOf(1, v), x - dist, y, -1, 0);
+      if ((g.imaplb & 2) && mapToPlot(g.xe - gLon0, v, x, y)) placed.labelAt(labelOf(1, v), x + dist, y, 1, 0);
     }
   }
 }

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <zantor.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "axes/axes.h"
 #include "core/state.h"
@@ -105,6 +108,38 @@ TEST_F(MapPictures, LakesAreOpenInTheLandAndFilledAlone) {
   EXPECT_TRUE(red(ppm, p[0].px, p[0].py));
   EXPECT_FALSE(red(ppm, p[2].px, p[2].py));
   EXPECT_TRUE(red(ppm, p[3].px, p[3].py));
+}
+
+// Meridians that meet at the poles of a hemisphere map, and labels at the
+// corners of a world frame, would write their labels over each other:
+// only the first of them is written.  Characters of different labels
+// that cover each other start at nearly the same point.
+TEST_F(MapPictures, LabelsDoNotCoverEachOther) {
+  for (const char* proj : {"LAMB", "CYLI", "MOLL"}) {
+    call(metafl_, "SVG");
+    call(filmod_, "DELE");
+    zanini_();
+    zanglb.iproto = 0;
+    call(psfont_, "Helvetica");
+    call(projct_, proj);
+    const float xa = -180, xe = 180, xs = 90, ya = -90, ye = 90, ys = 30;
+    grafmp_(&xa, &xe, &xa, &xs, &ya, &ye, &ya, &ys);
+    const double h = zanglb.nhchar * zanglb.xscf;
+    zanfin_();
+    const std::string svg = readFile("zantor.svg");
+    std::vector<std::pair<double, double>> at;
+    for (size_t k = svg.find("<text x=\""); k != std::string::npos;
+         k = svg.find("<text x=\"", k + 1)) {
+      double x = 0, y = 0;
+      ASSERT_EQ(std::sscanf(svg.c_str() + k, "<text x=\"%lf\" y=\"%lf\"", &x, &y), 2);
+      at.emplace_back(x, y);
+    }
+    EXPECT_GE(at.size(), 16u) << proj;  // at least three labels
+    for (size_t i = 0; i < at.size(); ++i)
+      for (size_t j = i + 1; j < at.size(); ++j)
+        EXPECT_GT(std::hypot(at[i].first - at[j].first, at[i].second - at[j].second), 0.2 * h)
+            << proj << " characters " << i << " and " << j;
+  }
 }
 
 }  // namespace
