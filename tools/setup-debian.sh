@@ -9,6 +9,8 @@ packages=(
   zlib1g-dev libx11-dev libxt-dev libmotif-dev libgl-dev
   # synthetic key and button presses in the window tests
   libxtst-dev
+  # OpenGL windows: the GLX client and the software renderer of the test server
+  libglx-mesa0 libgl1-mesa-dri
   # tests and independent readers of every output format
   googletest libgtest-dev ghostscript qpdf poppler-utils libxml2-utils
   pngcheck imagemagick xvfb xauth hp2xx librsvg2-bin giflib-tools libtiff-tools

@@ -22,6 +22,7 @@
 #include "devices/pdf/pdf_device.h"
 #include "devices/svg/svg_device.h"
 #include "devices/postscript/ps_device.h"
+#include "devices/window/gl_picture.h"
 #include "devices/window/window_device.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
@@ -69,7 +70,7 @@ std::unique_ptr<Device> makeDevice(int code) {
   if (code == 511) return std::make_unique<PdfDevice>();
   if (code == 801) return std::make_unique<SvgDevice>();
   if (code == 802) return std::make_unique<IpeDevice>();
-  if (code >= 72 && code <= 80) return std::make_unique<WindowDevice>(code);
+  if (code >= 72 && code <= 81) return std::make_unique<WindowDevice>(code);
   return std::make_unique<NullDevice>();
 }
 
@@ -90,7 +91,7 @@ bool displayReachable() {
   return true;
 }
 
-bool openGlSupported() { return false; }
+bool openGlSupported() { return glxOnDisplay(); }
 
 Device* currentDevice() { return device.get(); }
 

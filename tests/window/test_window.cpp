@@ -175,6 +175,48 @@ TEST_F(WindowTest, PlacedWindowShowsPictureAndWaitsForReturn) {
 }
 
 // Without winkey a key does not end the wait; mouse button 3 does.
+// The OpenGL window: "GL" is accepted when the display offers GLX, the
+// title says so, and the picture drawn through OpenGL is exactly the PNG
+// picture, before and after an expose.
+TEST_F(WindowTest, OpenGlWindowShowsThePicture) {
+  int glxOpcode = 0, glxEvent = 0, glxError = 0;
+  ASSERT_TRUE(XQueryExtension(dpy(), "GLX", &glxOpcode, &glxEvent, &glxError))
+      << "the test server offers no GLX";
+  Child child([] {
+    call(metafl_, "GL");
+    int32_t x = 60, y = 30, w = 420, h = 300;
+    window_(&x, &y, &w, &h);
+    call(winkey_, "RETURN");
+    zanini_();
+    drawPicture();
+    zanfin_();
+  });
+  const char* const title = "ZANTOR GL / Click MB2 or MB3 or RETURN to continue ...";
+  Window win = findWindow(dpy(), title, 30);
+  ASSERT_NE(win, 0u) << child.output();
+  EXPECT_EQ(child.output().find("OPENGL"), std::string::npos) << child.output();
+  const std::vector<uint8_t> png = pngPicture(420, 300);
+  ASSERT_EQ(png.size(), 420u * 300u * 3u);
+  int gw = 0, gh = 0;
+  EXPECT_EQ(differingPixels(grabWindow(dpy(), win, gw, gh), png), 0);
+  XSetWindowAttributes wa{};
+  wa.background_pixel = 0x00FF00FF;
+  wa.override_redirect = True;
+  Window cover = XCreateWindow(dpy(), DefaultRootWindow(dpy()), 0, 0, 300, 200, 0,
+                               CopyFromParent, InputOutput, CopyFromParent,
+                               CWBackPixel | CWOverrideRedirect, &wa);
+  XMapRaised(dpy(), cover);
+  XSync(dpy(), False);
+  pause(200);
+  XDestroyWindow(dpy(), cover);
+  XSync(dpy(), False);
+  pause(500);
+  EXPECT_EQ(differingPixels(grabWindow(dpy(), win, gw, gh), png), 0);
+  pointerInto(win);
+  pressKey(XK_Return);
+  EXPECT_EQ(child.wait(20), 0) << child.output();
+}
+
 TEST_F(WindowTest, ButtonEndsWaitKeyDoesNotWithoutWinkey) {
   Child child([] {
     call(metafl_, "XWI2");

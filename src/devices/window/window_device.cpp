@@ -22,11 +22,12 @@ int windowNumber(int code) { return (code >= 72 && code <= 79) ? code - 71 : 1; 
 WindowDevice::WindowDevice(int code)
     : RasterDevice(code, xWindowRaster(windowNumber(code))),
       window_(windowNumber(code)),
-      first_(window_) {}
+      first_(window_),
+      openGl_(code == 81) {}
 
 int WindowDevice::start() {
   Zanglb& g = zanglb;
-  if (!openXWindow(window_, g.nxwind, g.nywind, g.nwwind, g.nhwind, g.iwind == 1) ||
+  if (!openXWindow(window_, g.nxwind, g.nywind, g.nwwind, g.nhwind, g.iwind == 1, openGl_) ||
       RasterDevice::start() != 0) {
     closeXWindow(window_);
     std::fflush(stdout);

@@ -34,6 +34,7 @@ class WindowDevice : public RasterDevice {
   void switchTo(int n);
   int window_;
   int first_;  // the window zanini opened, closed only by zanfin
+  bool openGl_;  // "GL  ": the picture is drawn through OpenGL
   std::chrono::steady_clock::time_point lastShown_{};
 };
 

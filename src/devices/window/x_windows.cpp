@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "devices/raster/raster.h"
+#include "devices/window/gl_picture.h"
 
 namespace zantor {
 namespace {
@@ -29,6 +30,8 @@ struct XWindowSlot {
   RasterContext raster;
   std::string title;
   Pixmap keptPicture = 0;        // background of a window kept after zanfin
+  bool gl = false;               // a "GL  " window that draws through OpenGL
+  std::vector<uint8_t> picture;  // the whole picture as R, G, B rows for OpenGL
 };
 
 struct XConnection;
@@ -42,6 +45,7 @@ struct XConnection {
     // The display connection ends with the program; the windows with it.
     if (display != nullptr) {
       for (XWindowSlot& s : slots) closeSlot(*this, s);
+      releaseGlKit(display);
       XCloseDisplay(display);
       display = nullptr;
     }
@@ -82,6 +86,8 @@ void closeSlot(XConnection& c, XWindowSlot& s) {
   s.gc = nullptr;
   if (d != nullptr && s.keptPicture != 0) XFreePixmap(d, s.keptPicture);
   s.keptPicture = 0;
+  s.gl = false;
+  std::vector<uint8_t>().swap(s.picture);
   if (d != nullptr && s.win != 0) {
     XUnmapWindow(d, s.win);
     XDestroyWindow(d, s.win);
@@ -149,6 +155,25 @@ void putImage(XWindowSlot& s, int x, int y, int w, int h) {
   XPutImage(conn().display, s.win, s.gc, s.image, x, y, x, y, unsigned(w), unsigned(h));
 }
 
+// Shows a part of the picture: an OpenGL window draws all of it (from the
+// copy made when it was last shown), the others copy the part.
+void present(XWindowSlot& s, int x, int y, int w, int h) {
+  if (s.gl && s.image != nullptr && !s.picture.empty()) {
+    if (drawGlPicture(conn().display, s.win, s.picture.data(), s.image->width, s.image->height))
+      return;
+    s.gl = false;  // reported; the plain way from now on
+  }
+  putImage(s, x, y, w, h);
+}
+
+// The picture of the raster context as R, G, B rows for OpenGL.
+void copyPicture(XWindowSlot& s) {
+  const int w = s.image->width, h = s.image->height;
+  s.picture.resize(std::size_t(w) * std::size_t(h) * 3);
+  for (int y = 0; y < h; ++y)
+    s.raster.readRow(s.picture.data() + std::size_t(y) * std::size_t(w) * 3, 0, y, w, true);
+}
+
 // Keeps the picture of a window that stays on the screen without a
 // program reading its events: the server redraws it from a pixmap.
 void keepPicture(XWindowSlot& s) {
@@ -199,7 +224,7 @@ void eventLoop(XWindowSlot& s, int key, double limitSeconds) {
       XWindowSlot* w = slotOf(e.xany.window);
       if (w == nullptr) continue;
       if (e.type == Expose) {
-        putImage(*w, e.xexpose.x, e.xexpose.y, e.xexpose.width, e.xexpose.height);
+        present(*w, e.xexpose.x, e.xexpose.y, e.xexpose.width, e.xexpose.height);
       } else if (e.type == ClientMessage && e.xclient.message_type == conn().protocolsAtom &&
                  Atom(e.xclient.data.l[0]) == conn().deleteAtom) {
         if (w == &s) return;
@@ -225,7 +250,7 @@ void eventLoop(XWindowSlot& s, int key, double limitSeconds) {
 
 }  // namespace
 
-bool openXWindow(int n, int x, int y, int w, int h, bool placed) {
+bool openXWindow(int n, int x, int y, int w, int h, bool placed, bool openGl) {
   XWindowSlot* s = slot(n);
   if (s == nullptr || w < 1 || h < 1 || !ensureDisplay()) return false;
   closeXWindow(n);
@@ -235,10 +260,26 @@ bool openXWindow(int n, int x, int y, int w, int h, bool placed) {
   XSetWindowAttributes a{};
   a.background_pixel = BlackPixel(d, screen);
   a.event_mask = ExposureMask | ButtonPressMask | KeyPressMask | StructureNotifyMask;
-  s->win = XCreateWindow(d, RootWindow(d, screen), x, y, unsigned(w), unsigned(h), 0,
-                         CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWEventMask,
-                         &a);
-  if (s->win == 0) return false;
+  // An OpenGL window needs the visual of its context; without one it is
+  // an ordinary window.
+  const GlKit* gl = openGl ? glKit(d, screen) : nullptr;
+  s->gl = gl != nullptr;
+  if (gl != nullptr) {
+    a.colormap = gl->colormap;
+    a.background_pixel = 0;
+    a.border_pixel = 0;
+    s->win = XCreateWindow(d, RootWindow(d, screen), x, y, unsigned(w), unsigned(h), 0,
+                           gl->visual->depth, InputOutput, gl->visual->visual,
+                           CWBackPixel | CWBorderPixel | CWColormap | CWEventMask, &a);
+  } else {
+    s->win = XCreateWindow(d, RootWindow(d, screen), x, y, unsigned(w), unsigned(h), 0,
+                           CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWEventMask,
+                           &a);
+  }
+  if (s->win == 0) {
+    closeSlot(c, *s);
+    return false;
+  }
   XSizeHints hints{};
   hints.flags = placed ? (USPosition | USSize) : PSize;
   hints.x = x;
@@ -259,7 +300,7 @@ bool openXWindow(int n, int x, int y, int w, int h, bool placed) {
       s->image = nullptr;
     }
   }
-  setXWindowTitle(n, "ZANTOR");
+  setXWindowTitle(n, s->gl ? "ZANTOR GL" : "ZANTOR");
   XMapRaised(d, s->win);
   XFlush(d);
   return s->image != nullptr;
@@ -276,7 +317,8 @@ void showXWindow(int n) {
   XWindowSlot* s = slot(n);
   if (s == nullptr || s->win == 0 || s->image == nullptr || !s->raster.allocated()) return;
   convertImage(*s);
-  putImage(*s, 0, 0, s->image->width, s->image->height);
+  if (s->gl) copyPicture(*s);
+  present(*s, 0, 0, s->image->width, s->image->height);
   XFlush(conn().display);
 }
 
@@ -343,7 +385,7 @@ void hideXWindow(int n, bool hide) {
     // the next wait repaints it.
     XMapRaised(d, s->win);
     XSync(d, False);
-    if (s->image != nullptr) putImage(*s, 0, 0, s->image->width, s->image->height);
+    if (s->image != nullptr) present(*s, 0, 0, s->image->width, s->image->height);
   }
   XFlush(d);
 }

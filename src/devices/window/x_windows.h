@@ -14,7 +14,7 @@ constexpr int kMaxWindows = 8;
 // position and size; `placed` says whether the position was given.  An
 // open window n is closed first.  Returns false when the display cannot be
 // opened or the window cannot be created.
-bool openXWindow(int n, int x, int y, int w, int h, bool placed);
+bool openXWindow(int n, int x, int y, int w, int h, bool placed, bool openGl = false);
 bool xWindowOpen(int n);
 // The back-up image of window n (1..8).
 RasterContext& xWindowRaster(int n);
