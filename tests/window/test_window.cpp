@@ -104,6 +104,22 @@ class WindowTest : public LibraryTest {
     XTestFakeButtonEvent(dpy(), b, False, 0);
     XSync(dpy(), False);
   }
+  // A magenta window over the upper left corner of the screen, mapped and
+  // taken away again: what lay below gets exposes.
+  void coverAndUncover(unsigned w, unsigned h) {
+    XSetWindowAttributes wa{};
+    wa.background_pixel = 0x00FF00FF;
+    wa.override_redirect = True;
+    Window cover = XCreateWindow(dpy(), DefaultRootWindow(dpy()), 0, 0, w, h, 0, CopyFromParent,
+                                 InputOutput, CopyFromParent, CWBackPixel | CWOverrideRedirect,
+                                 &wa);
+    XMapRaised(dpy(), cover);
+    XSync(dpy(), False);
+    pause(200);
+    XDestroyWindow(dpy(), cover);
+    XSync(dpy(), False);
+    pause(500);
+  }
   bool stillThere(Window w) {
     XSync(dpy(), False);
     Window found = findWindow(dpy(), windowTitle(dpy(), w), 0);
@@ -151,18 +167,7 @@ TEST_F(WindowTest, PlacedWindowShowsPictureAndWaitsForReturn) {
 
   // A window covering ours is taken away: the exposed part is repainted
   // from the back-up image.
-  XSetWindowAttributes wa{};
-  wa.background_pixel = 0x00FF00FF;
-  wa.override_redirect = True;
-  Window cover = XCreateWindow(dpy(), DefaultRootWindow(dpy()), 0, 0, 400, 300, 0,
-                               CopyFromParent, InputOutput, CopyFromParent,
-                               CWBackPixel | CWOverrideRedirect, &wa);
-  XMapRaised(dpy(), cover);
-  XSync(dpy(), False);
-  pause(200);
-  XDestroyWindow(dpy(), cover);
-  XSync(dpy(), False);
-  pause(500);
+  coverAndUncover(400, 300);
   shown = grabWindow(dpy(), win, gw, gh);
   EXPECT_EQ(differingPixels(shown, png), 0);
 
@@ -199,18 +204,7 @@ TEST_F(WindowTest, OpenGlWindowShowsThePicture) {
   ASSERT_EQ(png.size(), 420u * 300u * 3u);
   int gw = 0, gh = 0;
   EXPECT_EQ(differingPixels(grabWindow(dpy(), win, gw, gh), png), 0);
-  XSetWindowAttributes wa{};
-  wa.background_pixel = 0x00FF00FF;
-  wa.override_redirect = True;
-  Window cover = XCreateWindow(dpy(), DefaultRootWindow(dpy()), 0, 0, 300, 200, 0,
-                               CopyFromParent, InputOutput, CopyFromParent,
-                               CWBackPixel | CWOverrideRedirect, &wa);
-  XMapRaised(dpy(), cover);
-  XSync(dpy(), False);
-  pause(200);
-  XDestroyWindow(dpy(), cover);
-  XSync(dpy(), False);
-  pause(500);
+  coverAndUncover(300, 200);
   EXPECT_EQ(differingPixels(grabWindow(dpy(), win, gw, gh), png), 0);
   pointerInto(win);
   pressKey(XK_Return);
