@@ -390,4 +390,8 @@ void hideXWindow(int n, bool hide) {
   XFlush(d);
 }
 
+void syncXDisplay() {
+  if (conn().display != nullptr) XSync(conn().display, False);
+}
+
 }  // namespace zantor

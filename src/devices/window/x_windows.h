@@ -32,5 +32,7 @@ void finishXWindow(int n, int mode, int key, int delaySeconds);
 void closeXWindow(int n);
 // Unmaps (hide) or maps window n again; its picture is kept.
 void hideXWindow(int n, bool hide);
+// Waits until the display has carried out every request sent so far.
+void syncXDisplay();
 
 }  // namespace zantor
