@@ -15,4 +15,8 @@ void setContourLabelMode(std::string_view copt);      // labels
 void setContourLabelType(std::string_view copt);      // labtyp
 void setContourLabelDistance(int32_t n);              // labdis
 
+// reset for a contour setter (first four letters, upper case); false when
+// the name is not one of them.
+bool resetContourSetting(std::string_view key);
+
 }  // namespace zantor

@@ -17,6 +17,9 @@
 #include "draw/page.h"
 #include "draw/pipeline.h"
 #include "charts/charts.h"
+#include "contour/contour_settings.h"
+#include "plot3d/plot3d.h"
+#include "shading/shading.h"
 
 namespace zantor {
 namespace {
@@ -184,6 +187,12 @@ ZANTOR_API void reset_(const char* cname, size_t cname_len) try {
       return;
     }
   }
-  if (resetChartSetting(key)) return;
-  warnc1(2, trimmedArg(cname, cname_len));
+  // Every area that knows the name restores its part ("SHDM" names the
+  // contour and the surface keys of shdmod).
+  int known = 0;
+  known += resetChartSetting(key);
+  known += resetContourSetting(key);
+  known += resetPlot3dSetting(key);
+  known += resetShadingSetting(key);
+  if (known == 0) warnc1(2, trimmedArg(cname, cname_len));
 } ZANTOR_CATCH

@@ -1,11 +1,15 @@
 // Internal entry points of 3D axis systems and surfaces shared by the
 // files of this folder and by resall.
 #pragma once
+#include <string_view>
 
 namespace zantor {
 
 // Defaults of a new plot (called by resall).
 void resetPlot3dDefaults();
+// reset for a 3D setter (first four letters, upper case); false when the
+// name is not one of them.
+bool resetPlot3dSetting(std::string_view key);
 
 // Draws the visible edges of the box with the three axes, their ticks,
 // labels and names (graf3d).

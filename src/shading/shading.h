@@ -2,6 +2,7 @@
 // lighting model.
 #pragma once
 #include <cstdint>
+#include <string_view>
 
 #include "plot3d/projection.h"
 
@@ -10,6 +11,10 @@ namespace zantor {
 // Defaults of a new plot (resall): depth buffer on, lighting off, light 1
 // on at (4, -5, 4), the default material.
 void resetShadingDefaults();
+// reset for a setter of the depth buffer, the lights, the material and
+// the shaded surfaces (first four letters, upper case); false when the
+// name is not one of them.
+bool resetShadingSetting(std::string_view key);
 
 // Colour components 0..1 of a point P with unit normal N (absolute 3D
 // coordinates) lit by the switched-on lights, seen from `view`.

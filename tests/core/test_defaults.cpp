@@ -153,5 +153,58 @@ TEST_F(ResetNames, SettersOfEveryAreaAreRestoredByName) {
   zanfin_();
 }
 
+// Contour, 3D and shading setters: each name restores what its setter
+// set and leaves the neighbours alone; "SHDMOD" restores the contour and
+// the surface keys of shdmod together.
+TEST_F(ResetNames, ContourThreeDAndShadingSettersAreRestored) {
+  zanini_();
+  zanglb.iproto = 0;
+  const float gap = 2.0f, ang = 30.0f, f = 0.7f, q = 3.0f, vang = 60.0f, v = 0.9f;
+  const int32_t one = 1, colours[2] = {10, 20}, two = 2;
+  congap_(&gap);
+  conang_(&ang);
+  conmod_(&f, &q);
+  conclr_(colours, &two);
+  call(shdmod_, "POLY", "CONTOUR");
+  call(shdmod_, "FLAT", "SURF");
+  vang3d_(&vang);
+  call(proj3d_, "ORTH");
+  const float r = 5, s = 6, t = 7;
+  rot3d_(&r, &s, &t);
+  call(survis_, "TOP");
+  call(light_, "ON");
+  litmod_(&one, "OFF", 3);
+  call(surmsh_, "ON");
+  matopt_(&v, "DIFF", 4);
+  const int32_t pid = 2;
+  litopt_(&pid, &v, "CONS", 4);
+  const float ambient = 0.5f;
+  litopt_(&pid, &ambient, "AMBI", 4);
+  for (const char* name : {"CONGAP", "CONMOD", "CONCLR", "SHDMOD", "VANG3D", "PROJ3D", "ROT3D",
+                           "SURVIS", "LIGHT", "LITMOD", "SURMSH", "MATOPT", "LITOP3"})
+    EXPECT_TRUE(printed([name] { call(reset_, name); }).empty()) << name;
+  EXPECT_EQ(zanglb.xcongp, 0.5f);
+  EXPECT_EQ(zanglb.xangcr, 30.0f);  // conang was not reset
+  EXPECT_EQ(zanglb.xconf1, 0.5f);
+  EXPECT_EQ(zanglb.xconf2, 1.5f);
+  EXPECT_EQ(zanglb.iclrcr, 0);
+  EXPECT_EQ(zanglb.nconcl[1], 0);
+  EXPECT_EQ(zanglb.ishcon, 0);
+  EXPECT_EQ(zanglb.ishsrf, 0);
+  EXPECT_FLOAT_EQ(zanglb.xang3d, 0.24497866f);
+  EXPECT_EQ(zanglb.iprj3d, 0);
+  EXPECT_EQ(zanglb.irot3d[2], 0);
+  EXPECT_FLOAT_EQ(zanglb.cosa3d[1], 1.0f);
+  EXPECT_EQ(zanglb.isurvs, 0);
+  EXPECT_EQ(zanglb.ilitop, 0);
+  EXPECT_EQ(zanglb.ilitmd[0], 1);
+  EXPECT_EQ(zanglb.isrmsh, 0);
+  EXPECT_FLOAT_EQ(zanglb.xrfldf[2], 0.8f);
+  EXPECT_FLOAT_EQ(zanglb.xlitco[1], 1.0f);
+  EXPECT_FLOAT_EQ(zanglb.xlitam[1][0], 0.0f);
+  EXPECT_FLOAT_EQ(zanglb.xlitdf[1][0], 1.0f);
+  zanfin_();
+}
+
 }  // namespace
 }  // namespace zantor::test
