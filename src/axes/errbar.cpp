@@ -9,8 +9,46 @@
 #include "core/levels.h"
 #include "core/warnings.h"
 #include "draw/pipeline.h"
+#include "maps/maps.h"
 
 using namespace zantor;
+
+namespace {
+
+// On a map the bar runs along the meridian (or the parallel) between the
+// two ends, connected as map lines are and cut to the map; the end marks
+// stand across the chord of the bar at ends that lie on the map.
+void mapBar(double x, double y, double lo, double hi, bool horizontal, double half) {
+  const double lon[2] = {horizontal ? x - lo : x, horizontal ? x + hi : x};
+  const double lat[2] = {horizontal ? y : y - lo, horizontal ? y : y + hi};
+  MapPolyline line;
+  projectMapPolyline(lon, lat, 2, zanglb.imapmd, false, line);
+  const size_t m = line.x.size();
+  size_t a = 0;
+  for (size_t i = 0; i <= m; ++i) {
+    if (i < m && !std::isnan(line.x[i])) continue;
+    if (i - a >= 2) drawCurvePolyline(line.x.data() + a, line.y.data() + a, static_cast<int>(i - a));
+    a = i + 1;
+  }
+  double ex[2], ey[2];
+  bool on[2];
+  for (int k = 0; k < 2; ++k) on[k] = geoToPlot(lon[k], lat[k], ex[k], ey[k]);
+  double dx = ex[1] - ex[0], dy = ey[1] - ey[0];
+  double len = std::hypot(dx, dy);
+  if (!on[0] || !on[1] || !(len > 0)) {  // no chord: marks as on a plain axis system
+    dx = horizontal ? 1 : 0;
+    dy = horizontal ? 0 : 1;
+    len = 1;
+  }
+  for (int k = 0; k < 2; ++k) {
+    if (!on[k]) continue;
+    const double nx = -dy / len * half, ny = dx / len * half;
+    const double mx[2] = {ex[k] - nx, ex[k] + nx}, my[2] = {ey[k] - ny, ey[k] + ny};
+    drawCurvePolyline(mx, my, 2);
+  }
+}
+
+}  // namespace
 
 ZANTOR_API void errbar_(const float* xray, const float* yray, const float* e1ray,
                         const float* e2ray, const int32_t* n) try {
@@ -23,14 +61,23 @@ ZANTOR_API void errbar_(const float* xray, const float* yray, const float* e1ray
   const bool horizontal = g.ierrbh == 1;
   const double half = g.nhsym / 6.0;  // end marks nhsym/3 wide
   std::vector<double> px(*n), py(*n);
+  const bool map = g.igraf == 4;
   for (int i = 0; i < *n; ++i) {
-    px[i] = userToPlotX(xray[i]);
-    py[i] = userToPlotY(yray[i]);
+    if (map) {
+      userToPlot(xray[i], yray[i], px[i], py[i]);  // points off the map get NaN
+    } else {
+      px[i] = userToPlotX(xray[i]);
+      py[i] = userToPlotY(yray[i]);
+    }
   }
   drawCurveMarkers(px, py, 1);
   AxisClip clip;
   for (int i = 0; i < *n; ++i) {
     if (!std::isfinite(px[i]) || !std::isfinite(py[i])) continue;
+    if (map) {
+      mapBar(xray[i], yray[i], e1ray[i], e2ray[i], horizontal, half);
+      continue;
+    }
     double a[2], b[2];  // the two ends of the bar in plot units
     if (horizontal) {
       a[0] = userToPlotX(xray[i] - e1ray[i]); a[1] = py[i];

@@ -19,6 +19,17 @@
 
 using namespace zantor;
 
+namespace {
+
+// Linear scaling, or on a map the projection (NaN off the map).
+void meshToPlot(double ux, double uy, double& px, double& py) {
+  if (zanglb.igraf == 4) return userToPlot(ux, uy, px, py);
+  px = userToPlotX(ux);
+  py = userToPlotY(uy);
+}
+
+}  // namespace
+
 ZANTOR_API void contri_(const float* xray, const float* yray, const float* zray, const int32_t* n,
                         const int32_t* i1ray, const int32_t* i2ray, const int32_t* i3ray,
                         const int32_t* ntri, const float* zlev) try {
@@ -42,8 +53,11 @@ ZANTOR_API void contri_(const float* xray, const float* yray, const float* zray,
       recordCurveForLegend(a);
       AxisClip clip;
       for (const LevelSegment& s : segs) {
-        strtqq(static_cast<float>(userToPlotX(s.x[0])), static_cast<float>(userToPlotY(s.y[0])));
-        connqq(static_cast<float>(userToPlotX(s.x[1])), static_cast<float>(userToPlotY(s.y[1])));
+        double x[2], y[2];
+        for (int e = 0; e < 2; ++e) meshToPlot(s.x[e], s.y[e], x[e], y[e]);
+        if (std::isnan(x[0]) || std::isnan(x[1])) continue;  // an end off the map
+        strtqq(static_cast<float>(x[0]), static_cast<float>(y[0]));
+        connqq(static_cast<float>(x[1]), static_cast<float>(y[1]));
       }
       qqstrk();
       return;
@@ -54,8 +68,7 @@ ZANTOR_API void contri_(const float* xray, const float* yray, const float* zray,
   }
   for (size_t k = 0; k < px.size(); ++k) {
     if (std::isnan(px[k])) continue;  // the end of a line stays
-    px[k] = userToPlotX(px[k]);
-    py[k] = userToPlotY(py[k]);
+    meshToPlot(px[k], py[k], px[k], py[k]);
   }
   drawContourPolylines(px, py, *zlev);
 } ZANTOR_CATCH

@@ -43,6 +43,10 @@ inline void fillClipped(const double* x, const double* y, int n, int32_t colour)
   fillClippedRings(x, y, &n, 1, colour);
 }
 
+// A grid point in user coordinates to plot coordinates; on a map through
+// the projection, NaN for a point off the map.
+void shadeToPlot(double ux, double uy, double& px, double& py);
+
 // The two methods.  Plot coordinates px[n], py[m] of the grid lines (cell
 // method); the grid in user coordinates (polygon method).
 void shadeCells(const ContourGrid& grid, const std::vector<double>& px,

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "axes/axes.h"
 #include "colourplot/colour_plot.h"
 #include "contour/shade.h"
 #include "core/state.h"
@@ -13,6 +14,12 @@
 #include "draw/scoped_pen.h"
 
 namespace zantor {
+
+void shadeToPlot(double ux, double uy, double& px, double& py) {
+  if (zanglb.igraf == 4) return userToPlot(ux, uy, px, py);
+  px = userToPlotX(ux);
+  py = userToPlotY(uy);
+}
 
 namespace {
 

@@ -88,6 +88,20 @@ ZANTOR_API void conshd_(const float* xray, const int32_t* n, const float* yray, 
   countNans(zmat, static_cast<size_t>(*n) * *m);
   shadeLevels(zlvray, *nlev, [&](const LevelIntervals& iv) {
     const ContourGrid grid{xray, yray, zmat, *n, *m, false};
+    if (zanglb.igraf == 4) {
+      // Grid lines are curves on a map: each cell is the quadrilateral of
+      // its projected corners, shaded as the cells of a curvilinear grid.
+      // Both methods shade so, since the grid's outline, which closes the
+      // polygon method's bands, may lie off the map (the far side of a
+      // globe) and leave no ring to fill.
+      std::vector<float> gx(static_cast<size_t>(*n) * *m), gy(gx.size());
+      for (int j = 0; j < *m; ++j)
+        for (int i = 0; i < *n; ++i) {
+          gx[static_cast<size_t>(j) * *n + i] = xray[i];
+          gy[static_cast<size_t>(j) * *n + i] = yray[j];
+        }
+      return shadeCurvilinearCells(ContourGrid{gx.data(), gy.data(), zmat, *n, *m, true}, iv);
+    }
     if (zanglb.ishcon == 1) return shadePolygons(grid, iv);
     std::vector<double> px(*n), py(*m);
     for (int i = 0; i < *n; ++i) px[i] = userToPlotX(xray[i]);
@@ -106,7 +120,8 @@ ZANTOR_API void conshd2_(const float* xmat, const float* ymat, const float* zmat
   countNans(zmat, count);
   shadeLevels(zlvray, *nlev, [&](const LevelIntervals& iv) {
     const ContourGrid grid{xmat, ymat, zmat, *n, *m, true};
-    if (zanglb.ishcon == 1) shadePolygons(grid, iv);
+    // On a map cell by cell, as conshd does.
+    if (zanglb.ishcon == 1 && zanglb.igraf != 4) shadePolygons(grid, iv);
     else shadeCurvilinearCells(grid, iv);
   });
 } ZANTOR_CATCH

@@ -31,11 +31,10 @@ void shadeTriangles(const TriangleMesh& mesh, const LevelIntervals& iv) {
     bool ok = true;
     for (int i = 0; i < 3; ++i) {
       z[i] = mesh.z[c[i]];
-      x[i] = userToPlotX(mesh.x[c[i]]);
-      y[i] = userToPlotY(mesh.y[c[i]]);
-      ok = ok && !std::isnan(z[i]);
+      shadeToPlot(mesh.x[c[i]], mesh.y[c[i]], x[i], y[i]);
+      ok = ok && !std::isnan(z[i]) && !std::isnan(x[i]);
     }
-    if (ok) fillTriangle(x, y, z, iv);  // no value, no colour
+    if (ok) fillTriangle(x, y, z, iv);  // no value or no image, no colour
   }
 }
 
@@ -51,9 +50,8 @@ void shadeCurvilinearCells(const ContourGrid& grid, const LevelIntervals& iv) {
       bool ok = true;
       for (int c = 0; c < 4; ++c) {
         z[c] = grid.z[at[c]];
-        x[c] = userToPlotX(grid.x[at[c]]);
-        y[c] = userToPlotY(grid.y[at[c]]);
-        ok = ok && !std::isnan(z[c]);
+        shadeToPlot(grid.x[at[c]], grid.y[at[c]], x[c], y[c]);
+        ok = ok && !std::isnan(z[c]) && !std::isnan(x[c]);  // a corner off the map: no cell
         k[c] = iv.interval(z[c]);
       }
       if (!ok) continue;

@@ -134,6 +134,60 @@ TEST_F(MapCurves, MarkersTextAndContoursArePlacedByTheProjection) {
   }
 }
 
+TEST_F(MapCurves, ContoursOfATriangulationCrossItsEdgesWhereTheProjectionPutsThem) {
+  // z is the latitude: the level 45 crosses the two slanted edges of the
+  // triangle at longitudes -47.5 and -32.5, where the parallel has bent
+  // away from the straight line of the linear scaling.
+  openMap("CONF", -60, 60, 20, 70, false);
+  const float x[3] = {-55, -25, -40}, y[3] = {25, 25, 65}, zlev = 45;
+  const int32_t n = 3, i1 = 1, i2 = 2, i3 = 3, ntri = 1;
+  for (int thick : {1, 3}) {  // one segment at a time, and joined lines
+    SCOPED_TRACE(thick);
+    thkcrv_(&thick);
+    mark();
+    contri_(x, y, y, &n, &i1, &i2, &i3, &ntri, &zlev);
+    const auto r = newRuns();
+    ASSERT_FALSE(r.empty());
+    double px, py;
+    for (float lon : {-47.5f, -32.5f}) {
+      at(lon, 45, px, py);
+      EXPECT_LT(nearestTo(r, px, py), 1.5) << lon;
+    }
+  }
+}
+
+TEST_F(MapCurves, ErrorBarsRunAlongMeridiansAndParallels) {
+  // On a conformal conic meridians converge and parallels are arcs: a bar
+  // drawn in the linear scaling would miss the images of its ends.
+  openMap("CONF", -60, 60, 20, 70, false);
+  const float x[2] = {-40, 200}, y[2] = {45, 45}, e1[2] = {10, 10}, e2[2] = {15, 15};
+  const int n = 2;  // the second point lies off the map
+  errbar_(x, y, e1, e2, &n);
+  auto r = newRuns();
+  ASSERT_FALSE(r.empty());
+  double px, py;
+  for (float lat : {35.0f, 45.0f, 60.0f}) {
+    at(-40, lat, px, py);
+    EXPECT_LT(nearestTo(r, px, py), 1.5) << lat;
+  }
+  at(-40, 70, px, py);  // beyond the bar's upper end
+  EXPECT_GT(nearestTo(r, px, py), 20.0);
+  mark();
+  const int one = 1;
+  errbar_(x + 1, y + 1, e1 + 1, e2 + 1, &one);
+  EXPECT_TRUE(newRuns().empty());
+  // Horizontal bars follow the arc of the parallel through the point.
+  call(errbmd_, "HORI");
+  mark();
+  errbar_(x, y, e1, e2, &n);
+  r = newRuns();
+  ASSERT_FALSE(r.empty());
+  for (float lon : {-50.0f, -40.0f, -26.0f}) {
+    at(lon, 45, px, py);
+    EXPECT_LT(nearestTo(r, px, py), 1.5) << lon;
+  }
+}
+
 TEST_F(MapCurves, EndOfACircularMapRestoresThePage) {
   startPlot();
   call(projct_, "LAMB");
