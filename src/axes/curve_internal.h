@@ -33,6 +33,10 @@ bool insideAxisRect(double px, double py);
 // times at parallel offsets when the curve is thick.
 void drawCurvePolyline(const double* x, const double* y, int n);
 
+// The runs of a projected map line (separated by NaN) drawn as curve
+// polylines.
+void drawCurveRuns(const std::vector<double>& x, const std::vector<double>& y);
+
 // The lines of one curve by interpolation mode (plot coordinates of the
 // points in px, py; non-finite entries are breaks).  Returns false after a
 // spline warning (nothing drawn).

@@ -182,16 +182,20 @@ void mapCurve(const float* xray, const float* yray, int n) {
   std::vector<double> lon(xray, xray + n), lat(yray, yray + n);
   MapPolyline line;
   projectMapPolyline(lon.data(), lat.data(), n, zanglb.imapmd, false, line);
-  const size_t m = line.x.size();
-  size_t a = 0;
-  for (size_t i = 0; i <= m; ++i) {
-    if (i < m && !std::isnan(line.x[i])) continue;
-    if (i - a >= 2) drawCurvePolyline(line.x.data() + a, line.y.data() + a, static_cast<int>(i - a));
-    a = i + 1;
-  }
+  drawCurveRuns(line.x, line.y);
 }
 
 }  // namespace
+
+void drawCurveRuns(const std::vector<double>& x, const std::vector<double>& y) {
+  const size_t m = x.size();
+  size_t a = 0;
+  for (size_t i = 0; i <= m; ++i) {
+    if (i < m && !std::isnan(x[i])) continue;
+    if (i - a >= 2) drawCurvePolyline(x.data() + a, y.data() + a, static_cast<int>(i - a));
+    a = i + 1;
+  }
+}
 
 bool drawCurveLines(const float* xray, const float* yray, int n, const std::vector<double>& px,
                     const std::vector<double>& py) {

@@ -23,13 +23,7 @@ void mapBar(double x, double y, double lo, double hi, bool horizontal, double ha
   const double lat[2] = {horizontal ? y : y - lo, horizontal ? y : y + hi};
   MapPolyline line;
   projectMapPolyline(lon, lat, 2, zanglb.imapmd, false, line);
-  const size_t m = line.x.size();
-  size_t a = 0;
-  for (size_t i = 0; i <= m; ++i) {
-    if (i < m && !std::isnan(line.x[i])) continue;
-    if (i - a >= 2) drawCurvePolyline(line.x.data() + a, line.y.data() + a, static_cast<int>(i - a));
-    a = i + 1;
-  }
+  drawCurveRuns(line.x, line.y);
   double ex[2], ey[2];
   bool on[2];
   for (int k = 0; k < 2; ++k) on[k] = geoToPlot(lon[k], lat[k], ex[k], ey[k]);

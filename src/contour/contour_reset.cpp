@@ -23,7 +23,7 @@ constexpr std::array kContourResets{
     Entry{"CONA", [](Zanglb& g, const ContourFields& d) { g.xangcr = d.xangcr; }},
     Entry{"CONC",
           [](Zanglb& g, const ContourFields& d) {
-            for (int i = 0; i < 256; ++i) g.nconcl[i] = d.nconcl[i];
+            copyArray(g.nconcl, d.nconcl);
             g.iclrcr = d.iclrcr;
           }},
     // shdmod: the contour keys here; the surface key with the shading area.

@@ -15,6 +15,12 @@ struct SettingReset {
   void (*restore)(Zanglb& g, const Fields& defaults);
 };
 
+// Copies a field array of the defaults.
+template <class T, std::size_t N>
+void copyArray(T (&to)[N], const T (&from)[N]) {
+  for (std::size_t i = 0; i < N; ++i) to[i] = from[i];
+}
+
 // Restores the setting named by `key` from `defaults`; false when the
 // table does not know the name.
 template <class Fields, std::size_t N>

@@ -17,15 +17,10 @@ const Plot3dFields& defaults() {
   return d;
 }
 
-template <class T, int N>
-void copy(T (&to)[N], const T (&from)[N]) {
-  for (int i = 0; i < N; ++i) to[i] = from[i];
-}
-
 constexpr std::array kPlot3dResets{
-    Entry{"AXIS", [](Zanglb& g, const Plot3dFields& d) { copy(g.x3axis, d.x3axis); }},
-    Entry{"VIEW", [](Zanglb& g, const Plot3dFields& d) { copy(g.xvuabs, d.xvuabs), g.ivuabs = d.ivuabs; }},
-    Entry{"VFOC", [](Zanglb& g, const Plot3dFields& d) { copy(g.xfoc3d, d.xfoc3d), g.ifoc3d = d.ifoc3d; }},
+    Entry{"AXIS", [](Zanglb& g, const Plot3dFields& d) { copyArray(g.x3axis, d.x3axis); }},
+    Entry{"VIEW", [](Zanglb& g, const Plot3dFields& d) { copyArray(g.xvuabs, d.xvuabs), g.ivuabs = d.ivuabs; }},
+    Entry{"VFOC", [](Zanglb& g, const Plot3dFields& d) { copyArray(g.xfoc3d, d.xfoc3d), g.ifoc3d = d.ifoc3d; }},
     Entry{"VUP3", [](Zanglb& g, const Plot3dFields& d) { g.xvup3d = d.xvup3d; }},
     Entry{"VANG", [](Zanglb& g, const Plot3dFields& d) { g.xang3d = d.xang3d; }},
     Entry{"VCLP", [](Zanglb& g, const Plot3dFields& d) { g.xclp3d = d.xclp3d, g.uclp3d = d.uclp3d; }},
@@ -34,8 +29,8 @@ constexpr std::array kPlot3dResets{
     Entry{"VSCL", [](Zanglb& g, const Plot3dFields& d) { g.xscl3d = d.xscl3d; }},
     Entry{"ROT3",
           [](Zanglb& g, const Plot3dFields& d) {
-            copy(g.xrot3d, d.xrot3d), copy(g.irot3d, d.irot3d);
-            copy(g.sina3d, d.sina3d), copy(g.cosa3d, d.cosa3d);
+            copyArray(g.xrot3d, d.xrot3d), copyArray(g.irot3d, d.irot3d);
+            copyArray(g.sina3d, d.sina3d), copyArray(g.cosa3d, d.cosa3d);
           }},
     Entry{"SURV", [](Zanglb& g, const Plot3dFields& d) { g.isurvs = d.isurvs; }},
     Entry{"SURO", [](Zanglb& g, const Plot3dFields& d) { g.isurop = d.isurop; }},
@@ -44,7 +39,7 @@ constexpr std::array kPlot3dResets{
     Entry{"NOHI", [](Zanglb& g, const Plot3dFields& d) { g.inohid = d.inohid; }},
     Entry{"SHLS", [](Zanglb& g, const Plot3dFields& d) { g.iblsur = d.iblsur; }},
     Entry{"SURS",
-          [](Zanglb& g, const Plot3dFields& d) { g.isursz = d.isursz, copy(g.xsursz, d.xsursz); }},
+          [](Zanglb& g, const Plot3dFields& d) { g.isursz = d.isursz, copyArray(g.xsursz, d.xsursz); }},
 };
 
 }  // namespace

@@ -16,32 +16,27 @@ const ShadingFields& defaults() {
   return d;
 }
 
-template <class T, int N>
-void copy(T (&to)[N], const T (&from)[N]) {
-  for (int i = 0; i < N; ++i) to[i] = from[i];
-}
-
 constexpr std::array kShadingResets{
     Entry{"LIGH", [](Zanglb& g, const ShadingFields& d) { g.ilitop = d.ilitop; }},
-    Entry{"LITM", [](Zanglb& g, const ShadingFields& d) { copy(g.ilitmd, d.ilitmd); }},
+    Entry{"LITM", [](Zanglb& g, const ShadingFields& d) { copyArray(g.ilitmd, d.ilitmd); }},
     Entry{"LITP",
           [](Zanglb& g, const ShadingFields& d) {
-            copy(g.ilitps, d.ilitps), copy(g.xlitps, d.xlitps);
-            copy(g.ylitps, d.ylitps), copy(g.zlitps, d.zlitps);
+            copyArray(g.ilitps, d.ilitps), copyArray(g.xlitps, d.xlitps);
+            copyArray(g.ylitps, d.ylitps), copyArray(g.zlitps, d.zlitps);
           }},
     // litopt and litop3.
     Entry{"LITO",
           [](Zanglb& g, const ShadingFields& d) {
             for (int i = 0; i < 8; ++i) {
-              copy(g.xlitam[i], d.xlitam[i]), copy(g.xlitdf[i], d.xlitdf[i]);
-              copy(g.xlitsp[i], d.xlitsp[i]);
+              copyArray(g.xlitam[i], d.xlitam[i]), copyArray(g.xlitdf[i], d.xlitdf[i]);
+              copyArray(g.xlitsp[i], d.xlitsp[i]);
             }
-            copy(g.xlitco, d.xlitco), copy(g.xlitli, d.xlitli), copy(g.xlitqu, d.xlitqu);
+            copyArray(g.xlitco, d.xlitco), copyArray(g.xlitli, d.xlitli), copyArray(g.xlitqu, d.xlitqu);
           }},
     // matopt and matop3.
     Entry{"MATO",
           [](Zanglb& g, const ShadingFields& d) {
-            copy(g.xrflam, d.xrflam), copy(g.xrfldf, d.xrfldf), copy(g.xrflsp, d.xrflsp);
+            copyArray(g.xrflam, d.xrflam), copyArray(g.xrfldf, d.xrfldf), copyArray(g.xrflsp, d.xrflsp);
             g.xrflsh = d.xrflsh;
           }},
     Entry{"ZBFM", [](Zanglb& g, const ShadingFields& d) { g.izbfmd = d.izbfmd; }},

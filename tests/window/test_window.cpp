@@ -195,6 +195,7 @@ TEST_F(WindowTest, OpenGlWindowShowsThePicture) {
     zanini_();
     drawPicture();
     zanfin_();
+    endOpenGlChild();
   });
   const char* const title = "ZANTOR GL / Click MB2 or MB3 or RETURN to continue ...";
   Window win = findWindow(dpy(), title, 30);

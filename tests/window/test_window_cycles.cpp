@@ -72,6 +72,7 @@ TEST_F(WindowCycles, EveryWindowKeywordLeavesNoDescriptorAndNoHeapGrowth) {
       std::fprintf(report, "fds %d %d grown %zu\n", fds, openDescriptorCount(),
                    now > heap ? now - heap : 0);
       std::fclose(report);
+      if (std::string(k) == "GL") endOpenGlChild();
     });
     ASSERT_EQ(child.wait(300), 0) << k << ": " << child.output();
     int before = -1, after = -2;

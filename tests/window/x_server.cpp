@@ -185,4 +185,9 @@ std::vector<uint8_t> grabWindow(Display* d, Window w, int& width, int& height) {
   return rgb;
 }
 
+void endOpenGlChild() {
+  std::fflush(nullptr);
+  _exit(0);
+}
+
 }  // namespace zantor::test
