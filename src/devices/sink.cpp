@@ -69,4 +69,12 @@ bool FaultSink::writeRaw(const void* data, std::size_t n) {
   return !target_->failed();
 }
 
+std::unique_ptr<Sink> openOutputSink(const std::string& path,
+                                     std::unique_ptr<Sink> (*factory)(const char* path)) {
+  if (factory) return factory(path.c_str());
+  auto f = std::make_unique<FileSink>(path);
+  if (!f->isOpen()) return nullptr;
+  return f;
+}
+
 }  // namespace zantor

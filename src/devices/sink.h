@@ -53,6 +53,11 @@ class FileSink : public Sink {
   std::FILE* f_ = nullptr;
 };
 
+// The sink of a writer's output file: the factory's when tests set one,
+// else the file itself; null when the file cannot be opened.
+std::unique_ptr<Sink> openOutputSink(const std::string& path,
+                                     std::unique_ptr<Sink> (*factory)(const char* path));
+
 // A growing memory buffer.
 class MemorySink : public Sink {
  public:

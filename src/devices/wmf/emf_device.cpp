@@ -59,13 +59,8 @@ DeviceCaps EmfDevice::caps() const {
 int EmfDevice::start() {
   const Zanglb& g = zanglb;
   const std::string path = g.cfil.str();
-  if (sinkFactory) {
-    out_ = sinkFactory(path.c_str());
-  } else {
-    auto f = std::make_unique<FileSink>(path);
-    if (!f->isOpen()) return -1;
-    out_ = std::move(f);
-  }
+  out_ = openOutputSink(path, sinkFactory);
+  if (!out_) return -1;
   // The page in 0.01 mm, y downwards, turned with the page.
   width_ = std::max(unit(g.nxres * double(g.xscf)), 1);
   height_ = std::max(unit(g.nyres * double(g.xscf)), 1);

@@ -39,13 +39,8 @@ DeviceCaps WmfDevice::caps() const {
 int WmfDevice::start() {
   const Zanglb& g = zanglb;
   const std::string path = g.cfil.str();
-  if (sinkFactory) {
-    out_ = sinkFactory(path.c_str());
-  } else {
-    auto f = std::make_unique<FileSink>(path);
-    if (!f->isOpen()) return -1;
-    out_ = std::move(f);
-  }
+  out_ = openOutputSink(path, sinkFactory);
+  if (!out_) return -1;
   // The page in twips, y downwards; width and height exchanged when the
   // page is turned.
   width_ = int(std::min(std::lround(g.nxres * g.xscf), 32767L));
