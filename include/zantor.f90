@@ -1068,6 +1068,12 @@ module zantor
       integer, intent(in) :: ip
       integer, intent(inout) :: id
     end subroutine wgsep
+    subroutine wgstxt(ip, cstr, nlin, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: cstr
+      integer, intent(in) :: nlin
+      integer, intent(inout) :: id
+    end subroutine wgstxt
     subroutine wgtxt(ip, cstr, id)
       integer, intent(in) :: ip
       character(len=*), intent(in) :: cstr
@@ -2131,6 +2137,13 @@ module zantor
     end subroutine swgspc
     module procedure swgspc_r8
   end interface swgspc
+  interface swgval
+    subroutine swgval(id, xval)
+      integer, intent(in) :: id
+      real, intent(in) :: xval
+    end subroutine swgval
+    module procedure swgval_r8
+  end interface swgval
   interface symrot
     subroutine symrot(xang)
       real, intent(in) :: xang
@@ -2259,6 +2272,16 @@ module zantor
     end subroutine vup3d
     module procedure vup3d_r8
   end interface vup3d
+  interface wgpbar
+    subroutine wgpbar(ip, xmin, xmax, xstp, id)
+      integer, intent(in) :: ip
+      real, intent(in) :: xmin
+      real, intent(in) :: xmax
+      real, intent(in) :: xstp
+      integer, intent(inout) :: id
+    end subroutine wgpbar
+    module procedure wgpbar_r8
+  end interface wgpbar
   interface wgscl
     subroutine wgscl(ip, cstr, xmin, xmax, xval, ndez, id)
       integer, intent(in) :: ip
@@ -3595,6 +3618,11 @@ contains
     real(8), intent(in) :: yspc
     call swgspc(real(xspc), real(yspc))
   end subroutine swgspc_r8
+  subroutine swgval_r8(id, xval)
+    integer, intent(in) :: id
+    real(8), intent(in) :: xval
+    call swgval(id, real(xval))
+  end subroutine swgval_r8
   subroutine symrot_r8(xang)
     real(8), intent(in) :: xang
     call symrot(real(xang))
@@ -3704,6 +3732,14 @@ contains
     real(8), intent(in) :: ang
     call vup3d(real(ang))
   end subroutine vup3d_r8
+  subroutine wgpbar_r8(ip, xmin, xmax, xstp, id)
+    integer, intent(in) :: ip
+    real(8), intent(in) :: xmin
+    real(8), intent(in) :: xmax
+    real(8), intent(in) :: xstp
+    integer, intent(inout) :: id
+    call wgpbar(ip, real(xmin), real(xmax), real(xstp), id)
+  end subroutine wgpbar_r8
   subroutine wgscl_r8(ip, cstr, xmin, xmax, xval, ndez, id)
     integer, intent(in) :: ip
     character(len=*), intent(in) :: cstr

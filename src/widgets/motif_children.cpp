@@ -12,6 +12,7 @@
 #include <Xm/RowColumn.h>
 #include <Xm/Scale.h>
 #include <Xm/Separator.h>
+#include <Xm/Text.h>
 #include <Xm/TextF.h>
 #include <Xm/ToggleB.h>
 
@@ -185,6 +186,12 @@ Widget labelledField(Widget parent, const Placement& p, std::string_view label, 
 
 int32_t scaled(float x, int32_t ndez) { return int32_t(std::lround(double(x) * std::pow(10.0, ndez))); }
 
+// The program writes line breaks of a scrolled text as '|'.
+std::string withLineBreaks(std::string s) {
+  std::replace(s.begin(), s.end(), '|', '\n');
+  return s;
+}
+
 }  // namespace
 
 bool createChildWidget(int32_t id) {
@@ -305,6 +312,28 @@ bool createChildWidget(int32_t id) {
       XtAddCallback(w, XmNvalueChangedCallback, onScale, idData(id));
       break;
     }
+    case kScrolledText: {
+      const std::string lines = withLineBreaks(text);
+      p.add(XmNeditMode, XmMULTI_LINE_EDIT);
+      p.add(XmNrows, r.ival);
+      p.add(XmNvalue, XtArgVal(lines.c_str()));
+      w = XmCreateScrolledText(parent, const_cast<char*>("stext"), p.args, p.n);
+      XtAddCallback(w, XmNvalueChangedCallback, onText, idData(id));
+      XtManageChild(w);
+      handle(id) = w;
+      return true;  // managed with its scrolled window
+    }
+    case kProgress: {
+      // A scale the user cannot move, filled up to its value.
+      p.add(XmNorientation, XmHORIZONTAL);
+      p.add(XmNshowValue, True);
+      p.add(XmNeditable, False);
+      p.add(XmNslidingMode, XmTHERMOMETER);
+      w = XmCreateScale(parent, const_cast<char*>("progress"), p.args, p.n);
+      XtVaSetValues(w, XmNminimum, scaled(r.xmin, r.ndez), XmNmaximum, scaled(r.xmax, r.ndez),
+                    XmNdecimalPoints, r.ndez, XmNvalue, scaled(r.xval, r.ndez), nullptr);
+      break;
+    }
     case kSeparator:
       w = XmCreateSeparator(parent, const_cast<char*>("separator"), p.args, p.n);
       break;
@@ -368,7 +397,11 @@ void showValue(int32_t id) {
       break;
     }
     case kScale:
+    case kProgress:
       XmScaleSetValue(w, scaled(r.xval, r.ndez));
+      break;
+    case kScrolledText:
+      XmTextSetString(w, const_cast<char*>(withLineBreaks(fromUnicode(r.text)).c_str()));
       break;
     case kText:
     case kLabelText:

@@ -10,9 +10,11 @@
 #include <Xm/PushB.h>
 #include <Xm/RowColumn.h>
 #include <Xm/BulletinB.h>
+#include <Xm/Text.h>
 #include <Xm/TextF.h>
 #include <X11/Shell.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "widgets/motif_internal.h"
@@ -194,7 +196,8 @@ void finishLevelsFrom(int level) {
   if (level < 1) level = 1;
   for (std::size_t i = l.start[level]; i < l.records.size(); ++i) {
     const WidgetRecord& r = l.records[i];
-    if (r.level >= level && (r.type == kText || r.type == kLabelText || r.type == kFile))
+    if (r.level >= level && (r.type == kText || r.type == kLabelText || r.type == kFile ||
+                               r.type == kScrolledText))
       readText(int32_t(i + 1));
   }
   for (int k = level; k <= kMaxLevels; ++k) l.finished[k] = true;
@@ -215,9 +218,12 @@ void readText(int32_t id) {
   Widget w = l.handles[std::size_t(id) - 1];
   if (w == nullptr) return;
   WidgetRecord& r = l.records[std::size_t(id) - 1];
-  char* s = XmTextFieldGetString(w);
-  r.text = toUnicode(s ? s : "", r.type == kFile ? kFileChars : kTextChars);
+  char* s = r.type == kScrolledText ? XmTextGetString(w) : XmTextFieldGetString(w);
+  std::string text = s ? s : "";
   XtFree(s);
+  // The record keeps the program's form of line breaks.
+  if (r.type == kScrolledText) std::replace(text.begin(), text.end(), '\n', '|');
+  r.text = toUnicode(text, r.type == kFile ? kFileChars : kTextChars);
 }
 
 unsigned long widgetWindow(int32_t id) {

@@ -287,3 +287,50 @@ ZANTOR_API void wgapp_(const int32_t* ip, const char* clab, int32_t* id, size_t 
   }
   *id = entry;
 } ZANTOR_CATCH
+
+// A scrolled text of nlin visible lines; '|' in the text breaks lines.
+ZANTOR_API void wgstxt_(const int32_t* ip, const char* cstr, const int32_t* nlin, int32_t* id,
+                        size_t cstr_len) try {
+  *id = -1;
+  std::string text;
+  if (!copyArg(cstr, cstr_len, text, "wgstxt")) return;
+  if (*nlin < 1) {
+    widgetError("Non positive paramter", "WGSTXT");
+    return;
+  }
+  *id = createWidget(*ip, kScrolledText, "WGSTXT", [&](WidgetRecord& r) {
+    r.text = toUnicode(text, kTextChars);
+    r.ival = *nlin;
+    return true;
+  });
+} ZANTOR_CATCH
+
+// A progress bar from xmin to xmax that moves in steps of xstp; it starts
+// at xmin and follows swgval.
+ZANTOR_API void wgpbar_(const int32_t* ip, const float* xmin, const float* xmax, const float* xstp,
+                        int32_t* id) try {
+  *id = -1;
+  const double lo = *xmin, hi = *xmax, step = *xstp;
+  if (!(std::isfinite(lo) && std::isfinite(hi) && lo < hi)) {
+    widgetError("Bad scaling values", "WGPBAR");
+    return;
+  }
+  // The bar counts in integer steps of 10^-ndez, enough for xstp.
+  if (!(step > 0) || !std::isfinite(step) || step < 1e-6 * (hi - lo)) {
+    widgetError("Too small step size", "WGPBAR");
+    return;
+  }
+  const int ndez = std::clamp(int(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
+  const double unit = std::pow(10.0, ndez);
+  if (std::abs(lo) * unit > 2e9 || std::abs(hi) * unit > 2e9) {
+    widgetError("Bad scaling values", "WGPBAR");
+    return;
+  }
+  *id = createWidget(*ip, kProgress, "WGPBAR", [&](WidgetRecord& r) {
+    r.xmin = *xmin;
+    r.xmax = *xmax;
+    r.xval = *xmin;
+    r.ndez = ndez;
+    return true;
+  });
+} ZANTOR_CATCH

@@ -28,7 +28,7 @@ WidgetRecord* typed(int32_t id, std::initializer_list<uint8_t> types, const char
   return nullptr;
 }
 
-constexpr std::initializer_list<uint8_t> kTextTypes = {kText, kLabelText, kFile};
+constexpr std::initializer_list<uint8_t> kTextTypes = {kText, kLabelText, kFile, kScrolledText};
 
 // The current text of a text widget: a running dialog's widget is read.
 std::string currentText(int32_t id) {
@@ -51,7 +51,7 @@ ZANTOR_API void gwgbox_(const int32_t* id, int32_t* isel) try {
 } ZANTOR_CATCH
 
 ZANTOR_API void gwgscl_(const int32_t* id, float* xval) try {
-  if (const WidgetRecord* r = typed(*id, {kScale}, "GWGSCL")) *xval = r->xval;
+  if (const WidgetRecord* r = typed(*id, {kScale, kProgress}, "GWGSCL")) *xval = r->xval;
 } ZANTOR_CATCH
 
 ZANTOR_API void gwgtxt_(const int32_t* id, char* cstr, size_t cstr_len) try {
@@ -148,6 +148,18 @@ ZANTOR_API void swgscl_(const int32_t* id, const float* xval) try {
   if (r == nullptr) return;
   if (!(*xval >= r->xmin && *xval <= r->xmax)) {
     widgetError("Value is out of range", "SWGSCL");
+    return;
+  }
+  r->xval = *xval;
+  showValue(*id);
+} ZANTOR_CATCH
+
+// The value of a scale or a progress bar, inside its range.
+ZANTOR_API void swgval_(const int32_t* id, const float* xval) try {
+  WidgetRecord* r = typed(*id, {kScale, kProgress}, "SWGVAL");
+  if (r == nullptr) return;
+  if (!(*xval >= r->xmin && *xval <= r->xmax)) {
+    widgetError("Value is out of range", "SWGVAL");
     return;
   }
   r->xval = *xval;
