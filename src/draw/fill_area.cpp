@@ -54,7 +54,8 @@ void outline(const double* x, const double* y, int n) {
 
 bool deviceFills(const FillPattern& p) {
   const Device* d = currentDevice();
-  return p.solid && zanglb.ihwshd == 1 && d != nullptr && d->caps().fillPolygon;
+  return p.solid && zanglb.ihwshd == 1 && d != nullptr && d->caps().fillPolygon &&
+         !hiddenLinesActive();
 }
 
 }  // namespace

@@ -126,6 +126,8 @@ bool mapIntoPlane(double& x, double& y) {
   return planePointRoutine(x, y);
 }
 
+bool hiddenLinesActive() { return zanglb.ihlopt == 1 && hiddenLineRoutine; }
+
 bool strokesReachDevice() {
   const Zanglb& g = zanglb;
   if ((g.ihlopt == 1 && hiddenLineRoutine) || (g.nblind > 0 && blankingRoutine)) return false;

@@ -61,6 +61,9 @@ void setHiddenLineRoutine(SegmentRoutine r);
 // True when stroked lines reach the device as they are: no hidden-line or
 // blanking routine takes the segments and no software width adds strokes.
 bool strokesReachDevice();
+// True while the hidden-line routine takes the segments: areas are then
+// filled with lines, which the horizon can hide, instead of by the device.
+bool hiddenLinesActive();
 void setBlankingRoutine(SegmentRoutine r);
 
 }  // namespace zantor

@@ -5,9 +5,12 @@
 #include "hwfonts/hardware_text.h"
 
 #include <cmath>
+#include <vector>
 
 #include "core/state.h"
 #include "devices/dispatch.h"
+#include "devices/latin1.h"
+#include "draw/fill.h"
 #include "draw/page.h"
 #include "draw/pipeline.h"
 #include "hwfonts/font_metrics.h"
@@ -124,6 +127,30 @@ double extraSpacing(HardwareRoute route, int font, bool trueType) {
   return 0.1;
 }
 
+// The glyph as one area with its pen at (px, py), `unit` plot units per
+// 1/1000 of the size: all contours form one polygon, each returning to the
+// end of the one before, so inner contours are holes under even-odd
+// filling.
+void fillGlyph(OutlineFont& font, int code, double px, double py, double unit) {
+  const Zanglb& g = zanglb;
+  std::vector<float> xs, ys;
+  for (const GlyphContour& c : glyphContours(font, code)) {
+    const size_t back = xs.size();
+    for (const auto& [u, v] : c) {
+      const double along = u * unit * g.xtpwth, up = v * unit;
+      xs.push_back(static_cast<float>(px + along * g.cosa - up * g.sina - g.nx0));
+      ys.push_back(static_cast<float>(py - along * g.sina - up * g.cosa - g.ny0));
+    }
+    if (back > 0 && !c.empty()) xs.push_back(xs[back - 1]), ys.push_back(ys[back - 1]);
+  }
+  if (xs.size() < 3) return;
+  // Text is solid whatever pattern the areas use.
+  const int32_t pattern = g.nshd;
+  setShadingPattern(16);
+  dareaf(xs.data(), ys.data(), static_cast<int>(xs.size()));
+  setShadingPattern(pattern);
+}
+
 }  // namespace
 
 float hardwareCharacter(int alphabet, int code) {
@@ -141,9 +168,14 @@ float hardwareCharacter(int alphabet, int code) {
   } else if (alphabet != 1) {
     return -1.0f;
   }
-  if (font >= 0 && route == HardwareRoute::Outline) {
-    // Drawn from the outline of that font: the outline must be there.
-    if (standardOutlineFont(font) == nullptr) return -1.0f;
+  // A device character cannot follow a plane of 3D space: there the glyph
+  // is filled as an area from its outline, which the plane projects; the
+  // stroke font draws it when no outline is installed.
+  const bool inPlane = g.igrfit == 1;
+  OutlineFont* outline = nullptr;
+  if (route == HardwareRoute::Outline || inPlane) {
+    outline = font >= 0 ? standardOutlineFont(font) : currentOutlineFont();
+    if (outline == nullptr && (font >= 0 || inPlane)) return -1.0f;
   }
   const FontSizes f = fontSizes(route, font, code);
   const double h = static_cast<double>(g.nhchar);
@@ -169,7 +201,11 @@ float hardwareCharacter(int alphabet, int code) {
     const double cy = py - w / 2 * g.sina - h / 2 * g.cosa;
     const bool circle = g.iclphw != 0 || g.iazclp == 1;
     const bool hidden = circle && std::hypot(cx - g.xmit, cy - g.ymit) >= g.rad;
-    if (!hidden) {
+    if (!hidden && inPlane) {
+      const int glyph =
+          trueType ? latin1Code(code) : fontCode(font >= 0 ? font : hwFontState().font, code);
+      fillGlyph(*outline, glyph, px, py, size / 1000.0);
+    } else if (!hidden) {
       qqstrk();  // lines drawn before the text stay below it
       DeviceChar c;
       c.code = code;

@@ -4,6 +4,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
+#include FT_OUTLINE_H
 
 #include <array>
 #include <cmath>
@@ -263,6 +264,72 @@ const GlyphBitmap* renderGlyph(OutlineFont& font, int code, double pixels, doubl
     }
   }
   return &(s.glyphs[key] = std::move(out));
+}
+
+namespace {
+
+// Receives the outline from FreeType and flattens its curves: eight lines
+// per curve keep a glyph smooth up to the sizes of titles.
+struct ContourSink {
+  std::vector<GlyphContour> contours;
+  double scale = 1.0;  // font units to 1/1000 of the size
+  double x = 0, y = 0;
+  static constexpr int kSteps = 8;
+
+  void to(double px, double py) {
+    x = px, y = py;
+    contours.back().emplace_back(px * scale, py * scale);
+  }
+  static ContourSink& of(void* user) { return *static_cast<ContourSink*>(user); }
+  static int move(const FT_Vector* p, void* user) {
+    ContourSink& s = of(user);
+    s.contours.emplace_back();
+    s.to(p->x, p->y);
+    return 0;
+  }
+  static int line(const FT_Vector* p, void* user) {
+    of(user).to(p->x, p->y);
+    return 0;
+  }
+  static int conic(const FT_Vector* c, const FT_Vector* p, void* user) {
+    ContourSink& s = of(user);
+    const double x0 = s.x, y0 = s.y;
+    for (int i = 1; i <= kSteps; ++i) {
+      const double t = double(i) / kSteps, u = 1 - t;
+      s.to(u * u * x0 + 2 * u * t * c->x + t * t * p->x, u * u * y0 + 2 * u * t * c->y + t * t * p->y);
+    }
+    return 0;
+  }
+  static int cubic(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* p, void* user) {
+    ContourSink& s = of(user);
+    const double x0 = s.x, y0 = s.y;
+    for (int i = 1; i <= kSteps; ++i) {
+      const double t = double(i) / kSteps, u = 1 - t;
+      const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
+      s.to(a * x0 + b * c1->x + c * c2->x + d * p->x, a * y0 + b * c1->y + c * c2->y + d * p->y);
+    }
+    return 0;
+  }
+};
+
+}  // namespace
+
+std::vector<GlyphContour> glyphContours(OutlineFont& font, int code) {
+  FT_Face face = font.face();
+  const FT_UInt index = glyphIndex(face, code);
+  if (index == 0 || face->units_per_EM == 0 ||
+      FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING) != 0 ||
+      face->glyph->format != FT_GLYPH_FORMAT_OUTLINE)
+    return {};
+  ContourSink sink;
+  sink.scale = 1000.0 / face->units_per_EM;
+  FT_Outline_Funcs funcs{};
+  funcs.move_to = ContourSink::move;
+  funcs.line_to = ContourSink::line;
+  funcs.conic_to = ContourSink::conic;
+  funcs.cubic_to = ContourSink::cubic;
+  if (FT_Outline_Decompose(&face->glyph->outline, &funcs, &sink) != 0) return {};
+  return std::move(sink.contours);
 }
 
 void releaseOutlineFonts() {

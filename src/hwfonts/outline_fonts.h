@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zantor {
@@ -51,6 +52,13 @@ int outlineCapHeight(OutlineFont& font);
 const GlyphBitmap* renderGlyph(OutlineFont& font, int code, double pixels, double angle,
                                double widthScale, bool antialias, int phaseX = 0,
                                int phaseY = 0);
+
+// The contours of character `code` in 1/1000 of the size, y upwards from
+// the pen on the base line, curves flattened into short lines; empty for a
+// missing glyph.  Used where a glyph must be filled as an area (text in a
+// plane of 3D space).
+using GlyphContour = std::vector<std::pair<double, double>>;
+std::vector<GlyphContour> glyphContours(OutlineFont& font, int code);
 
 // zanfin: closes every face and empties the glyph cache.
 void releaseOutlineFonts();

@@ -1,5 +1,6 @@
 // The floating horizon and surfaces with hidden lines: results worked out
 // by hand on small cases, side colours, visible sides and bad input.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -105,6 +106,45 @@ TEST_F(Horizon, ColumnOutsideTheMasksWarnsOnce) {
   EXPECT_NE(lines[0].find("Warning  52: Hiddenline overflow"), std::string::npos);
   line(10, 20, 30, 20);  // the rest still works
   EXPECT_EQ(newRuns().size(), 1u);
+}
+
+// A solid area in hidden-line mode is filled with lines that pass the
+// horizon, even on a device that fills polygons itself: a filled marker
+// behind a surface must not show through it.  The band between y = 100
+// and y = 300 over columns 100..500 is covered; a rectangle inside it
+// vanishes, one reaching below it shows only below y = 300.
+TEST_F(Horizon, AreasAreFilledThroughTheHorizon) {
+  zanfin_();
+  DeviceCaps caps;
+  caps.fillPolygon = true;
+  startPlot(caps);
+  hidlin_("ON", 2);
+  line(100, 100, 500, 100);
+  line(100, 300, 500, 300);
+  newRuns();
+  const size_t before = linesStartingWith("polygon").size();
+  int32_t solid = 16, n = 4;
+  shdpat_(&solid);
+  int32_t xs[4] = {200, 400, 400, 200}, inside[4] = {150, 150, 250, 250};
+  areaf_(xs, inside, &n);
+  EXPECT_TRUE(newRuns().empty());
+  int32_t across[4] = {250, 250, 350, 350};
+  areaf_(xs, across, &n);
+  const auto r = newRuns();
+  hidlin_("OFF", 3);
+  EXPECT_EQ(linesStartingWith("polygon").size(), before);
+  ASSERT_FALSE(r.empty());
+  double low = 1e9, high = -1e9;
+  for (const Stroke& s : r)
+    for (const Op& o : s) {
+      EXPECT_GT(o.y, 300.5) << o.x;
+      low = std::min(low, o.y), high = std::max(high, o.y);
+    }
+  EXPECT_NEAR(low, 301, 1.0);   // the whole visible part is filled
+  EXPECT_NEAR(high, 350, 1.0);
+  // Without hidden lines the device fills the area itself.
+  areaf_(xs, across, &n);
+  EXPECT_EQ(linesStartingWith("polygon").size(), before + 1);
 }
 
 class Surfaces : public Plot3dTest {

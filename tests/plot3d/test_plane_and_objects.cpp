@@ -196,6 +196,49 @@ TEST_F(PlaneTest, FilledAreasAreMappedIntoThePlane) {
   }
 }
 
+// A hardware character in a plane cannot be handed to the device: it is
+// filled from the font's outline, and the plane projects the area.  Mapped
+// back from the front face to the page, the filled "H" stands on the text
+// line: its top at y, its bottom at y + h (an "H" is as high as the
+// capitals the height measures), inside the string's width from x.
+TEST_F(PlaneTest, HardwareTextInAPlaneIsFilledFromItsOutline) {
+  zanfin_();
+  DeviceCaps caps;
+  caps.fillPolygon = true;
+  caps.hwText = true;
+  startPlot(caps);
+  frontView();
+  frontFacePlane();
+  call(psfont_, "Helvetica");
+  const Zanglb& g = zanglb;
+  int32_t h = 200, x = 600, y = 800;
+  height_(&h);
+  const size_t before = linesStartingWith("polygon").size();
+  messag_("H", &x, &y, 1);
+  const std::vector<std::string> fills = linesStartingWith("polygon");
+  ASSERT_EQ(fills.size(), before + 1);
+  double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
+  std::string rest = fills.back().substr(7);
+  double dx = 0, dy = 0;
+  int used = 0, points = 0;
+  while (std::sscanf(rest.c_str(), " %lf,%lf%n", &dx, &dy, &used) == 2) {
+    // Device to plot coordinates, then from the front face back to the page.
+    const double px = dx / g.xscf, py = g.nyres - dy / g.xscf;
+    const double X = (px - g.xcen3) * 2 / g.xlmin3, Z = (g.ycen3 - py) * 2 / g.xlmin3;
+    const double u = (X + 1) / 2 * g.nxres, v = g.nyres - (Z + 1) / 2 * g.nyres;
+    left = std::min(left, u), right = std::max(right, u);
+    top = std::min(top, v), bottom = std::max(bottom, v);
+    rest = rest.substr(static_cast<size_t>(used));
+    ++points;
+  }
+  EXPECT_GE(points, 12);  // the corners of an "H"
+  EXPECT_NEAR(top, y, 2.0);
+  EXPECT_NEAR(bottom, y + h, 2.0);
+  EXPECT_GT(left, x);
+  EXPECT_LT(right, x + nlmess_("H", 1));
+  EXPECT_GT(right - left, 0.5 * h);
+}
+
 TEST_F(PlaneTest, LevelsAndTheAxisSystemAroundThePlane) {
   frontView();
   const Zanglb& g = zanglb;
