@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/state.h"
@@ -103,6 +104,52 @@ TEST_F(MapShading, BandsFollowTheProjectionAndSkipTheFarSide) {
     EXPECT_EQ(pixel(ppm, p[6].px, p[6].py), above);
     // The corners of the axis square lie outside the globe: nothing there.
     EXPECT_EQ(pixel(ppm, cornerX_, cornerY_), empty);
+  }
+}
+
+// A grid whose lines do not meet the map's edges (every 10 degrees from
+// 25 W and 15 N on a map from 20 W to 20 E and 20 N to 60 N): the cells
+// across the edges are cut there, so the colour reaches every edge of
+// the map and stops at it.
+TEST_F(MapShading, CellsAcrossTheMapEdgeAreCutThere) {
+  for (const char* projection : {"MERC", "CONI"}) {
+    SCOPED_TRACE(projection);
+    int w = 891, h = 630;
+    call(metafl_, "PPM");
+    call(filmod_, "DELE");
+    winsiz_(&w, &h);
+    zanini_();
+    zanglb.iproto = 0;
+    call(labels_, "NONE", "XY");
+    call(projct_, projection);
+    zanglb.inogr = 1;
+    const float xa = -20, xe = 20, xs = 10, ya = 20, ye = 60, ys = 10;
+    grafmp_(&xa, &xe, &xa, &xs, &ya, &ye, &ya, &ys);
+    auto at = [](double lon, double lat) {
+      double x = 0, y = 0;
+      EXPECT_TRUE(geoToPlot(lon, lat, x, y)) << lon << " " << lat;
+      return std::pair<int, int>(static_cast<int>(x * zanglb.xscf), static_cast<int>(y * zanglb.xscf));
+    };
+    const std::vector<std::pair<int, int>> edges = {at(-19.7, 40), at(19.7, 40), at(0, 59.7),
+                                                    at(0, 20.3), at(-19.7, 59.7)};
+    const auto outside = at(-20, 40);
+    std::vector<float> lon, lat, z;
+    for (int i = -25; i <= 25; i += 10) lon.push_back(static_cast<float>(i));
+    for (int j = 15; j <= 65; j += 10) lat.push_back(static_cast<float>(j));
+    for (size_t j = 0; j < lat.size(); ++j)
+      for (float x : lon) z.push_back(x);
+    const int32_t colours[2] = {50, 200};
+    int32_t nc = 2;
+    conclr_(colours, &nc);
+    call(shdmod_, "CELL", "CONT");
+    const float levels[2] = {-100, 40};  // every value in one band
+    const int32_t n = static_cast<int32_t>(lon.size()), m = static_cast<int32_t>(lat.size()), nl = 2;
+    conshd_(lon.data(), &n, lat.data(), &m, z.data(), levels, &nl);
+    zanfin_();
+    const std::string ppm = readFile("zantor.ppm");
+    const std::string empty = pixel(ppm, 2, 2);
+    for (const auto& [x, y] : edges) EXPECT_NE(pixel(ppm, x, y), empty) << x << " " << y;
+    EXPECT_EQ(pixel(ppm, outside.first - 6, outside.second), empty);
   }
 }
 
