@@ -18,6 +18,7 @@
 #include "draw/pipeline.h"
 #include "charts/charts.h"
 #include "contour/contour_settings.h"
+#include "maps/maps.h"
 #include "plot3d/plot3d.h"
 #include "shading/shading.h"
 
@@ -194,5 +195,6 @@ ZANTOR_API void reset_(const char* cname, size_t cname_len) try {
   known += resetContourSetting(key);
   known += resetPlot3dSetting(key);
   known += resetShadingSetting(key);
+  known += resetMapSetting(key);
   if (known == 0) warnc1(2, trimmedArg(cname, cname_len));
 } ZANTOR_CATCH

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "maps/projection.h"
@@ -12,6 +13,10 @@ namespace zantor {
 // Map defaults of a new plot (called by resall); the user projection
 // routine survives.
 void resetMapDefaults();
+
+// reset for one map setter (first four characters of its name); false
+// when the name is not one of them.
+bool resetMapSetting(std::string_view key);
 
 // The projection prepared by grafmp.
 const Projection& mapProjection();

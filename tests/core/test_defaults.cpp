@@ -206,5 +206,44 @@ TEST_F(ResetNames, ContourThreeDAndShadingSettersAreRestored) {
   zanfin_();
 }
 
+// Map setters: each name restores its setting for the next map; the map
+// projection chosen with projct stays.
+TEST_F(ResetNames, MapSettersAreRestored) {
+  zanini_();
+  zanglb.iproto = 0;
+  const float lo = 20, hi = 40, px = 10, py = 50, rad = 30;
+  call(projct_, "LAMB");
+  mapref_(&lo, &hi);
+  mappol_(&px, &py);
+  mapsph_(&rad);
+  call(mapmod_, "GREA");
+  call(mapbas_, "GSHH");
+  call(maplev_, "LAND");
+  call(maplab_, "NONE", "LATI");
+  call(mapopt_, "BOTH", "WORLD");
+  call(mapopt_, "AUTO", "XAXIS");
+  for (const char* name : {"MAPREF", "MAPPOL", "MAPSPH", "MAPMOD", "MAPBAS", "MAPLEV", "MAPOPT"})
+    EXPECT_TRUE(printed([name] { call(reset_, name); }).empty()) << name;
+  EXPECT_EQ(zanglb.iltopt, 0);
+  EXPECT_EQ(zanglb.y1lat, 0.0f);
+  EXPECT_EQ(zanglb.xpol, 0.0f);
+  EXPECT_EQ(zanglb.ypol, 0.0f);
+  EXPECT_FLOAT_EQ(zanglb.xazird, 1.5707964f);
+  EXPECT_EQ(zanglb.imapmd, 1);
+  EXPECT_EQ(zanglb.imapbs, 0);
+  EXPECT_EQ(zanglb.imaplv, 0);
+  EXPECT_EQ(zanglb.imaplb, 1);  // maplab shares the name of maplev
+  EXPECT_EQ(zanglb.imapop, 0);
+  EXPECT_EQ(zanglb.imapxa, 0);
+  EXPECT_NE(zanglb.iprojt, 0);  // still LAMB
+  call(mapfil_, "/nonexistent/coast.b", "GSHHS");
+  EXPECT_EQ(zanglb.imapbs, 5);
+  call(reset_, "MAPFIL");
+  EXPECT_EQ(zanglb.imapfl, 0);
+  EXPECT_EQ(zanglb.imapbs, 0);
+  EXPECT_TRUE(zanglb.cmapfl.trimmed().empty());
+  zanfin_();
+}
+
 }  // namespace
 }  // namespace zantor::test
