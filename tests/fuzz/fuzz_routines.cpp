@@ -402,6 +402,20 @@ void removeFiles(const fs::path& dir) {
   for (const auto& e : fs::directory_iterator(dir, ec)) fs::remove_all(e.path(), ec);
 }
 
+// The work directories of earlier runs whose process has ended.
+void removeStaleWorkDirs() {
+  std::error_code ec;
+  const std::string prefix = "zantor-fuzz-";
+  for (const auto& e : fs::directory_iterator(fs::temp_directory_path(), ec)) {
+    const std::string name = e.path().filename().string();
+    if (name.rfind(prefix, 0) != 0) continue;
+    const std::string pid = name.substr(prefix.size());
+    if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    if (fs::exists("/proc/" + pid, ec)) continue;  // still running
+    fs::remove_all(e.path(), ec);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -436,7 +450,10 @@ int main(int argc, char** argv) {
   }
   std::vector<Routine> routines = readRoutines(list, handle);
 
-  // Files go to a directory of their own, emptied between plots.
+  // Files go to a directory of their own, emptied between plots.  A run
+  // stopped by its watchdog or a fault leaves its directory behind: those
+  // of runs no longer alive are removed first.
+  removeStaleWorkDirs();
   const fs::path work = fs::temp_directory_path() /
                         ("zantor-fuzz-" + std::to_string(getpid()));
   fs::create_directories(work);
