@@ -86,8 +86,13 @@ TEST_F(WidgetTest, TableIsAGridOfAlignedCellsInItsParent) {
     int32_t n4 = 4, n3 = 3;
     swgray_(&table, widths, &n4, "COLU", 4);
     swgray_(&table, heights, &n3, "ROWS", 4);
+    const int32_t large = wgtbl(top, 40, 12);
     reawgt_();
-    std::string cells, columns, lefts, tall;
+    // A large table shows a part of itself.
+    Dimension lw = 0, lh = 0;
+    XtVaGetValues(l.handles[std::size_t(large) - 1], XmNwidth, &lw, XmNheight, &lh, nullptr);
+    print("large=", std::to_string(lw >= 300 && lw <= 700) + std::to_string(lh >= 150 && lh <= 400));
+    std::string cells, columns, lefts;
     for (int32_t r = 1; r <= 3; ++r)
       for (int32_t c = 1; c <= 4; ++c) {
         Widget f = cellField(table, r, c);
@@ -139,6 +144,7 @@ TEST_F(WidgetTest, TableIsAGridOfAlignedCellsInItsParent) {
   EXPECT_EQ(valuesOf(out, "aligned="), std::vector<std::string>{"============"});
   EXPECT_EQ(valuesOf(out, "heights="), std::vector<std::string>{"taller equal"}) << out;
   EXPECT_EQ(valuesOf(out, "whole="), std::vector<std::string>{"1"}) << out;
+  EXPECT_EQ(valuesOf(out, "large="), std::vector<std::string>{"11"}) << out;
   for (const char* key : {"no rows=", "huge=", "label parent="})
     EXPECT_EQ(valuesOf(out, key), std::vector<std::string>{"-1"}) << key;
   EXPECT_EQ(count(out, "Non positive paramter (WGTBL)"), 1u) << out;
