@@ -311,6 +311,18 @@ module zantor
       integer, intent(inout) :: nw
       integer, intent(inout) :: nh
     end subroutine gwgsiz
+    subroutine gwgtbi(id, irow, icol, ival)
+      integer, intent(in) :: id
+      integer, intent(in) :: irow
+      integer, intent(in) :: icol
+      integer, intent(inout) :: ival
+    end subroutine gwgtbi
+    subroutine gwgtbs(id, irow, icol, cstr)
+      integer, intent(in) :: id
+      integer, intent(in) :: irow
+      integer, intent(in) :: icol
+      character(len=*), intent(inout) :: cstr
+    end subroutine gwgtbs
     subroutine gwgtxt(id, cstr)
       integer, intent(in) :: id
       character(len=*), intent(inout) :: cstr
@@ -879,6 +891,18 @@ module zantor
       integer, intent(in) :: nw
       integer, intent(in) :: nh
     end subroutine swgsiz
+    subroutine swgtbi(id, ival, irow, icol)
+      integer, intent(in) :: id
+      integer, intent(in) :: ival
+      integer, intent(in) :: irow
+      integer, intent(in) :: icol
+    end subroutine swgtbi
+    subroutine swgtbs(id, cstr, irow, icol)
+      integer, intent(in) :: id
+      character(len=*), intent(in) :: cstr
+      integer, intent(in) :: irow
+      integer, intent(in) :: icol
+    end subroutine swgtbs
     subroutine swgtit(ctitle)
       character(len=*), intent(in) :: ctitle
     end subroutine swgtit
@@ -1074,6 +1098,12 @@ module zantor
       integer, intent(in) :: nlin
       integer, intent(inout) :: id
     end subroutine wgstxt
+    subroutine wgtbl(ip, nrows, ncols, id)
+      integer, intent(in) :: ip
+      integer, intent(in) :: nrows
+      integer, intent(in) :: ncols
+      integer, intent(inout) :: id
+    end subroutine wgtbl
     subroutine wgtxt(ip, cstr, id)
       integer, intent(in) :: ip
       character(len=*), intent(in) :: cstr
@@ -1613,6 +1643,25 @@ module zantor
     end subroutine gwgscl
     module procedure gwgscl_r8
   end interface gwgscl
+  interface gwgtbf
+    subroutine gwgtbf(id, irow, icol, xval)
+      integer, intent(in) :: id
+      integer, intent(in) :: irow
+      integer, intent(in) :: icol
+      real, intent(inout) :: xval
+    end subroutine gwgtbf
+    module procedure gwgtbf_r8
+  end interface gwgtbf
+  interface gwgtbl
+    subroutine gwgtbl(id, xray, n, idx, copt)
+      integer, intent(in) :: id
+      real, intent(inout) :: xray(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: idx
+      character(len=*), intent(in) :: copt
+    end subroutine gwgtbl
+    module procedure gwgtbl_r8
+  end interface gwgtbl
   interface hsvrgb
     subroutine hsvrgb(xh, xs, xv, xr, xg, xb)
       real, intent(in) :: xh
@@ -2123,6 +2172,15 @@ module zantor
     end subroutine swgflt
     module procedure swgflt_r8
   end interface swgflt
+  interface swgray
+    subroutine swgray(id, xray, n, copt)
+      integer, intent(in) :: id
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      character(len=*), intent(in) :: copt
+    end subroutine swgray
+    module procedure swgray_r8
+  end interface swgray
   interface swgscl
     subroutine swgscl(id, xval)
       integer, intent(in) :: id
@@ -2137,6 +2195,27 @@ module zantor
     end subroutine swgspc
     module procedure swgspc_r8
   end interface swgspc
+  interface swgtbf
+    subroutine swgtbf(id, xval, ndig, irow, icol)
+      integer, intent(in) :: id
+      real, intent(in) :: xval
+      integer, intent(in) :: ndig
+      integer, intent(in) :: irow
+      integer, intent(in) :: icol
+    end subroutine swgtbf
+    module procedure swgtbf_r8
+  end interface swgtbf
+  interface swgtbl
+    subroutine swgtbl(id, xray, n, ndig, idx, copt)
+      integer, intent(in) :: id
+      real, intent(in) :: xray(*)
+      integer, intent(in) :: n
+      integer, intent(in) :: ndig
+      integer, intent(in) :: idx
+      character(len=*), intent(in) :: copt
+    end subroutine swgtbl
+    module procedure swgtbl_r8
+  end interface swgtbl
   interface swgval
     subroutine swgval(id, xval)
       integer, intent(in) :: id
@@ -3046,6 +3125,28 @@ contains
     call gwgscl(id, t_xval)
     xval = t_xval
   end subroutine gwgscl_r8
+  subroutine gwgtbf_r8(id, irow, icol, xval)
+    integer, intent(in) :: id
+    integer, intent(in) :: irow
+    integer, intent(in) :: icol
+    real(8), intent(inout) :: xval
+    real :: t_xval
+    t_xval = real(xval)
+    call gwgtbf(id, irow, icol, t_xval)
+    xval = t_xval
+  end subroutine gwgtbf_r8
+  subroutine gwgtbl_r8(id, xray, n, idx, copt)
+    integer, intent(in) :: id
+    real(8), intent(inout) :: xray(:)
+    integer, intent(in) :: n
+    integer, intent(in) :: idx
+    character(len=*), intent(in) :: copt
+    real, allocatable :: t_xray(:)
+    allocate(t_xray(size(xray)))
+    t_xray = real(xray)
+    call gwgtbl(id, t_xray, n, idx, copt)
+    xray = t_xray
+  end subroutine gwgtbl_r8
   subroutine hsvrgb_r8(xh, xs, xv, xr, xg, xb)
     real(8), intent(in) :: xh
     real(8), intent(in) :: xs
@@ -3608,6 +3709,13 @@ contains
     integer, intent(in) :: ndig
     call swgflt(id, real(xval), ndig)
   end subroutine swgflt_r8
+  subroutine swgray_r8(id, xray, n, copt)
+    integer, intent(in) :: id
+    real(8), intent(in) :: xray(:)
+    integer, intent(in) :: n
+    character(len=*), intent(in) :: copt
+    call swgray(id, real(xray), n, copt)
+  end subroutine swgray_r8
   subroutine swgscl_r8(id, xval)
     integer, intent(in) :: id
     real(8), intent(in) :: xval
@@ -3618,6 +3726,23 @@ contains
     real(8), intent(in) :: yspc
     call swgspc(real(xspc), real(yspc))
   end subroutine swgspc_r8
+  subroutine swgtbf_r8(id, xval, ndig, irow, icol)
+    integer, intent(in) :: id
+    real(8), intent(in) :: xval
+    integer, intent(in) :: ndig
+    integer, intent(in) :: irow
+    integer, intent(in) :: icol
+    call swgtbf(id, real(xval), ndig, irow, icol)
+  end subroutine swgtbf_r8
+  subroutine swgtbl_r8(id, xray, n, ndig, idx, copt)
+    integer, intent(in) :: id
+    real(8), intent(in) :: xray(:)
+    integer, intent(in) :: n
+    integer, intent(in) :: ndig
+    integer, intent(in) :: idx
+    character(len=*), intent(in) :: copt
+    call swgtbl(id, real(xray), n, ndig, idx, copt)
+  end subroutine swgtbl_r8
   subroutine swgval_r8(id, xval)
     integer, intent(in) :: id
     real(8), intent(in) :: xval

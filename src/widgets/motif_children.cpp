@@ -23,6 +23,7 @@
 
 #include "widgets/motif_internal.h"
 #include "widgets/motif_toolkit.h"
+#include "widgets/table_cells.h"
 
 namespace zantor::widgets {
 namespace {
@@ -334,6 +335,8 @@ bool createChildWidget(int32_t id) {
                     XmNdecimalPoints, r.ndez, XmNvalue, scaled(r.xval, r.ndez), nullptr);
       break;
     }
+    case kTable:
+      return createTable(id, parent, p.args, unsigned(p.n));  // managed with its scrolled window
     case kSeparator:
       w = XmCreateSeparator(parent, const_cast<char*>("separator"), p.args, p.n);
       break;

@@ -18,6 +18,7 @@
 #include <cstdlib>
 
 #include "widgets/motif_internal.h"
+#include "widgets/table_cells.h"
 
 namespace zantor::widgets {
 
@@ -199,6 +200,7 @@ void finishLevelsFrom(int level) {
     if (r.level >= level && (r.type == kText || r.type == kLabelText || r.type == kFile ||
                                r.type == kScrolledText))
       readText(int32_t(i + 1));
+    if (r.level >= level && r.type == kTable) readTableCells(int32_t(i + 1));
   }
   for (int k = level; k <= kMaxLevels; ++k) l.finished[k] = true;
 }

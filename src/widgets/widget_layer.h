@@ -4,6 +4,7 @@
 // toolkit widgets; the public routines only talk to this layer.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,8 @@ constexpr std::size_t kFileChars = 80;   // ... of a file name
 
 using UserRoutine = void (*)();
 
+struct TableData;  // cells of a table widget (table_cells.h)
+
 struct WidgetRecord {
   uint8_t type = kMain;
   uint8_t layout = kVertical;
@@ -45,6 +48,7 @@ struct WidgetRecord {
   int32_t fieldPercent = 50; // width of the field of a labelled text, in percent
   std::string mask;          // file mask of a file field
   std::vector<std::string> entries;  // list and radio box entries
+  std::shared_ptr<TableData> table;  // cells of a table
   UserRoutine callback = nullptr;
   const int32_t* userArray = nullptr;
 };

@@ -104,6 +104,10 @@ std::vector<Routine> readRoutines(const std::string& path, void* lib) {
     static const char* kInteractive[] = {"wg", "swg", "gwg", "csr", "msgbox", "dwg"};
     bool interactive = false;
     for (const char* p : kInteractive) interactive = interactive || r.name.rfind(p, 0) == 0;
+    // The readers and writers of table cells never wait: without a dialog
+    // they meet no table and refuse the id.
+    static const char* kTableValues[] = {"swgtb", "gwgtb", "swgray"};
+    for (const char* p : kTableValues) interactive = interactive && r.name.rfind(p, 0) != 0;
     // Procedure arguments (user callbacks) cannot be made up.
     for (const std::string& k : r.kinds) interactive = interactive || k == "p" || k == "rf";
     if (interactive || skipped.count(r.name) != 0) continue;
