@@ -104,6 +104,12 @@ std::vector<Routine> readRoutines(const std::string& path, void* lib) {
     static const char* kInteractive[] = {"wg", "swg", "gwg", "csr", "msgbox", "dwg"};
     bool interactive = false;
     for (const char* p : kInteractive) interactive = interactive || r.name.rfind(p, 0) == 0;
+    // Settings and queries of the dialog layer that never show a window:
+    // without a dialog they only refuse their ids or store the setting.
+    static const std::set<std::string> kQuietWidgetRoutines = {
+        "swgoff", "swgfnt", "swgclr", "swgbgd", "swgfgd", "swgtyp", "swgjus", "swgiop",
+        "swgatt", "gwgatt", "swgmix", "swgmrg", "swgpop", "swgdrw", "swgstp", "gwggui"};
+    if (kQuietWidgetRoutines.count(r.name) != 0) interactive = false;
     // Procedure arguments (user callbacks) cannot be made up.
     for (const std::string& k : r.kinds) interactive = interactive || k == "p" || k == "rf";
     if (interactive || skipped.count(r.name) != 0) continue;
