@@ -411,6 +411,8 @@ TEST_F(WidgetTest, PlotIntoDrawingAreaShowsThePngPicture) {
   EXPECT_NE(valuesOf(out, "own=")[0], "0");
   EXPECT_NE(valuesOf(out, "own=")[0], ids[0]);
   EXPECT_EQ(valuesOf(out, "area="), std::vector<std::string>{"-1"});
+  // Handed back quietly: the next plot does not look for the area again.
+  EXPECT_EQ(out.find("does not exist any more"), std::string::npos) << out;
 }
 
 // A dialog that ends while a plot still draws into its area, a window id
