@@ -157,6 +157,12 @@ TEST_F(WidgetTest, TypesAlignmentAndOptionsShowInResources) {
   Child child([] {
     call(swgpop_, "OK");
     call(swgpop_, "NOQUIT");
+    call(swghlp_, "help text");
+    call(swgpop_, "NOHELP");
+    // Without a connection yet, the font is loaded (and refused) with the
+    // first widget.
+    swgfnt("no such family", 12);
+    print("font refused before=", long(0));
     int32_t nx = 40, ny = 30;
     swgoff_(&nx, &ny);
     call(swgtyp_, "NORESIZE", "WINDOW");
@@ -281,6 +287,10 @@ TEST_F(WidgetTest, TypesAlignmentAndOptionsShowInResources) {
   EXPECT_EQ(valuesOf(out, "place="), std::vector<std::string>{"40,30"});
   EXPECT_EQ(valuesOf(out, "resize="), std::vector<std::string>{"0"});
   EXPECT_EQ(valuesOf(out, "menus="), std::vector<std::string>{"OK;"});
+  const std::size_t before = out.find("font refused before=");
+  const std::size_t refused = out.find(">>>> Font cannot be loaded (SWGFNT)");
+  EXPECT_TRUE(before != std::string::npos && refused != std::string::npos && refused > before) << out;
+  EXPECT_EQ(valuesOf(out, ">>>> Font cannot be loaded (SWGFNT)").size(), 1u) << out;
   EXPECT_EQ(valuesOf(out, ">>>> Not allowed parameter (swgtyp)").size(), 2u) << out;
   EXPECT_EQ(valuesOf(out, ">>>> Not allowed parameter (swgjus)").size(), 1u) << out;
   EXPECT_EQ(valuesOf(out, ">>>> Not allowed parameter (swgpop)").size(), 1u) << out;
