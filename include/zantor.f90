@@ -286,6 +286,11 @@ module zantor
       integer, intent(in) :: i
       integer, intent(in) :: j
     end subroutine gridmp
+    function gwgatt(id, copt) result(res)
+      integer :: res
+      integer, intent(in) :: id
+      character(len=*), intent(in) :: copt
+    end function gwgatt
     subroutine gwgbox(id, isel)
       integer, intent(in) :: id
       integer, intent(inout) :: isel
@@ -298,6 +303,9 @@ module zantor
       integer, intent(in) :: id
       character(len=*), intent(inout) :: cfil
     end subroutine gwgfil
+    function gwggui() result(res)
+      integer :: res
+    end function gwggui
     subroutine gwgint(id, ival)
       integer, intent(in) :: id
       integer, intent(inout) :: ival
@@ -795,6 +803,10 @@ module zantor
     subroutine setvlt(cvlt)
       character(len=*), intent(in) :: cvlt
     end subroutine setvlt
+    subroutine setxid(iwin, copt)
+      integer, intent(in) :: iwin
+      character(len=*), intent(in) :: copt
+    end subroutine setxid
     subroutine shdcha()
     end subroutine shdcha
     subroutine shdmap(copt)
@@ -844,6 +856,11 @@ module zantor
     subroutine survis(copt)
       character(len=*), intent(in) :: copt
     end subroutine survis
+    subroutine swgatt(id, cval, copt)
+      integer, intent(in) :: id
+      character(len=*), intent(in) :: cval
+      character(len=*), intent(in) :: copt
+    end subroutine swgatt
     subroutine swgbox(id, isel)
       integer, intent(in) :: id
       integer, intent(in) :: isel
@@ -865,6 +882,10 @@ module zantor
       integer, intent(in) :: id
       character(len=*), intent(in) :: cfil
     end subroutine swgfil
+    subroutine swgfnt(cfnt, npts)
+      character(len=*), intent(in) :: cfnt
+      integer, intent(in) :: npts
+    end subroutine swgfnt
     subroutine swgfoc(id)
       integer, intent(in) :: id
     end subroutine swgfoc
@@ -875,14 +896,37 @@ module zantor
       integer, intent(in) :: id
       integer, intent(in) :: ival
     end subroutine swgint
+    subroutine swgiop(ival, copt)
+      integer, intent(in) :: ival
+      character(len=*), intent(in) :: copt
+    end subroutine swgiop
+    subroutine swgjus(cjus, copt)
+      character(len=*), intent(in) :: cjus
+      character(len=*), intent(in) :: copt
+    end subroutine swgjus
     subroutine swglis(id, isel)
       integer, intent(in) :: id
       integer, intent(in) :: isel
     end subroutine swglis
+    subroutine swgmix(cstr, copt)
+      character(len=*), intent(in) :: cstr
+      character(len=*), intent(in) :: copt
+    end subroutine swgmix
+    subroutine swgmrg(ival, copt)
+      integer, intent(in) :: ival
+      character(len=*), intent(in) :: copt
+    end subroutine swgmrg
+    subroutine swgoff(nx, ny)
+      integer, intent(in) :: nx
+      integer, intent(in) :: ny
+    end subroutine swgoff
     subroutine swgopt(copt, ckey)
       character(len=*), intent(in) :: copt
       character(len=*), intent(in) :: ckey
     end subroutine swgopt
+    subroutine swgpop(copt)
+      character(len=*), intent(in) :: copt
+    end subroutine swgpop
     subroutine swgpos(nx, ny)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -910,6 +954,10 @@ module zantor
       integer, intent(in) :: id
       character(len=*), intent(in) :: cstr
     end subroutine swgtxt
+    subroutine swgtyp(ctyp, copt)
+      character(len=*), intent(in) :: ctyp
+      character(len=*), intent(in) :: copt
+    end subroutine swgtyp
     subroutine swgwin(nx, ny, nw, nh)
       integer, intent(in) :: nx
       integer, intent(in) :: ny
@@ -2164,6 +2212,39 @@ module zantor
     end subroutine surtri
     module procedure surtri_r8
   end interface surtri
+  interface swgbgd
+    subroutine swgbgd(id, xr, xg, xb)
+      integer, intent(in) :: id
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+    end subroutine swgbgd
+    module procedure swgbgd_r8
+  end interface swgbgd
+  interface swgclr
+    subroutine swgclr(xr, xg, xb, copt)
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+      character(len=*), intent(in) :: copt
+    end subroutine swgclr
+    module procedure swgclr_r8
+  end interface swgclr
+  interface swgdrw
+    subroutine swgdrw(xf)
+      real, intent(in) :: xf
+    end subroutine swgdrw
+    module procedure swgdrw_r8
+  end interface swgdrw
+  interface swgfgd
+    subroutine swgfgd(id, xr, xg, xb)
+      integer, intent(in) :: id
+      real, intent(in) :: xr
+      real, intent(in) :: xg
+      real, intent(in) :: xb
+    end subroutine swgfgd
+    module procedure swgfgd_r8
+  end interface swgfgd
   interface swgflt
     subroutine swgflt(id, xval, ndig)
       integer, intent(in) :: id
@@ -2195,6 +2276,12 @@ module zantor
     end subroutine swgspc
     module procedure swgspc_r8
   end interface swgspc
+  interface swgstp
+    subroutine swgstp(xstp)
+      real, intent(in) :: xstp
+    end subroutine swgstp
+    module procedure swgstp_r8
+  end interface swgstp
   interface swgtbf
     subroutine swgtbf(id, xval, ndig, irow, icol)
       integer, intent(in) :: id
@@ -3703,6 +3790,31 @@ contains
     integer, intent(in) :: ntri
     call surtri(real(xray), real(yray), real(zray), n, i1ray, i2ray, i3ray, ntri)
   end subroutine surtri_r8
+  subroutine swgbgd_r8(id, xr, xg, xb)
+    integer, intent(in) :: id
+    real(8), intent(in) :: xr
+    real(8), intent(in) :: xg
+    real(8), intent(in) :: xb
+    call swgbgd(id, real(xr), real(xg), real(xb))
+  end subroutine swgbgd_r8
+  subroutine swgclr_r8(xr, xg, xb, copt)
+    real(8), intent(in) :: xr
+    real(8), intent(in) :: xg
+    real(8), intent(in) :: xb
+    character(len=*), intent(in) :: copt
+    call swgclr(real(xr), real(xg), real(xb), copt)
+  end subroutine swgclr_r8
+  subroutine swgdrw_r8(xf)
+    real(8), intent(in) :: xf
+    call swgdrw(real(xf))
+  end subroutine swgdrw_r8
+  subroutine swgfgd_r8(id, xr, xg, xb)
+    integer, intent(in) :: id
+    real(8), intent(in) :: xr
+    real(8), intent(in) :: xg
+    real(8), intent(in) :: xb
+    call swgfgd(id, real(xr), real(xg), real(xb))
+  end subroutine swgfgd_r8
   subroutine swgflt_r8(id, xval, ndig)
     integer, intent(in) :: id
     real(8), intent(in) :: xval
@@ -3726,6 +3838,10 @@ contains
     real(8), intent(in) :: yspc
     call swgspc(real(xspc), real(yspc))
   end subroutine swgspc_r8
+  subroutine swgstp_r8(xstp)
+    real(8), intent(in) :: xstp
+    call swgstp(real(xstp))
+  end subroutine swgstp_r8
   subroutine swgtbf_r8(id, xval, ndig, irow, icol)
     integer, intent(in) :: id
     real(8), intent(in) :: xval

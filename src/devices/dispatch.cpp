@@ -22,6 +22,7 @@
 #include "devices/pdf/pdf_device.h"
 #include "devices/svg/svg_device.h"
 #include "devices/postscript/ps_device.h"
+#include "devices/window/foreign_window.h"
 #include "devices/window/gl_picture.h"
 #include "devices/window/window_device.h"
 #include "draw/page.h"
@@ -102,6 +103,7 @@ void zani01() {
   g.nub = 15;
   g.iwinid = (g.ndev == 80 || g.ndev == 81) ? 1 : g.ndev - 71;
   if (!factoryOverride && !displayReachable()) stopNoDisplay();
+  adoptForeignWindow();  // setxid: the plot takes the size of the program's window
   device = makeDevice(g.ndev);
   g.xscf = deviceScale();
   const int k = g.iwinid - 1;

@@ -24,6 +24,7 @@
 #include "widgets/motif_internal.h"
 #include "widgets/motif_toolkit.h"
 #include "widgets/table_cells.h"
+#include "widgets/widget_appearance.h"
 
 namespace zantor::widgets {
 namespace {
@@ -33,10 +34,10 @@ Widget& handle(int32_t id) { return layer().handles[std::size_t(id) - 1]; }
 
 // Arguments of the size and place every child gets from the settings.
 struct Placement {
-  Arg args[10];
+  Arg args[12];
   int n = 0;
   void add(String name, XtArgVal v) {
-    if (n < 10) {
+    if (n < 12) {
       XtSetArg(args[n], name, v);
       ++n;
     }
@@ -246,6 +247,7 @@ bool createChildWidget(int32_t id) {
     }
     case kList: {
       p.add(XmNselectionPolicy, XmBROWSE_SELECT);
+      p.add(XmNlistSizePolicy, listSizePolicy());  // fixed when the list is made
       p.add(XmNvisibleItemCount, r.entries.size() < 8 ? std::max<int>(1, int(r.entries.size())) : 8);
       w = XmCreateScrolledList(parent, const_cast<char*>("list"), p.args, p.n);
       for (const std::string& e : r.entries) XmListAddItemUnselected(w, XmText(e), 0);

@@ -17,8 +17,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "devices/window/foreign_window.h"
 #include "widgets/motif_internal.h"
 #include "widgets/table_cells.h"
+#include "widgets/widget_appearance.h"
 
 namespace zantor::widgets {
 
@@ -73,6 +75,9 @@ void onWindowClose(Widget, XtPointer level, XtPointer) { finishLevelsFrom(idOf(l
 
 void onExit(Widget, XtPointer, XtPointer) { std::exit(0); }
 
+// The OK menu (swgpop) ends its dialog as the OK button does.
+void onMenuOk(Widget, XtPointer level, XtPointer) { finishLevelsFrom(idOf(level)); }
+
 void onHelp(Widget w, XtPointer, XtPointer) {
   Arg a[2];
   XmText text(layer().set.help);
@@ -84,14 +89,15 @@ void onHelp(Widget w, XtPointer, XtPointer) {
 }
 
 // A pull-down menu of the menu bar with one entry.
-void addMenu(Widget bar, const char* title, const char* entry, XtCallbackProc action) {
+void addMenu(Widget bar, const char* title, const char* entry, XtCallbackProc action,
+             XtPointer data = nullptr) {
   Widget menu = XmCreatePulldownMenu(bar, const_cast<char*>(title), nullptr, 0);
   Arg a[1];
   XtSetArg(a[0], XmNsubMenuId, menu);
   Widget cascade = XmCreateCascadeButton(bar, const_cast<char*>(title), a, 1);
   XtManageChild(cascade);
   Widget item = XmCreatePushButton(menu, const_cast<char*>(entry), nullptr, 0);
-  XtAddCallback(item, XmNactivateCallback, action, nullptr);
+  XtAddCallback(item, XmNactivateCallback, action, data);
   XtManageChild(item);
   if (std::string_view(title) == "Help") XtVaSetValues(bar, XmNmenuHelpWidget, cascade, nullptr);
 }
@@ -122,8 +128,10 @@ bool createMainWidget(int32_t id) {
   Widget main = XmCreateMainWindow(shell, const_cast<char*>("main"), nullptr, 0);
   XtManageChild(main);
   Widget bar = XmCreateMenuBar(main, const_cast<char*>("menubar"), nullptr, 0);
-  addMenu(bar, "Quit", "Exit", onExit);
-  if (!l.set.help.empty()) addMenu(bar, "Help", "Help", onHelp);
+  const Appearance& look = appearance();  // swgpop: the menus of the bar
+  if (look.menuOk) addMenu(bar, "OK", "OK", onMenuOk, idData(level));
+  if (look.menuQuit) addMenu(bar, "Quit", "Exit", onExit);
+  if (look.menuHelp && !l.set.help.empty()) addMenu(bar, "Help", "Help", onHelp);
   XtManageChild(bar);
   t.menuBars[level] = bar;
 
@@ -182,9 +190,14 @@ void runLevel() {
     XtAppNextEvent(t.app, &e);
     XtDispatchEvent(&e);
   }
-  // The level's widgets go; their values stay in the records.
-  for (std::size_t i = l.start[level]; i < l.records.size(); ++i)
-    if (l.records[i].level == level) l.handles[i] = nullptr;
+  // The level's widgets go; their values stay in the records.  Drawing
+  // areas hand their windows back to the window device first.
+  for (std::size_t i = l.start[level]; i < l.records.size(); ++i) {
+    if (l.records[i].level != level) continue;
+    if (l.records[i].type == kDraw && l.handles[i] != nullptr && XtIsRealized(l.handles[i]))
+      releaseForeignWindow(XtWindow(l.handles[i]));
+    l.handles[i] = nullptr;
+  }
   XtDestroyWidget(t.shells[level]);
   t.shells[level] = nullptr;
   t.menuBars[level] = nullptr;

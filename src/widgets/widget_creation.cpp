@@ -5,6 +5,7 @@
 #include "core/api.h"
 #include "core/args.h"
 #include "widgets/motif_toolkit.h"
+#include "widgets/widget_appearance.h"
 #include "widgets/widget_layer.h"
 
 using namespace zantor;
@@ -23,6 +24,7 @@ int32_t createWidget(int32_t ip, uint8_t type, const char* routine, Fill fill) {
     dropLastRecord();
     return -1;
   }
+  applyAppearance(id);
   return id;
 }
 
@@ -68,6 +70,7 @@ ZANTOR_API void wgini_(const char* copt, int32_t* id, size_t copt_len) try {
     return;
   }
   l.top[l.level] = main;
+  applyAppearance(main);
   *id = main;
 } ZANTOR_CATCH
 

@@ -2,6 +2,7 @@
 #include "widgets/widget_layer.h"
 
 #include "core/args.h"
+#include "widgets/widget_appearance.h"
 
 #include <cctype>
 #include <cstdio>
@@ -127,8 +128,9 @@ std::string fromUnicode(const std::u16string& s) {
 
 std::vector<std::string> splitEntries(std::string_view s) {
   std::vector<std::string> out;
+  const char separator = appearance().listSeparator;
   while (true) {
-    const std::size_t bar = s.find('|');
+    const std::size_t bar = s.find(separator);
     out.emplace_back(s.substr(0, bar));
     if (bar == std::string_view::npos) break;
     s.remove_prefix(bar + 1);

@@ -51,6 +51,8 @@ struct WidgetRecord {
   std::shared_ptr<TableData> table;  // cells of a table
   UserRoutine callback = nullptr;
   const int32_t* userArray = nullptr;
+  bool active = true;        // swgatt STATUS: takes input
+  bool visible = true;       // swgatt VISIBLE: shown
 };
 
 struct Settings {
@@ -98,7 +100,7 @@ void dropLastRecord();
 // texts of the records.
 std::u16string toUnicode(std::string_view s, std::size_t limit);
 std::string fromUnicode(const std::u16string& s);
-// Splits list entries separated by '|'.
+// Splits list entries separated by '|' (or the character of swgmix).
 std::vector<std::string> splitEntries(std::string_view s);
 // A character argument without trailing blanks; false after "Not enough
 // memory" for the routine when it cannot be copied.

@@ -108,6 +108,12 @@ std::vector<Routine> readRoutines(const std::string& path, void* lib) {
     // they meet no table and refuse the id.
     static const char* kTableValues[] = {"swgtb", "gwgtb", "swgray"};
     for (const char* p : kTableValues) interactive = interactive && r.name.rfind(p, 0) != 0;
+    // Settings and queries of the dialog layer that never show a window:
+    // without a dialog they only refuse their ids or store the setting.
+    static const std::set<std::string> kQuietWidgetRoutines = {
+        "swgoff", "swgfnt", "swgclr", "swgbgd", "swgfgd", "swgtyp", "swgjus", "swgiop",
+        "swgatt", "gwgatt", "swgmix", "swgmrg", "swgpop", "swgdrw", "swgstp", "gwggui"};
+    if (kQuietWidgetRoutines.count(r.name) != 0) interactive = false;
     // Procedure arguments (user callbacks) cannot be made up.
     for (const std::string& k : r.kinds) interactive = interactive || k == "p" || k == "rf";
     if (interactive || skipped.count(r.name) != 0) continue;

@@ -4,6 +4,7 @@
 
 #include "core/state.h"
 #include "devices/raster/raster.h"
+#include "devices/window/foreign_window.h"
 #include "devices/window/x_windows.h"
 
 namespace zantor {
@@ -27,7 +28,8 @@ WindowDevice::WindowDevice(int code)
 
 int WindowDevice::start() {
   Zanglb& g = zanglb;
-  if (!openXWindow(window_, g.nxwind, g.nywind, g.nwwind, g.nhwind, g.iwind == 1, openGl_) ||
+  if (!openXWindow(window_, g.nxwind, g.nywind, g.nwwind, g.nhwind, g.iwind == 1, openGl_,
+                   adoptedForeignWindow()) ||
       RasterDevice::start() != 0) {
     closeXWindow(window_);
     std::fflush(stdout);

@@ -31,6 +31,8 @@ struct XWindowSlot {
   std::string title;
   Pixmap keptPicture = 0;        // background of a window kept after zanfin
   bool gl = false;               // a "GL  " window that draws through OpenGL
+  bool foreign = false;          // a window of the program (setxid): never created,
+                                 // mapped, titled or destroyed here
   std::vector<uint8_t> picture;  // the whole picture as R, G, B rows for OpenGL
 };
 
@@ -88,12 +90,13 @@ void closeSlot(XConnection& c, XWindowSlot& s) {
   s.keptPicture = 0;
   s.gl = false;
   std::vector<uint8_t>().swap(s.picture);
-  if (d != nullptr && s.win != 0) {
+  if (d != nullptr && s.win != 0 && !s.foreign) {
     XUnmapWindow(d, s.win);
     XDestroyWindow(d, s.win);
     dropEvents(d, s.win);
   }
   s.win = 0;
+  s.foreign = false;
   s.title.clear();
   s.raster.qqvfin();
 }
@@ -250,12 +253,80 @@ void eventLoop(XWindowSlot& s, int key, double limitSeconds) {
 
 }  // namespace
 
-bool openXWindow(int n, int x, int y, int w, int h, bool placed, bool openGl) {
+namespace {
+
+// The back-up image of slot s in the screen's format, w x h pixels.
+bool createImage(XWindowSlot& s, Display* d, int screen, int w, int h) {
+  s.image = XCreateImage(d, DefaultVisual(d, screen), unsigned(DefaultDepth(d, screen)), ZPixmap,
+                         0, nullptr, unsigned(w), unsigned(h), 32, 0);
+  if (s.image == nullptr) return false;
+  s.image->data = static_cast<char*>(std::calloc(std::size_t(s.image->bytes_per_line), std::size_t(h)));
+  if (s.image->data == nullptr) {
+    XDestroyImage(s.image);
+    s.image = nullptr;
+  }
+  return s.image != nullptr;
+}
+
+// Window n draws into the program's window `foreign` (setxid): its size is
+// the window's own (asked for at zanini), and it gets no title, hints or mapping from us.
+bool adoptWindow(XWindowSlot& s, Window foreign, int w, int h) {
+  XConnection& c = conn();
+  Display* d = c.display;
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(d, foreign, &a) || a.c_class != InputOutput ||
+      a.depth != DefaultDepth(d, DefaultScreen(d))) {
+    closeSlot(c, s);
+    return false;
+  }
+  s.win = foreign;
+  s.foreign = true;
+  s.gl = false;  // drawn the plain way: the window's visual is not ours
+  s.gc = XCreateGC(d, foreign, 0, nullptr);
+  const bool ok = createImage(s, d, DefaultScreen(d), w, h);
+  XFlush(d);
+  return ok;
+}
+
+}  // namespace
+
+bool foreignWindowSize(unsigned long id, int& w, int& h) {
+  if (id == 0 || !ensureDisplay()) return false;
+  Display* d = conn().display;
+  XWindowAttributes a;
+  XSync(d, False);  // the window may have been made by another connection just now
+  if (!XGetWindowAttributes(d, Window(id), &a) || a.c_class != InputOutput) return false;
+  w = a.width;
+  h = a.height;
+  return w >= 1 && h >= 1;
+}
+
+void forgetForeignWindow(unsigned long id) {
+  XConnection& c = conn();
+  if (id == 0 || c.display == nullptr) return;
+  for (XWindowSlot& s : c.slots) {
+    if (!s.foreign || s.win != Window(id)) continue;
+    // A plot still drawing keeps its back-up image; only the window goes.
+    if (s.image != nullptr) XDestroyImage(s.image);
+    s.image = nullptr;
+    if (s.gc != nullptr) XFreeGC(c.display, s.gc);
+    s.gc = nullptr;
+    if (s.keptPicture != 0) XFreePixmap(c.display, s.keptPicture);
+    s.keptPicture = 0;
+    dropEvents(c.display, s.win);
+    s.win = 0;
+    s.foreign = false;
+  }
+}
+
+bool openXWindow(int n, int x, int y, int w, int h, bool placed, bool openGl,
+                 unsigned long foreign) {
   XWindowSlot* s = slot(n);
   if (s == nullptr || w < 1 || h < 1 || !ensureDisplay()) return false;
   closeXWindow(n);
   XConnection& c = conn();
   Display* d = c.display;
+  if (foreign != 0) return adoptWindow(*s, Window(foreign), w, h);
   const int screen = DefaultScreen(d);
   XSetWindowAttributes a{};
   a.background_pixel = BlackPixel(d, screen);
@@ -289,17 +360,7 @@ bool openXWindow(int n, int x, int y, int w, int h, bool placed, bool openGl) {
   XSetWMNormalHints(d, s->win, &hints);
   XSetWMProtocols(d, s->win, &c.deleteAtom, 1);
   s->gc = XCreateGC(d, s->win, 0, nullptr);
-  Visual* visual = DefaultVisual(d, screen);
-  const int depth = DefaultDepth(d, screen);
-  s->image = XCreateImage(d, visual, unsigned(depth), ZPixmap, 0, nullptr, unsigned(w),
-                          unsigned(h), 32, 0);
-  if (s->image != nullptr) {
-    s->image->data = static_cast<char*>(std::calloc(std::size_t(s->image->bytes_per_line), std::size_t(h)));
-    if (s->image->data == nullptr) {
-      XDestroyImage(s->image);
-      s->image = nullptr;
-    }
-  }
+  createImage(*s, d, screen, w, h);
   setXWindowTitle(n, s->gl ? "ZANTOR GL" : "ZANTOR");
   XMapRaised(d, s->win);
   XFlush(d);
@@ -326,6 +387,7 @@ void setXWindowTitle(int n, const std::string& title) {
   XWindowSlot* s = slot(n);
   if (s == nullptr || s->win == 0) return;
   s->title = title;
+  if (s->foreign) return;  // the program's window keeps its own name
   XStoreName(conn().display, s->win, title.c_str());
   XFlush(conn().display);
 }
@@ -342,8 +404,21 @@ unsigned long xWindowId(int n) {
 
 void finishXWindow(int n, int mode, int key, int delaySeconds) {
   XWindowSlot* s = slot(n);
-  if (s == nullptr || s->win == 0) return;
+  if (s == nullptr) return;
+  if (s->win == 0) {  // the window was handed back while the plot drew
+    s->raster.qqvfin();
+    return;
+  }
   showXWindow(n);
+  if (s->foreign) {
+    // No wait in the program's window: its picture stays as the window's
+    // background, which the server repaints by itself; the window is
+    // forgotten, not destroyed.
+    keepPicture(*s);
+    XSync(conn().display, False);
+    closeSlot(conn(), *s);
+    return;
+  }
   const std::string base = s->title;
   if (mode == 4) {
     setXWindowTitle(n, base + " / Delay time " + std::to_string(delaySeconds) + " seconds");

@@ -14,7 +14,17 @@ constexpr int kMaxWindows = 8;
 // position and size; `placed` says whether the position was given.  An
 // open window n is closed first.  Returns false when the display cannot be
 // opened or the window cannot be created.
-bool openXWindow(int n, int x, int y, int w, int h, bool placed, bool openGl = false);
+// With `foreign` (an X window id of the program, setxid) no window is
+// created: window n draws into that one at its size, and zanfin neither
+// waits for it nor destroys it.
+bool openXWindow(int n, int x, int y, int w, int h, bool placed, bool openGl = false,
+                 unsigned long foreign = 0);
+// The size of an existing window of the display; false when there is no
+// such window (or no display).
+bool foreignWindowSize(unsigned long id, int& w, int& h);
+// The program's window `id` goes away: a plot drawing into it keeps its
+// picture in memory but no longer touches the window.
+void forgetForeignWindow(unsigned long id);
 bool xWindowOpen(int n);
 // The back-up image of window n (1..8).
 RasterContext& xWindowRaster(int n);
