@@ -95,7 +95,9 @@ WidgetRecord* callbackTarget(int32_t id, const char* routine) {
     widgetError("Callbacks cannot be defined for Parent widgets", routine);
     return nullptr;
   }
-  if (r->type == kLabel) {
+  // Icons and images are labels that show a picture; their push buttons
+  // take callbacks.
+  if (r->type == kLabel || r->type == kIcon || r->type == kImage) {
     widgetError("Callbacks cannot be defined for Label widgets", routine);
     return nullptr;
   }
@@ -117,6 +119,26 @@ ZANTOR_API void swgcb_(const int32_t* id, void (*routine)(), const int32_t* iray
     r->callback = routine;
     r->callbackKind = 0;
     r->userArray = iray;
+  }
+} ZANTOR_CATCH
+
+// routine(id, xval): xval is the widget's value as a real number (see
+// runCallback).
+ZANTOR_API void swgcb2_(const int32_t* id, void (*routine)()) try {
+  if (WidgetRecord* r = callbackTarget(*id, "SWGCB2")) {
+    r->callback = routine;
+    r->callbackKind = 2;
+    r->userArray = nullptr;
+  }
+} ZANTOR_CATCH
+
+// routine(id, i1, i2): the column and row clicked in a picture, a table's
+// cell, or the selected entry of a list or radio box and 1.
+ZANTOR_API void swgcb3_(const int32_t* id, void (*routine)()) try {
+  if (WidgetRecord* r = callbackTarget(*id, "SWGCB3")) {
+    r->callback = routine;
+    r->callbackKind = 3;
+    r->userArray = nullptr;
   }
 } ZANTOR_CATCH
 
