@@ -306,18 +306,20 @@ TEST_F(WidgetTest, CallbackKindsTwoAndThreeFireOnPresses) {
     wglis_(&top, "one|two|three", &sel, &id, 13);
     const int32_t list = id;
     swgcb3_(&list, reinterpret_cast<void (*)()>(notePosition));
+    const int32_t text = wgtxt(top, "");
+    swgcb2_(&text, reinterpret_cast<void (*)()>(noteValue));
     wgok_(&top, &ok);
     reawgt_();
     {
       std::ofstream ids("ids");
       ids << gwgxid_(&toggle) << ' ' << gwgxid_(&pimg) << ' ' << gwgxid_(&list) << ' '
-          << gwgxid_(&ok) << " end\n";
+          << gwgxid_(&text) << ' ' << gwgxid_(&ok) << " end\n";
     }
     wgfin_();
     print("toggle=", [&] { int32_t v = -1; gwgbut_(&toggle, &v); return v; }());
   });
   const std::vector<std::string> ids = waitForFile("ids", 30);
-  ASSERT_EQ(ids.size(), 4u) << child.output();
+  ASSERT_EQ(ids.size(), 5u) << child.output();
   click(Window(std::stoul(ids[0])));
   // The picture's pixel (17, 9) of the button, found in its window.
   const Window button = Window(std::stoul(ids[1]));
@@ -357,9 +359,16 @@ TEST_F(WidgetTest, CallbackKindsTwoAndThreeFireOnPresses) {
   pause();
   click(Window(std::stoul(ids[2])));  // the middle of three entries
   click(Window(std::stoul(ids[3])));
+  pressKey(XK_minus);
+  type("2");
+  pressKey(XK_period);
+  type("5");
+  pressKey(XK_Return);
+  click(Window(std::stoul(ids[4])));
   ASSERT_EQ(child.wait(20), 0) << child.output();
   const std::string& out = child.output();
-  EXPECT_EQ(valuesOf(out, "cb2="), std::vector<std::string>{"2 1"}) << out;
+  // The toggle's state, then the number typed into the text field.
+  EXPECT_EQ(valuesOf(out, "cb2="), (std::vector<std::string>{"2 1", "5 -2.5"})) << out;
   // Column and row are 1-based; the list reports its entry and 1.
   EXPECT_EQ(valuesOf(out, "cb3="), (std::vector<std::string>{"3 18 10", "4 2 1"})) << out;
   EXPECT_EQ(valuesOf(out, "toggle="), std::vector<std::string>{"1"});
