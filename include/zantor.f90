@@ -874,6 +874,14 @@ module zantor
       external :: routine
       integer, intent(in) :: iray(*)
     end subroutine swgcb
+    subroutine swgcb2(id, routine)
+      integer, intent(in) :: id
+      external :: routine
+    end subroutine swgcb2
+    subroutine swgcb3(id, routine)
+      integer, intent(in) :: id
+      external :: routine
+    end subroutine swgcb3
     subroutine swgcbk(id, routine)
       integer, intent(in) :: id
       external :: routine
@@ -1054,6 +1062,11 @@ module zantor
       character(len=*), intent(in) :: clab
       integer, intent(inout) :: id
     end subroutine wgapp
+    subroutine wgappb(ip, clab, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clab
+      integer, intent(inout) :: id
+    end subroutine wgappb
     subroutine wgbas(ip, copt, id)
       integer, intent(in) :: ip
       character(len=*), intent(in) :: copt
@@ -1096,6 +1109,22 @@ module zantor
     end subroutine wgfil
     subroutine wgfin()
     end subroutine wgfin
+    subroutine wgicon(ip, clab, nw, nh, iray, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clab
+      integer, intent(in) :: nw
+      integer, intent(in) :: nh
+      integer, intent(in) :: iray(*)
+      integer, intent(inout) :: id
+    end subroutine wgicon
+    subroutine wgimg(ip, clab, iray, nw, nh, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clab
+      integer, intent(in) :: iray(*)
+      integer, intent(in) :: nw
+      integer, intent(in) :: nh
+      integer, intent(inout) :: id
+    end subroutine wgimg
     subroutine wgini(copt, id)
       character(len=*), intent(in) :: copt
       integer, intent(inout) :: id
@@ -1127,11 +1156,32 @@ module zantor
       character(len=*), intent(in) :: cstr
       integer, intent(inout) :: id
     end subroutine wgpbut
+    subroutine wgpicon(ip, clab, nw, nh, iray, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clab
+      integer, intent(in) :: nw
+      integer, intent(in) :: nh
+      integer, intent(in) :: iray(*)
+      integer, intent(inout) :: id
+    end subroutine wgpicon
+    subroutine wgpimg(ip, clab, iray, nw, nh, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clab
+      integer, intent(in) :: iray(*)
+      integer, intent(in) :: nw
+      integer, intent(in) :: nh
+      integer, intent(inout) :: id
+    end subroutine wgpimg
     subroutine wgpop(ip, clab, id)
       integer, intent(in) :: ip
       character(len=*), intent(in) :: clab
       integer, intent(inout) :: id
     end subroutine wgpop
+    subroutine wgpopb(ip, clab, id)
+      integer, intent(in) :: ip
+      character(len=*), intent(in) :: clab
+      integer, intent(inout) :: id
+    end subroutine wgpopb
     subroutine wgquit(ip, id)
       integer, intent(in) :: ip
       integer, intent(inout) :: id

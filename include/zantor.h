@@ -373,6 +373,8 @@ void swgbgd_(const int32_t* id, const float* xr, const float* xg, const float* x
 void swgbox_(const int32_t* id, const int32_t* isel);
 void swgbut_(const int32_t* id, const int32_t* ival);
 void swgcb_(const int32_t* id, void (*routine)(), const int32_t* iray);
+void swgcb2_(const int32_t* id, void (*routine)());
+void swgcb3_(const int32_t* id, void (*routine)());
 void swgcbk_(const int32_t* id, void (*routine)());
 void swgclr_(const float* xr, const float* xg, const float* xb, const char* copt, size_t copt_len);
 void swgdrw_(const float* xf);
@@ -447,6 +449,7 @@ void vltfil_(const char* cfil, const char* cmode, size_t cfil_len, size_t cmode_
 void vscl3d_(const float* x);
 void vup3d_(const float* ang);
 void wgapp_(const int32_t* ip, const char* clab, int32_t* id, size_t clab_len);
+void wgappb_(const int32_t* ip, const char* clab, int32_t* id, size_t clab_len);
 void wgbas_(const int32_t* ip, const char* copt, int32_t* id, size_t copt_len);
 void wgbox_(const int32_t* ip, const char* clis, const int32_t* isel, int32_t* id, size_t clis_len);
 void wgbut_(const int32_t* ip, const char* cstr, const int32_t* ival, int32_t* id, size_t cstr_len);
@@ -455,6 +458,8 @@ void wgdlis_(const int32_t* ip, const char* clis, const int32_t* isel, int32_t* 
 void wgdraw_(const int32_t* ip, int32_t* id);
 void wgfil_(const int32_t* ip, const char* clab, const char* cfil, const char* cmask, int32_t* id, size_t clab_len, size_t cfil_len, size_t cmask_len);
 void wgfin_(void);
+void wgicon_(const int32_t* ip, const char* clab, const int32_t* nw, const int32_t* nh, const int32_t* iray, int32_t* id, size_t clab_len);
+void wgimg_(const int32_t* ip, const char* clab, const int32_t* iray, const int32_t* nw, const int32_t* nh, int32_t* id, size_t clab_len);
 void wgini_(const char* copt, int32_t* id, size_t copt_len);
 void wglab_(const int32_t* ip, const char* cstr, int32_t* id, size_t cstr_len);
 void wglis_(const int32_t* ip, const char* clis, const int32_t* isel, int32_t* id, size_t clis_len);
@@ -462,7 +467,10 @@ void wgltxt_(const int32_t* ip, const char* clab, const char* cstr, const int32_
 void wgok_(const int32_t* ip, int32_t* id);
 void wgpbar_(const int32_t* ip, const float* xmin, const float* xmax, const float* xstp, int32_t* id);
 void wgpbut_(const int32_t* ip, const char* cstr, int32_t* id, size_t cstr_len);
+void wgpicon_(const int32_t* ip, const char* clab, const int32_t* nw, const int32_t* nh, const int32_t* iray, int32_t* id, size_t clab_len);
+void wgpimg_(const int32_t* ip, const char* clab, const int32_t* iray, const int32_t* nw, const int32_t* nh, int32_t* id, size_t clab_len);
 void wgpop_(const int32_t* ip, const char* clab, int32_t* id, size_t clab_len);
+void wgpopb_(const int32_t* ip, const char* clab, int32_t* id, size_t clab_len);
 void wgquit_(const int32_t* ip, int32_t* id);
 void wgscl_(const int32_t* ip, const char* cstr, const float* xmin, const float* xmax, const float* xval, const int32_t* ndez, int32_t* id, size_t cstr_len);
 void wgsep_(const int32_t* ip, int32_t* id);

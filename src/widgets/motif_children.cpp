@@ -379,12 +379,20 @@ bool createMenuEntry(int32_t id, std::string_view label) {
   return true;
 }
 
+Cardinal childPlacement(int32_t ip, Arg* args, Cardinal max) {
+  const Placement p = placementIn(rec(ip));
+  const Cardinal n = std::min<Cardinal>(Cardinal(p.n), max);
+  std::copy(p.args, p.args + n, args);
+  return n;
+}
+
 void showValue(int32_t id) {
   Widget w = handle(id);
   if (w == nullptr) return;
   const WidgetRecord& r = rec(id);
   switch (r.type) {
     case kToggle:
+    case kPopupEntry:  // an entry with an on/off mark; a plain entry has no state
       XmToggleButtonSetState(w, r.ival != 0, False);
       break;
     case kList:

@@ -38,6 +38,10 @@ std::string plainText(XmString s);
 inline XtPointer idData(int32_t id) { return reinterpret_cast<XtPointer>(static_cast<intptr_t>(id)); }
 inline int32_t idOf(XtPointer p) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(p)); }
 
+// The size and place arguments every new child of parent `ip` gets from
+// the settings, into args (at most max); their number.
+Cardinal childPlacement(int32_t ip, Arg* args, Cardinal max);
+
 // The average character width of the default font, in pixels.
 int characterWidth();
 // The spacing of swgspc between the children of a VERT or HORI parent.

@@ -4,6 +4,7 @@
 
 #include "core/api.h"
 #include "core/args.h"
+#include "widgets/motif_pictures.h"
 #include "widgets/motif_toolkit.h"
 #include "widgets/widget_appearance.h"
 #include "widgets/widget_layer.h"
@@ -14,13 +15,15 @@ using namespace zantor::widgets;
 namespace {
 
 // The common steps of every creation routine: the parent checks, the new
-// record filled by `fill`, then its toolkit widget.  The new id, or -1.
+// record filled by `fill`, then its toolkit widget made by `make`.  The new
+// id, or -1.
 template <class Fill>
-int32_t createWidget(int32_t ip, uint8_t type, const char* routine, Fill fill) {
+int32_t createWidget(int32_t ip, uint8_t type, const char* routine, Fill fill,
+                     bool (*make)(int32_t) = createChildWidget) {
   if (checkParent(ip, routine) == nullptr) return -1;
   const int32_t id = appendRecord(ip, type);
   WidgetRecord& r = layer().records[std::size_t(id) - 1];
-  if (!fill(r) || !createChildWidget(id)) {
+  if (!fill(r) || !make(id)) {
     dropLastRecord();
     return -1;
   }
@@ -263,32 +266,60 @@ ZANTOR_API void wgdraw_(const int32_t* ip, int32_t* id) try {
   *id = createWidget(*ip, kDraw, "WGDRAW", noFill);
 } ZANTOR_CATCH
 
-// A menu entry goes into a popup menu made by wgpop, not into a parent.
-ZANTOR_API void wgapp_(const int32_t* ip, const char* clab, int32_t* id, size_t clab_len) try {
+// A popup menu behind a menu button in the work area of parent ip,
+// instead of the menu bar; wgapp and wgappb fill it as a wgpop menu.
+ZANTOR_API void wgpopb_(const int32_t* ip, const char* clab, int32_t* id, size_t clab_len) try {
   *id = -1;
   std::string label;
-  if (!copyArg(clab, clab_len, label, "wgapp")) return;
+  if (!copyArg(clab, clab_len, label, "wgpopb")) return;
+  *id = createWidget(*ip, kPopup, "WGPOPB", [&](WidgetRecord& r) {
+    r.text = toUnicode(label, kTextChars);
+    return true;
+  }, createMenuButton);
+} ZANTOR_CATCH
+
+namespace {
+
+// A menu entry goes into a popup menu made by wgpop or wgpopb, not into a
+// parent; with `toggle` it carries an on/off mark (wgappb).
+int32_t menuEntry(int32_t ip, const char* clab, size_t clab_len, bool toggle, const char* lower,
+                  const char* upper) {
+  std::string label;
+  if (!copyArg(clab, clab_len, label, lower)) return -1;
   Layer& l = layer();
   if (!l.opened) {
-    widgetError("No call to wgini before", "WGAPP");
-    return;
+    widgetError("No call to wgini before", upper);
+    return -1;
   }
   if (l.closed || l.level == 0) {
-    widgetError("No call between wgini and wgfin", "WGAPP");
-    return;
+    widgetError("No call between wgini and wgfin", upper);
+    return -1;
   }
-  if (*ip < 1 || std::size_t(*ip) > l.records.size() ||
-      l.records[std::size_t(*ip) - 1].type != kPopup || l.handles[std::size_t(*ip) - 1] == nullptr) {
-    widgetError("Parent must be a Popup widget", "WGAPP");
-    return;
+  if (ip < 1 || std::size_t(ip) > l.records.size() ||
+      l.records[std::size_t(ip) - 1].type != kPopup || l.handles[std::size_t(ip) - 1] == nullptr) {
+    widgetError("Parent must be a Popup widget", upper);
+    return -1;
   }
-  const int32_t entry = appendRecord(*ip, kPopupEntry);
+  const int32_t entry = appendRecord(ip, kPopupEntry);
   l.records.back().text = toUnicode(label, kTextChars);
-  if (!createMenuEntry(entry, label)) {
+  l.records.back().toggleEntry = toggle;
+  if (!(toggle ? createToggleEntry(entry, label) : createMenuEntry(entry, label))) {
     dropLastRecord();
-    return;
+    return -1;
   }
-  *id = entry;
+  return entry;
+}
+
+}  // namespace
+
+ZANTOR_API void wgapp_(const int32_t* ip, const char* clab, int32_t* id, size_t clab_len) try {
+  *id = menuEntry(*ip, clab, clab_len, false, "wgapp", "WGAPP");
+} ZANTOR_CATCH
+
+// An entry with an on/off mark, off at first; gwgbut and swgbut read and
+// set it.
+ZANTOR_API void wgappb_(const int32_t* ip, const char* clab, int32_t* id, size_t clab_len) try {
+  *id = menuEntry(*ip, clab, clab_len, true, "wgappb", "WGAPPB");
 } ZANTOR_CATCH
 
 // A scrolled text of nlin visible lines; '|' in the text breaks lines.

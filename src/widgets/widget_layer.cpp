@@ -5,6 +5,7 @@
 #include "widgets/widget_appearance.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <new>
 
@@ -166,7 +167,40 @@ int keywordIndex(std::string_view list, std::string_view key, std::string_view r
   return 0;
 }
 
-void runCallback(int32_t id) {
+namespace {
+
+// The value a kind 2 callback gets: a scale's value, a toggle's state, the
+// selected entry of a list or radio box, the number in a text field (0
+// when it holds none); 0 for buttons, menu entries and pictures.
+float callbackValue(const WidgetRecord& r) {
+  switch (r.type) {
+    case kScale:
+    case kProgress:
+      return r.xval;
+    case kToggle:
+    case kPopupEntry:
+    case kList:
+    case kDropList:
+    case kRadioBox:
+      return float(r.ival);
+    case kText:
+    case kLabelText:
+    case kScrolledText: {
+      const std::string s = fromUnicode(r.text);
+      const std::size_t first = s.find_first_not_of(" +"), last = s.find_last_not_of(' ');
+      if (first == std::string::npos) return 0;
+      float v = 0;
+      const auto [end, ec] = std::from_chars(s.data() + first, s.data() + last + 1, v);
+      return ec == std::errc() && end == s.data() + last + 1 ? v : 0;
+    }
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+void runCallback(int32_t id, int32_t i1, int32_t i2) {
   Layer& l = layer();
   if (id < 1 || std::size_t(id) > l.records.size()) return;
   const WidgetRecord& r = l.records[std::size_t(id) - 1];
@@ -174,10 +208,26 @@ void runCallback(int32_t id) {
   // Ids and values go by reference: the program's routines are Fortran or
   // C routines of the public calling convention.
   const int32_t arg = id;
-  if (r.callbackKind == 0)
-    reinterpret_cast<void (*)(const int32_t*, const int32_t*)>(r.callback)(&arg, r.userArray);
-  else
-    reinterpret_cast<void (*)(const int32_t*)>(r.callback)(&arg);
+  switch (r.callbackKind) {
+    case 0:
+      reinterpret_cast<void (*)(const int32_t*, const int32_t*)>(r.callback)(&arg, r.userArray);
+      break;
+    case 2: {
+      const float value = callbackValue(r);
+      reinterpret_cast<void (*)(const int32_t*, const float*)>(r.callback)(&arg, &value);
+      break;
+    }
+    case 3: {
+      const bool listed = r.type == kList || r.type == kDropList || r.type == kRadioBox;
+      const int32_t a = listed && i1 == 0 && i2 == 0 ? r.ival : i1;
+      const int32_t b = listed && i1 == 0 && i2 == 0 ? 1 : i2;
+      reinterpret_cast<void (*)(const int32_t*, const int32_t*, const int32_t*)>(r.callback)(
+          &arg, &a, &b);
+      break;
+    }
+    default:
+      reinterpret_cast<void (*)(const int32_t*)>(r.callback)(&arg);
+  }
 }
 
 }  // namespace zantor::widgets

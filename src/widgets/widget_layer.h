@@ -19,7 +19,8 @@ enum Type : uint8_t {
   kMain = 0, kBase = 1, kLabel = 2, kToggle = 3, kPush = 4, kCommand = 5, kList = 6,
   kDropList = 7, kRadioBox = 8, kText = 9, kLabelText = 10, kScrolledText = 11, kFile = 12,
   kScale = 14, kOk = 15, kQuit = 16, kPopup = 17, kPopupEntry = 18, kDraw = 19,
-  kProgress = 20, kTable = 21, kSeparator = 25
+  kProgress = 20, kTable = 21, kSeparator = 25,
+  kIcon = 28, kImage = 29, kPushIcon = 30, kPushImage = 31
 };
 enum Layout : uint8_t { kVertical = 0, kHorizontal = 1, kForm = 2 };
 
@@ -35,10 +36,11 @@ struct TableData;  // cells of a table widget (table_cells.h)
 struct WidgetRecord {
   uint8_t type = kMain;
   uint8_t layout = kVertical;
-  uint8_t callbackKind = 0;  // 0 id and user array, 1 id only
+  uint8_t callbackKind = 0;  // 0 id and user array, 1 id only, 2 id and value, 3 id and two numbers
   uint8_t level = 0;
   int32_t parent = 0;        // id of the parent, 0 for a main widget
   int32_t ival = 0;          // toggle state, selected entry (1-based)
+  bool toggleEntry = false;  // a menu entry with an on/off mark (wgappb)
   float xval = 0;            // scale value
   float xmin = 0, xmax = 1;  // scale range
   int32_t ndez = 0;          // digits after the point of a scale
@@ -111,6 +113,9 @@ bool copyArg(const char* p, std::size_t len, std::string& out, std::string_view 
 int keywordIndex(std::string_view list, std::string_view key, std::string_view routine);
 
 // Calls the user callback of widget id, if any, the way the program set it.
-void runCallback(int32_t id);
+// Kind 3 gets i1 and i2: the pixel column and row of a click in a picture,
+// a table cell's row and column; for lists and radio boxes without them,
+// the selected entry and 1.
+void runCallback(int32_t id, int32_t i1 = 0, int32_t i2 = 0);
 
 }  // namespace zantor::widgets

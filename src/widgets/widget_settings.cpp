@@ -95,29 +95,45 @@ WidgetRecord* callbackTarget(int32_t id, const char* routine) {
     widgetError("Callbacks cannot be defined for Parent widgets", routine);
     return nullptr;
   }
-  if (r->type == kLabel) {
+  // Icons and images are labels that show a picture; their push buttons
+  // take callbacks.
+  if (r->type == kLabel || r->type == kIcon || r->type == kImage) {
     widgetError("Callbacks cannot be defined for Label widgets", routine);
     return nullptr;
   }
   return r;
 }
 
+// The callback of widget id and the kind of arguments it gets.
+void setCallback(int32_t id, void (*routine)(), uint8_t kind, const int32_t* iray,
+                 const char* name) {
+  if (WidgetRecord* r = callbackTarget(id, name)) {
+    r->callback = routine;
+    r->callbackKind = kind;
+    r->userArray = iray;
+  }
+}
+
 }  // namespace
 
 ZANTOR_API void swgcbk_(const int32_t* id, void (*routine)()) try {
-  if (WidgetRecord* r = callbackTarget(*id, "SWGCBK")) {
-    r->callback = routine;
-    r->callbackKind = 1;
-    r->userArray = nullptr;
-  }
+  setCallback(*id, routine, 1, nullptr, "SWGCBK");
 } ZANTOR_CATCH
 
 ZANTOR_API void swgcb_(const int32_t* id, void (*routine)(), const int32_t* iray) try {
-  if (WidgetRecord* r = callbackTarget(*id, "SWGCB")) {
-    r->callback = routine;
-    r->callbackKind = 0;
-    r->userArray = iray;
-  }
+  setCallback(*id, routine, 0, iray, "SWGCB");
+} ZANTOR_CATCH
+
+// routine(id, xval): xval is the widget's value as a real number (see
+// runCallback).
+ZANTOR_API void swgcb2_(const int32_t* id, void (*routine)()) try {
+  setCallback(*id, routine, 2, nullptr, "SWGCB2");
+} ZANTOR_CATCH
+
+// routine(id, i1, i2): the column and row clicked in a picture, a table's
+// cell, or the selected entry of a list or radio box and 1.
+ZANTOR_API void swgcb3_(const int32_t* id, void (*routine)()) try {
+  setCallback(*id, routine, 3, nullptr, "SWGCB3");
 } ZANTOR_CATCH
 
 namespace {

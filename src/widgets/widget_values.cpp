@@ -36,10 +36,20 @@ std::string currentText(int32_t id) {
   return fromUnicode(layer().records[std::size_t(id) - 1].text);
 }
 
+// A toggle button, or a menu entry with an on/off mark (wgappb).
+WidgetRecord* toggleRecord(int32_t id, const char* routine) {
+  WidgetRecord* r = typed(id, {kToggle, kPopupEntry}, routine);
+  if (r != nullptr && r->type == kPopupEntry && !r->toggleEntry) {
+    widgetError("Not allowed widget type", routine);
+    return nullptr;
+  }
+  return r;
+}
+
 }  // namespace
 
 ZANTOR_API void gwgbut_(const int32_t* id, int32_t* ival) try {
-  if (const WidgetRecord* r = typed(*id, {kToggle}, "GWGBUT")) *ival = r->ival;
+  if (const WidgetRecord* r = toggleRecord(*id, "GWGBUT")) *ival = r->ival;
 } ZANTOR_CATCH
 
 ZANTOR_API void gwglis_(const int32_t* id, int32_t* isel) try {
@@ -113,7 +123,7 @@ ZANTOR_API void gwgsiz_(const int32_t* id, int32_t* nw, int32_t* nh) try {
 // ---- setters: the record, then the widget when it is shown.
 
 ZANTOR_API void swgbut_(const int32_t* id, const int32_t* ival) try {
-  if (WidgetRecord* r = typed(*id, {kToggle}, "SWGBUT")) {
+  if (WidgetRecord* r = toggleRecord(*id, "SWGBUT")) {
     r->ival = *ival != 0 ? 1 : 0;
     showValue(*id);
   }
