@@ -44,8 +44,10 @@ void onCellActivate(Widget, XtPointer data, XtPointer) {
   TableData* t = shownTable(id);
   if (t == nullptr) return;
   const std::size_t index = std::size_t(v & 0xFFFF);
-  readTableCell(id, int32_t(index / std::size_t(t->cols)) + 1, int32_t(index % std::size_t(t->cols)) + 1);
-  runCallback(id);
+  const int32_t row = int32_t(index / std::size_t(t->cols)) + 1;
+  const int32_t col = int32_t(index % std::size_t(t->cols)) + 1;
+  readTableCell(id, row, col);
+  runCallback(id, row, col);  // a callback of kind 3 is told the cell
 }
 
 // The fields forget the table when they go with their dialog.

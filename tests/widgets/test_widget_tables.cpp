@@ -302,10 +302,12 @@ TEST_F(WidgetTest, RefusedTableCallsChangeNoCell) {
   EXPECT_EQ(count(out, "Number of elements does not match (SWGRAY)"), 1u) << out;
 }
 
-void onCell(const int32_t* id) {
+// A callback of kind 3 is told the row and column of the cell.
+void onCell(const int32_t* id, const int32_t* row, const int32_t* col) {
   int32_t r = 1, c = 2, v = -1;
   gwgtbi_(id, &r, &c, &v);
-  print("callback=", std::to_string(*id) + " " + std::to_string(v) + " " + cell(*id, 2, 1) + "|");
+  print("callback=", std::to_string(*id) + " " + std::to_string(*row) + "," + std::to_string(*col) +
+                         " " + std::to_string(v) + " " + cell(*id, 2, 1) + "|");
 }
 
 TEST_F(WidgetTest, CellsTypedByTheUserReachCallbacksAndOk) {
@@ -315,7 +317,7 @@ TEST_F(WidgetTest, CellsTypedByTheUserReachCallbacksAndOk) {
     wgini("VERT", top);
     const int32_t table = wgtbl(top, 2, 2);
     wgok_(&top, &ok);
-    swgcbk_(&table, reinterpret_cast<void (*)()>(onCell));
+    swgcb3_(&table, reinterpret_cast<void (*)()>(onCell));
     reawgt_();
     {
       std::ofstream ids("ids");
@@ -338,7 +340,7 @@ TEST_F(WidgetTest, CellsTypedByTheUserReachCallbacksAndOk) {
   type("abc");
   click(Window(std::stoul(ids[2])));
   ASSERT_EQ(child.wait(20), 0) << child.output();
-  EXPECT_EQ(valuesOf(child.output(), "callback="), std::vector<std::string>{"2 42 |"});
+  EXPECT_EQ(valuesOf(child.output(), "callback="), std::vector<std::string>{"2 1,2 42 |"});
   EXPECT_EQ(valuesOf(child.output(), "final="), std::vector<std::string>{"42 abc||"});
 }
 
