@@ -1,4 +1,4 @@
-# Runs every gallery program in OUT, then renders each PostScript and EPS
+# Runs every gallery program in OUT (the screen program under xvfb-run), then renders each PostScript and EPS
 # file to PNG pages with Ghostscript, each PDF with pdftoppm and each SVG
 # with rsvg-convert (after qpdf and xmllint checked them), each EMF
 # through emf2svg-conv as an SVG.  Fails if a
@@ -7,9 +7,20 @@ cmake_policy(VERSION 3.25)
 string(REPLACE "," ";" PROGRAMS "${PROGRAMS}")
 file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT})
+# The screen program draws on a private virtual X server, never on the
+# display of the machine.
+find_program(XVFB_RUN xvfb-run)
 foreach(p ${PROGRAMS})
   get_filename_component(name ${p} NAME)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E env ZANTOR=${OUT} ${p}
+  set(screen "")
+  if(name STREQUAL "gallery_screens")
+    if(NOT XVFB_RUN)
+      message(STATUS "gallery: no xvfb-run, the screen pictures are left out")
+      continue()
+    endif()
+    set(screen ${XVFB_RUN} -a -s "-screen 0 1280x1024x24")
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env ZANTOR=${OUT} ${screen} ${p}
                   WORKING_DIRECTORY ${OUT} RESULT_VARIABLE rc
                   OUTPUT_FILE ${OUT}/${name}.log ERROR_FILE ${OUT}/${name}.log)
   if(NOT rc EQUAL 0)

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "widgets/motif_internal.h"
@@ -41,6 +42,11 @@ struct Placement {
       XtSetArg(args[n], name, v);
       ++n;
     }
+  }
+  bool has(String name) const {
+    for (int i = 0; i < n; ++i)
+      if (std::strcmp(args[i].name, name) == 0) return true;
+    return false;
   }
 };
 
@@ -343,8 +349,9 @@ bool createChildWidget(int32_t id) {
       w = XmCreateSeparator(parent, const_cast<char*>("separator"), p.args, p.n);
       break;
     case kDraw:
-      if (l.set.sizeW <= 0) p.add(XmNwidth, 200);
-      if (l.set.sizeH <= 0) p.add(XmNheight, 200);
+      // 200 pixels square unless the settings gave a size.
+      if (!p.has(XmNwidth)) p.add(XmNwidth, 200);
+      if (!p.has(XmNheight)) p.add(XmNheight, 200);
       w = XmCreateDrawingArea(parent, const_cast<char*>("draw"), p.args, p.n);
       break;
     case kPopup: {

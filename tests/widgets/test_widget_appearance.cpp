@@ -217,11 +217,13 @@ TEST_F(WidgetTest, TypesAlignmentAndOptionsShowInResources) {
     call(swgmix_, ";", "LIST");
     const int32_t semi = listWidget(wgdlis_, top, "x;y;z", 2);
     print("entries=", long(gwgatt(semi, "LIST")));
-    // Drawing areas half as high as wide.
+    // Drawing areas half as high as wide, a quarter of the screen wide.
     float ratio = 0.5f;
     swgdrw_(&ratio);
-    int32_t draw = 0;
+    int32_t quarter = -25, natural = 0, draw = 0;
+    swgwth_(&quarter);
     wgdraw_(&top, &draw);
+    swgwth_(&natural);
     print("draw=", std::to_string(resource(handleOf(draw), XmNwidth)) + "x" +
                        std::to_string(resource(handleOf(draw), XmNheight)));
     // Attributes: greyed, hidden, new entries.
@@ -281,6 +283,7 @@ TEST_F(WidgetTest, TypesAlignmentAndOptionsShowInResources) {
   ASSERT_EQ(valuesOf(out, "draw=").size(), 1u) << out;
   const std::string draw = valuesOf(out, "draw=")[0];
   const int w = std::stoi(draw), h = std::stoi(draw.substr(draw.find('x') + 1));
+  EXPECT_EQ(w, 1280 / 4) << draw;  // the test server's screen is 1280 wide
   EXPECT_EQ(h, (w + 1) / 2) << draw;
   EXPECT_EQ(valuesOf(out, "attributes="), std::vector<std::string>{"002 00 2"}) << out;
   EXPECT_EQ(valuesOf(out, "active again="), std::vector<std::string>{"1"});
