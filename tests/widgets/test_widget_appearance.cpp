@@ -15,6 +15,7 @@
 #include "support/fixture.h"
 #include "widgets/widget_layer.h"
 #include "widgets/widget_test_support.h"
+#include "window/window_picture.h"
 // After gtest: Xlib defines macros (None, Bool) that clash with its names.
 #include <Xm/Xm.h>
 #include "widgets/motif_internal.h"
@@ -307,45 +308,6 @@ TEST_F(WidgetTest, TypesAlignmentAndOptionsShowInResources) {
   EXPECT_EQ(valuesOf(out, "bad id="), std::vector<std::string>{"-1"});
 }
 
-// A picture with thick and thin lines, a hatched rectangle and a circle.
-void drawPicture() {
-  call(color_, "RED");
-  int32_t w = 5;
-  linwid_(&w);
-  int32_t a = 100, b = 100, c = 2800, d = 1900;
-  line_(&a, &b, &c, &d);
-  w = 1;
-  linwid_(&w);
-  call(color_, "GREEN");
-  int32_t pat = 16;
-  shdpat_(&pat);
-  int32_t x = 300, y = 300, rw = 900, rh = 600;
-  rectan_(&x, &y, &rw, &rh);
-  call(color_, "BLUE");
-  int32_t cx = 2000, cy = 800, r = 400;
-  circle_(&cx, &cy, &r);
-  call(color_, "WHITE");
-  pagera_();
-}
-
-// The same picture as a PNG file of w x h pixels, as R, G, B bytes.
-std::vector<uint8_t> pngPicture(int32_t w, int32_t h) {
-  call(metafl_, "PNG");
-  call(setfil_, "area.png");
-  winsiz_(&w, &h);
-  zanini_();
-  drawPicture();
-  zanfin_();
-  std::vector<uint8_t> rgb;
-  FILE* p = popen("/usr/bin/convert area.png -depth 8 rgb:-", "r");
-  if (p == nullptr) return rgb;
-  char buf[65536];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) rgb.insert(rgb.end(), buf, buf + n);
-  pclose(p);
-  return rgb;
-}
-
 void touch(const char* path) { std::ofstream(path) << "x\n"; }
 
 bool exists(const char* path) { return std::ifstream(path).good(); }
@@ -401,7 +363,7 @@ TEST_F(WidgetTest, PlotIntoDrawingAreaShowsThePngPicture) {
   ASSERT_EQ(child.wait(30), 0) << child.output();
   ASSERT_EQ(gw, w);
   ASSERT_EQ(gh, h);
-  const std::vector<uint8_t> png = pngPicture(w, h);
+  const std::vector<uint8_t> png = pngPicture(w, h, "area.png");
   ASSERT_EQ(png.size(), shown.size());
   int differing = 0, coloured = 0;
   for (std::size_t i = 0; i < png.size(); i += 3) {

@@ -15,6 +15,7 @@
 
 #include "core/state.h"
 #include "support/fixture.h"
+#include "window/window_picture.h"
 #include "window/x_server.h"
 // After gtest: Xlib defines macros (None) that clash with its names.
 #include <X11/Xlib.h>
@@ -28,46 +29,6 @@ const char* const kReturnHint = "ZANTOR / Click MB2 or MB3 or RETURN to continue
 const char* const kButtonHint = "ZANTOR / Click MB2 or MB3 to continue ...";
 
 void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
-// A small picture with thick and thin lines, a filled rectangle and a
-// circle in several colours.
-void drawPicture() {
-  call(color_, "RED");
-  int32_t w = 5;
-  linwid_(&w);
-  int32_t a = 100, b = 100, c = 2800, d = 1900;
-  line_(&a, &b, &c, &d);
-  w = 1;
-  linwid_(&w);
-  call(color_, "GREEN");
-  int32_t pat = 16;
-  shdpat_(&pat);
-  int32_t x = 300, y = 300, rw = 900, rh = 600;
-  rectan_(&x, &y, &rw, &rh);
-  call(color_, "BLUE");
-  int32_t cx = 2000, cy = 800, r = 400;
-  circle_(&cx, &cy, &r);
-  call(color_, "WHITE");
-  pagera_();
-}
-
-// The same picture as a PNG file of the given size, as R, G, B bytes.
-std::vector<uint8_t> pngPicture(int32_t w, int32_t h) {
-  call(metafl_, "PNG");
-  call(setfil_, "window.png");
-  winsiz_(&w, &h);
-  zanini_();
-  drawPicture();
-  zanfin_();
-  std::vector<uint8_t> rgb;
-  FILE* p = popen("/usr/bin/convert window.png -depth 8 rgb:-", "r");
-  if (p == nullptr) return rgb;
-  char buf[65536];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) rgb.insert(rgb.end(), buf, buf + n);
-  pclose(p);
-  return rgb;
-}
 
 int differingPixels(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
   if (a.size() != b.size()) return -1;
@@ -150,7 +111,7 @@ TEST_F(WindowTest, PlacedWindowShowsPictureAndWaitsForReturn) {
   EXPECT_EQ(a.height, 400);
   EXPECT_EQ(windowTitle(dpy(), win), kReturnHint);
 
-  const std::vector<uint8_t> png = pngPicture(500, 400);
+  const std::vector<uint8_t> png = pngPicture(500, 400, "window.png");
   ASSERT_EQ(png.size(), 500u * 400u * 3u);
   int gw = 0, gh = 0;
   std::vector<uint8_t> shown = grabWindow(dpy(), win, gw, gh);
@@ -201,7 +162,7 @@ TEST_F(WindowTest, OpenGlWindowShowsThePicture) {
   Window win = findWindow(dpy(), title, 30);
   ASSERT_NE(win, 0u) << child.output();
   EXPECT_EQ(child.output().find("OPENGL"), std::string::npos) << child.output();
-  const std::vector<uint8_t> png = pngPicture(420, 300);
+  const std::vector<uint8_t> png = pngPicture(420, 300, "window.png");
   ASSERT_EQ(png.size(), 420u * 300u * 3u);
   int gw = 0, gh = 0;
   EXPECT_EQ(differingPixels(grabWindow(dpy(), win, gw, gh), png), 0);
@@ -270,7 +231,7 @@ TEST_F(WindowTest, NoWaitModesReturnAtOnce) {
   ASSERT_NE(win, 0u);
   pause(300);
   EXPECT_EQ(windowTitle(dpy(), win), "ZANTOR");
-  const std::vector<uint8_t> png = pngPicture(300, 200);
+  const std::vector<uint8_t> png = pngPicture(300, 200, "window.png");
   int gw = 0, gh = 0;
   EXPECT_EQ(differingPixels(grabWindow(dpy(), win, gw, gh), png), 0);
   EXPECT_EQ(keep.wait(20), 0);
