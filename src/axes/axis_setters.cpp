@@ -61,13 +61,15 @@ using namespace zantor;
 ZANTOR_API void axspos_(const int32_t* nxa, const int32_t* nya) try {
   if (jqqlev(1, 1, "AXSPOS") != 0) return;
   Zanglb& g = zanglb;
-  const int32_t x = *nxa + g.nx0, y = static_cast<int32_t>(pageY(*nya)) + g.ny0;
+  // In 64 bits: a position near the integer limit plus the origin must be
+  // refused, not wrap around onto the page.
+  const int64_t x = int64_t{*nxa} + g.nx0, y = static_cast<int64_t>(pageY(*nya)) + g.ny0;
   if (x < 0 || x > g.nxres || y < 0 || y > g.nyres) {
     warni1(2, (x < 0 || x > g.nxres) ? *nxa : *nya);
     return;
   }
-  g.nxa = x;
-  g.nya = y;
+  g.nxa = static_cast<int32_t>(x);
+  g.nya = static_cast<int32_t>(y);
   g.iaxorg = 0;
 } ZANTOR_CATCH
 

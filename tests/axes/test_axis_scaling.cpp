@@ -36,6 +36,20 @@ class Axes : public LibraryTest {
   }
 };
 
+// With an origin, a position at the integer limit must not wrap around
+// onto the page: warning 2, and the axis position stays.
+TEST_F(Axes, PositionAtTheIntegerLimitIsRefused) {
+  int32_t ox = 16, oy = 16;
+  origin_(&ox, &oy);
+  const int32_t before = zanglb.nxa;
+  const auto out = printed([] { position(2147483647, 500); });
+  ASSERT_EQ(out.size(), 1u);
+  EXPECT_NE(out[0].find("Warning   2"), std::string::npos) << out[0];
+  EXPECT_EQ(zanglb.nxa, before);
+  printed([] { position(500, -2147483647 - 1); });
+  EXPECT_EQ(zanglb.nxa, before);
+}
+
 TEST_F(Axes, LinearTransformationAndInverse) {
   lengths(1500, 1000);
   position(300, 1500);
