@@ -36,8 +36,6 @@ void print(const char* key, const std::string& v) {
 }
 void print(const char* key, long v) { print(key, std::to_string(v)); }
 
-Widget handleOf(int32_t id) { return widgets::layer().handles[std::size_t(id) - 1]; }
-
 long resource(Widget w, const char* name) {
   XtArgVal v = 0;  // wide enough for every resource read here
   unsigned char c = 0;

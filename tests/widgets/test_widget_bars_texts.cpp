@@ -23,18 +23,6 @@ void print(const char* key, const std::string& v) {
   std::fflush(stdout);
 }
 
-Widget handleOf(int32_t id) { return widgets::layer().handles[std::size_t(id) - 1]; }
-
-// Class of the widget and whether the parent's widget holds it.
-std::string placeOf(int32_t id) {
-  const widgets::Layer& l = widgets::layer();
-  Widget h = handleOf(id);
-  Widget parent = handleOf(l.records[std::size_t(id) - 1].parent);
-  bool inside = false;
-  for (Widget p = XtParent(h); p != nullptr && !inside; p = XtParent(p)) inside = p == parent;
-  return std::string(XtClass(h)->core_class.class_name) + (inside ? " inside" : " outside");
-}
-
 std::string widgetText(int32_t id) {
   char* s = XmTextGetString(handleOf(id));
   std::string t;

@@ -25,17 +25,6 @@ namespace {
 
 int32_t rgb(int r, int g, int b) { return 0x01000000 + b * 65536 + g * 256 + r; }
 
-Widget handleOf(int32_t id) { return widgets::layer().handles[std::size_t(id) - 1]; }
-
-std::string placeOf(int32_t id) {
-  const widgets::Layer& l = widgets::layer();
-  Widget h = handleOf(id);
-  Widget parent = handleOf(l.records[std::size_t(id) - 1].parent);
-  bool inside = false;
-  for (Widget p = XtParent(h); p != nullptr && !inside; p = XtParent(p)) inside = p == parent;
-  return std::string(XtClass(h)->core_class.class_name) + (inside ? " inside" : " outside");
-}
-
 // A PPM of w x h pixels whose pixel (x, y) has colour f(x, y), turned into
 // `file` by ImageMagick.
 template <class F>

@@ -7,6 +7,9 @@
 #include <sstream>
 #include <thread>
 
+#include "widgets/widget_layer.h"
+
+#include <X11/IntrinsicP.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -127,4 +130,15 @@ std::string gwgtxt(int32_t id) {
 
 namespace zantor::test {
 void WidgetTest::pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+Widget handleOf(int32_t id) { return widgets::layer().handles[std::size_t(id) - 1]; }
+
+std::string placeOf(int32_t id) {
+  const widgets::Layer& l = widgets::layer();
+  Widget h = handleOf(id);
+  Widget parent = handleOf(l.records[std::size_t(id) - 1].parent);
+  bool inside = false;
+  for (Widget p = XtParent(h); p != nullptr && !inside; p = XtParent(p)) inside = p == parent;
+  return std::string(XtClass(h)->core_class.class_name) + (inside ? " inside" : " outside");
+}
+
 }  // namespace zantor::test

@@ -2,11 +2,16 @@
 // on the suite's private X server (the test process itself never opens
 // the toolkit), and the child prints what the program got back.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "support/fixture.h"
 #include "window/x_server.h"
+
+// The X Toolkit's own widget type, declared here so that its headers stay
+// out of the test sources that include this one before gtest.
+typedef struct _WidgetRec* Widget;
 
 namespace zantor::test {
 
@@ -43,5 +48,11 @@ void wgini(const char* copt, int32_t& id);
 int32_t wglab(int32_t ip, const char* s);
 int32_t wgtxt(int32_t ip, const char* s);
 std::string gwgtxt(int32_t id);
+
+// The toolkit widget of dialog widget `id`.
+Widget handleOf(int32_t id);
+// Class of the widget and whether its parent's widget holds it, as in
+// "XmLabel inside".
+std::string placeOf(int32_t id);
 
 }  // namespace zantor::test
